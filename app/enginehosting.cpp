@@ -1,0 +1,45 @@
+// SPDX-FileCopyrightText: 2026 The Vellumo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// MainWindow's hosting of the engine dialog: its creation, its wiring and opening it.
+#include "app/mainwindow.h"
+#include "dialog/engineform.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTextEdit>
+
+void MainWindow::createEngineDialog()
+{
+    engineForm = new EngineForm(this);
+    engineForm->setModal(true);
+}
+
+void MainWindow::connectEngineDialog() {}
+
+// Opens the dialog in its browsing state: nothing loaded, every engine editor locked.
+void MainWindow::option()
+{
+    engineForm->lineEditName->clear();
+    engineForm->lineEditSymbol->clear();
+    engineForm->textEditTemplate->clear();
+    if (QListWidgetItem *item = engineForm->listWidgetEngine->currentItem())
+        item->setSelected(false);
+    setEngineEditorsLocked(true);
+    engineForm->pushButtonSave->setEnabled(false);
+    engineForm->pushButtonDelete->setEnabled(false);
+    engineForm->exec();
+}
+
+// The seven widgets that show one engine are locked (read-only) and unlocked together.
+void MainWindow::setEngineEditorsLocked(bool locked)
+{
+    engineForm->lineEditName->setReadOnly(locked);
+    engineForm->textEditTemplate->setReadOnly(locked);
+    engineForm->lineEditSymbol->setReadOnly(locked);
+    engineForm->spinBoxTitleLimit->setReadOnly(locked);
+    engineForm->spinBoxTextLimit->setReadOnly(locked);
+    engineForm->spinBoxURLLimit->setReadOnly(locked);
+    engineForm->spinBoxTextLineBreak->setReadOnly(locked);
+}

@@ -1,0 +1,209 @@
+// SPDX-FileCopyrightText: 2026 The Vellumo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/mainwindow.h"
+
+#include "app/globals.h"
+#include "app/startup.h"
+#include "compose/mainform.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTextBrowser>
+#include <QToolBar>
+
+MainWindow::MainWindow()
+{
+    mainForm = new MainForm(this);
+    mainForm->labelText->setAlignment(Qt::AlignVCenter);
+    mainForm->labelTitle->setAlignment(Qt::AlignVCenter);
+    mainForm->labelURL->setAlignment(Qt::AlignVCenter);
+    createEngineDialog();
+    setCentralWidget(mainForm);
+
+    createActions();
+    createMenus();
+    createToolBars();
+    createStatusBar();
+    readSettings();
+    // Relative paths (the fallback symbol, template images) resolve against the program's folder.
+    QDir::setCurrent(App::applicationDirectory);
+
+    setWindowTitle(App::identityString);
+    mainForm->textBrowserPreview->setUndoRedoEnabled(false);
+    mainForm->textBrowserPreview->setAutoFormatting(QTextEdit::AutoNone);
+    setIconSize(QSize(16, 16));
+    setWindowIcon(QIcon(QStringLiteral(":img/logo.png")));
+
+    connect(
+        mainForm->lineEditURL, &QLineEdit::textChanged, this, &MainWindow::lineEditURL_textChanged);
+    connect(mainForm->lineEditTitle,
+            &QLineEdit::textChanged,
+            this,
+            &MainWindow::lineEditTitle_textChanged);
+    connect(mainForm->lineEditText,
+            &QLineEdit::textChanged,
+            this,
+            &MainWindow::lineEditText_textChanged);
+    connect(mainForm->comboBoxEngine,
+            &QComboBox::activated,
+            this,
+            &MainWindow::comboBoxEngine_activated);
+    connect(mainForm->pushButtonPreview, &QPushButton::clicked, this, &MainWindow::updatePreview);
+    connectEngineDialog();
+
+    refreshEngineLists();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    writeSettings();
+    event->accept();
+}
+
+void MainWindow::createActions()
+{
+    exitAction = new QAction(QIcon(QStringLiteral(":/img/exit.png")), tr("E&xit"), this);
+    exitAction->setShortcut(tr("Ctrl+Q"));
+    exitAction->setStatusTip(tr("Exit the application"));
+    connect(exitAction, &QAction::triggered, this, &QWidget::close);
+
+    cutAction = new QAction(QIcon(QStringLiteral(":/img/editcut.png")), tr("Cu&t"), this);
+    cutAction->setShortcut(tr("Ctrl+X"));
+    cutAction->setStatusTip(tr("Cut the current selection's contents to the clipboard"));
+    connect(cutAction, &QAction::triggered, this, &MainWindow::cut);
+
+    copyAction = new QAction(QIcon(QStringLiteral(":/img/editcopy.png")), tr("&Copy"), this);
+    copyAction->setShortcut(tr("Ctrl+C"));
+    copyAction->setStatusTip(tr("Copy the current selection's contents to the clipboard"));
+    connect(copyAction, &QAction::triggered, this, &MainWindow::copy);
+
+    pasteAction = new QAction(QIcon(QStringLiteral(":/img/editpaste.png")), tr("&Paste"), this);
+    pasteAction->setShortcut(tr("Ctrl+V"));
+    pasteAction->setStatusTip(tr("Paste the clipboard's contents into the current selection"));
+    connect(pasteAction, &QAction::triggered, this, &MainWindow::paste);
+
+    aboutAction = new QAction(tr("&About"), this);
+    aboutAction->setStatusTip(tr("Show the application's About box"));
+    connect(aboutAction, &QAction::triggered, this, &MainWindow::about);
+
+    configureAction = new QAction(QIcon(QStringLiteral(":/img/gear.png")), tr("C&onfigure"), this);
+    configureAction->setShortcut(tr("Ctrl+O"));
+    configureAction->setStatusTip(tr("Configure the Engine's here"));
+    connect(configureAction, &QAction::triggered, this, &MainWindow::option);
+}
+
+void MainWindow::createMenus()
+{
+    fileMenu = menuBar()->addMenu(tr("&File"));
+    fileMenu->addAction(exitAction);
+
+    editMenu = menuBar()->addMenu(tr("&Edit"));
+    editMenu->addAction(cutAction);
+    editMenu->addAction(copyAction);
+    editMenu->addAction(pasteAction);
+
+    optionsMenu = menuBar()->addMenu(tr("&Options"));
+    optionsMenu->addAction(configureAction);
+
+    menuBar()->addSeparator();
+
+    helpMenu = menuBar()->addMenu(tr("&Help"));
+    helpMenu->addAction(aboutAction);
+}
+
+void MainWindow::createToolBars()
+{
+    editToolBar = addToolBar(tr("Edit"));
+    editToolBar->addAction(cutAction);
+    editToolBar->addAction(copyAction);
+    editToolBar->addAction(pasteAction);
+}
+
+void MainWindow::createStatusBar()
+{
+    statusBar()->showMessage(tr("Ready"));
+}
+
+void MainWindow::readSettings()
+{
+    const QPoint defaultPosition(200, 200);
+    QSettings settings(App::organizationName, App::applicationName);
+    const QPoint pos = settings.value(QStringLiteral("pos"), defaultPosition).toPoint();
+    const QSize size = settings.value(QStringLiteral("size"), QSize(400, 400)).toSize();
+    const bool preview = settings.value(QStringLiteral("preview"), false).toBool();
+
+    // A window stored on a monitor that is gone would open where nobody can reach it.
+    QList<QRect> screens;
+    const auto allScreens = QGuiApplication::screens();
+    for (const QScreen *screen : allScreens)
+        screens.append(screen->availableGeometry());
+
+    resize(size);
+    move(usableWindowPosition(pos, size, screens, defaultPosition));
+    mainForm->checkBoxPreview->setChecked(preview);
+    App::applicationDirectory = QCoreApplication::applicationDirPath();
+}
+
+void MainWindow::writeSettings()
+{
+    QSettings settings(App::organizationName, App::applicationName);
+    settings.setValue(QStringLiteral("pos"), pos());
+    settings.setValue(QStringLiteral("size"), size());
+    settings.setValue(QStringLiteral("preview"), mainForm->checkBoxPreview->isChecked());
+}
+
+void MainWindow::about()
+{
+    QMessageBox::about(
+        this,
+        tr("About %1").arg(App::identityString),
+        tr("Vellumo - %1<br><br>Design ads for your favorite search engine.<br><br>Presented by "
+           "<a href=\"https://vellumo.example.org/\">vellumo.example.org</a><br><br>Copyright "
+           "(C) 2026 The Vellumo developers<br><br> ")
+            .arg(App::versionString, 0, QLatin1Char(' ')));
+}
+
+// Cut, copy and paste serve the ad field that has the focus, and nothing else.
+namespace {
+QLineEdit *focusedAdField(const MainForm *form)
+{
+    for (QLineEdit *field : {form->lineEditTitle, form->lineEditText, form->lineEditURL}) {
+        if (field->hasFocus())
+            return field;
+    }
+    return nullptr;
+}
+} // namespace
+
+void MainWindow::paste()
+{
+    if (QLineEdit *field = focusedAdField(mainForm))
+        field->paste();
+}
+
+void MainWindow::copy()
+{
+    if (QLineEdit *field = focusedAdField(mainForm))
+        field->copy();
+}
+
+void MainWindow::cut()
+{
+    if (QLineEdit *field = focusedAdField(mainForm))
+        field->cut();
+}

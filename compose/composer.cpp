@@ -1,0 +1,75 @@
+// SPDX-FileCopyrightText: 2026 The Vellumo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// MainWindow's ad composition: choosing an engine, the three counters and the preview.
+#include "app/mainwindow.h"
+#include "compose/counters.h"
+#include "compose/enginestate.h"
+#include "compose/mainform.h"
+#include "compose/preview.h"
+#include "engines/enginefile.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTextBrowser>
+
+void MainWindow::comboBoxEngine_activated(int index)
+{
+    const QString name = mainForm->comboBoxEngine->itemText(index);
+    currentEngine.limitTitle = engineNumber(readEngineValue(name, QStringLiteral("limitTitle")));
+    currentEngine.limitText = engineNumber(readEngineValue(name, QStringLiteral("limitText")));
+    currentEngine.limitURL = engineNumber(readEngineValue(name, QStringLiteral("limitURL")));
+    currentEngine.textLineBreak
+        = engineNumber(readEngineValue(name, QStringLiteral("textLineBreak")));
+    currentEngine.templateText = readEngineValue(name, QStringLiteral("template"));
+    if (currentEngine.templateText.isEmpty())
+        currentEngine.templateText = defaultTemplate;
+
+    // Images that a template names are looked up in the engine's own folder.
+    mainForm->textBrowserPreview->setSearchPaths({QStringLiteral("files/") + name});
+    mainForm->textBrowserPreview->setHtml(currentEngine.templateText);
+
+    lineEditTitle_textChanged(QString());
+    lineEditText_textChanged(QString());
+    lineEditURL_textChanged(QString());
+    updatePreview();
+}
+
+void MainWindow::lineEditTitle_textChanged(const QString &)
+{
+    const int length = int(mainForm->lineEditTitle->text().size());
+    mainForm->labelTitle->setText(counterMessage(length, currentEngine.limitTitle));
+    if (mainForm->checkBoxPreview->isChecked())
+        updatePreview();
+}
+
+void MainWindow::lineEditText_textChanged(const QString &)
+{
+    const int length = int(mainForm->lineEditText->text().size());
+    mainForm->labelText->setText(textCounterMessage(
+        length, currentEngine.limitText, lineBreakHint(length, currentEngine.textLineBreak)));
+    if (mainForm->checkBoxPreview->isChecked())
+        updatePreview();
+}
+
+void MainWindow::lineEditURL_textChanged(const QString &)
+{
+    const int length = int(mainForm->lineEditURL->text().size());
+    mainForm->labelURL->setText(counterMessage(length, currentEngine.limitURL));
+    if (mainForm->checkBoxPreview->isChecked())
+        updatePreview();
+}
+
+void MainWindow::updatePreview()
+{
+    const AdFields fields{mainForm->lineEditTitle->text(),
+                          mainForm->lineEditText->text(),
+                          mainForm->lineEditURL->text()};
+    mainForm->textBrowserPreview->setHtml(renderPreview(currentEngine.templateText,
+                                                        fields,
+                                                        currentEngine.limitTitle,
+                                                        currentEngine.limitText,
+                                                        currentEngine.limitURL,
+                                                        currentEngine.textLineBreak));
+}

@@ -1,0 +1,91 @@
+// SPDX-FileCopyrightText: 2026 The Vellumo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "compose/preview.h"
+
+const QString exampleTitle = QStringLiteral("My Title here");
+const QString exampleText = QStringLiteral("My Advertisment Here");
+const QString exampleURL = QStringLiteral("www.example.com");
+
+namespace {
+// Moves a cut at `position` back by one when it would fall inside a surrogate pair.
+qsizetype cutBefore(const QString &text, qsizetype position)
+{
+    if (position > 0 && position < text.size() && text.at(position - 1).isHighSurrogate()
+        && text.at(position).isLowSurrogate())
+        return position - 1;
+    return position;
+}
+
+const QString ellipsis = QStringLiteral("...");
+const QString lineBreak = QStringLiteral("<BR>");
+} // namespace
+
+QString prepareField(const QString &text, int limit, const QString &emptyValue)
+{
+    if (text.isEmpty())
+        return emptyValue;
+    const qsizetype keep = qMax(limit, 0);
+    if (text.size() <= keep)
+        return text;
+    return text.left(cutBefore(text, keep)) + ellipsis;
+}
+
+QStringList breakIntoLines(const QString &text, int width)
+{
+    if (width <= 5 || text.size() <= width)
+        return {text};
+    QStringList lines;
+    qsizetype start = 0;
+    while (text.size() - start > width) {
+        const qsizetype end = cutBefore(text, start + width);
+        lines.append(text.mid(start, end - start));
+        start = end;
+    }
+    lines.append(text.mid(start));
+    return lines;
+}
+
+QString substitutePlaceholders(const QString &templateText,
+                               const QString &url,
+                               const QString &title,
+                               const QString &text)
+{
+    static const QString placeholders[]
+        = {QStringLiteral("%URL%"), QStringLiteral("%TITLE%"), QStringLiteral("%TEXT%")};
+    const QString *values[] = {&url, &title, &text};
+
+    QString document;
+    document.reserve(templateText.size() + url.size() + title.size() + text.size());
+    qsizetype copied = 0;
+    qsizetype at = templateText.indexOf(QLatin1Char('%'));
+    while (at >= 0) {
+        qsizetype next = at + 1;
+        for (int i = 0; i < 3; ++i) {
+            if (QStringView(templateText).mid(at).startsWith(placeholders[i])) {
+                document.append(QStringView(templateText).mid(copied, at - copied));
+                document.append(*values[i]);
+                copied = next = at + placeholders[i].size();
+                break;
+            }
+        }
+        at = templateText.indexOf(QLatin1Char('%'), next);
+    }
+    document.append(QStringView(templateText).mid(copied));
+    return document;
+}
+
+QString renderPreview(const QString &templateText,
+                      const AdFields &fields,
+                      int limitTitle,
+                      int limitText,
+                      int limitURL,
+                      int textLineBreak)
+{
+    const QString url = prepareField(fields.url, limitURL, exampleURL).toHtmlEscaped();
+    const QString title = prepareField(fields.title, limitTitle, exampleTitle).toHtmlEscaped();
+    QStringList lines
+        = breakIntoLines(prepareField(fields.text, limitText, exampleText), textLineBreak);
+    for (QString &line : lines)
+        line = line.toHtmlEscaped();
+    return substitutePlaceholders(templateText, url, title, lines.join(lineBreak));
+}

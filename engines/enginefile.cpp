@@ -1,0 +1,127 @@
+// SPDX-FileCopyrightText: 2026 The Vellumo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engines/enginefile.h"
+
+#include "app/globals.h"
+
+#include <QDomDocument>
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+QString engineFilePath(const QString &name)
+{
+    return App::applicationDirectory + QStringLiteral("/files/") + name + QStringLiteral(".xml");
+}
+
+bool isAcceptableEngineName(const QString &name)
+{
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+        return false;
+    for (const QChar c : name) {
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.category() == QChar::Other_Control)
+            return false;
+    }
+    return true;
+}
+
+namespace {
+// Profiles are UTF-8; older 8-bit builds wrote Latin-1, which is rarely valid UTF-8.
+QString decodeEngineFile(const QByteArray &bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (utf8.hasError())
+        return QString::fromLatin1(bytes);
+    return text;
+}
+
+// Qt's serialiser writes characters that XML 1.0 cannot hold as they are, and the whole file
+// then fails to parse; they are left out.
+QString xmlSafe(const QString &value)
+{
+    QString safe;
+    safe.reserve(value.size());
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const QChar c = value.at(i);
+        const char16_t u = c.unicode();
+        if (c.isHighSurrogate() && i + 1 < value.size() && value.at(i + 1).isLowSurrogate()) {
+            safe.append(c);
+            safe.append(value.at(++i));
+            continue;
+        }
+        if (c.isSurrogate() || u == 0xFFFE || u == 0xFFFF)
+            continue;
+        if (u < 0x20 && u != 0x09 && u != 0x0A && u != 0x0D)
+            continue;
+        safe.append(c);
+    }
+    return safe;
+}
+} // namespace
+
+QString readEngineValue(const QString &name, const QString &field)
+{
+    if (!isAcceptableEngineName(name))
+        return QString();
+    QFile file(engineFilePath(name));
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    QDomDocument document;
+    document.setContent(decodeEngineFile(file.readAll()));
+    file.close();
+
+    for (QDomNode node = document.documentElement().firstChild(); !node.isNull();
+         node = node.nextSibling()) {
+        if (node.isElement() && node.nodeName() == field)
+            return node.toElement().attribute(QStringLiteral("value"));
+    }
+    return QString();
+}
+
+bool writeEngineFile(const QString &name,
+                     const QString &symbol,
+                     uint limitTitle,
+                     uint limitText,
+                     uint limitURL,
+                     int listPosition,
+                     int textLineBreak,
+                     const QString &templateText)
+{
+    if (!isAcceptableEngineName(name))
+        return false;
+
+    QDomDocument document;
+    QDomElement root = document.createElement(QStringLiteral("Engine"));
+    document.appendChild(root);
+    const auto addField = [&](const char *tag, const QString &value) {
+        QDomElement element = document.createElement(QString::fromLatin1(tag));
+        element.setAttribute(QStringLiteral("value"), xmlSafe(value));
+        root.appendChild(element);
+    };
+    addField("Name", name);
+    addField("Symbol", symbol);
+    addField("limitTitle", QString::number(limitTitle));
+    addField("limitText", QString::number(limitText));
+    addField("limitURL", QString::number(limitURL));
+    addField("listPosition", QString::number(listPosition));
+    addField("textLineBreak", QString::number(textLineBreak));
+    addField("template", templateText);
+
+    QSaveFile file(engineFilePath(name));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+        return false;
+    const QByteArray bytes = document.toByteArray(0);
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+int engineNumber(const QString &text)
+{
+    bool ok = false;
+    const int number = text.toInt(&ok, 10);
+    return ok ? number : 0;
+}

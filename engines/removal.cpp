@@ -1,0 +1,46 @@
+// SPDX-FileCopyrightText: 2026 The Vellumo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// MainWindow's removal of the dialog's current engine.
+#include "app/mainwindow.h"
+#include "dialog/engineform.h"
+#include "engines/enginefile.h"
+
+#include <QFile>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+
+// Removes the file of the dialog list's current engine, asking first when `confirm` is 0.
+// False when there is no current engine, the user declines, or the file stays on disk.
+bool MainWindow::deleteFile(int confirm)
+{
+    const QListWidgetItem *item = engineForm->listWidgetEngine->currentItem();
+    if (!item)
+        return false;
+    const QString name = item->text();
+
+    if (confirm == 0) {
+        QMessageBox question(QMessageBox::Question,
+                             tr("Warning"),
+                             tr("Are you sure?\nRemove Engine: %1").arg(name),
+                             QMessageBox::NoButton,
+                             this);
+        QPushButton *yes = question.addButton(tr("&Yes"), QMessageBox::YesRole);
+        QPushButton *no = question.addButton(tr("&No"), QMessageBox::NoRole);
+        question.setDefaultButton(yes);
+        question.setEscapeButton(no);
+        question.exec();
+        if (question.clickedButton() != yes)
+            return false;
+    }
+
+    QFile file(engineFilePath(name));
+    if (isAcceptableEngineName(name) && file.exists() && !file.remove()) {
+        QMessageBox::warning(
+            this,
+            tr("Warning"),
+            tr("The engine \"%1\" could not be removed:\n%2").arg(name, file.errorString()));
+        return false;
+    }
+    return true;
+}

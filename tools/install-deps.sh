@@ -1,0 +1,22 @@
+#!/bin/sh
+# Installs the Debian packages the build needs, and only the missing ones.
+# Usage: install-deps.sh [extra packages...]
+set -eu
+
+packages="cmake make g++ pkg-config qt6-base-dev qt6-tools-dev qt6-tools-dev-tools \
+qt6-l10n-tools qt6-translations-l10n qt6-qpa-plugins libgl-dev fonts-dejavu-core $*"
+
+missing=""
+for p in $packages; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing="$missing $p"
+    fi
+done
+[ -z "$missing" ] && exit 0
+
+echo "Installing missing packages:$missing"
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+$sudo apt-get update
+# shellcheck disable=SC2086
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends $missing
