@@ -68,8 +68,11 @@ QString readEngineValue(const QString &name, const QString &field)
     if (!file.open(QIODevice::ReadOnly))
         return QString();
     QDomDocument document;
-    document.setContent(decodeEngineFile(file.readAll()));
+    // A failed parse keeps what was read before the error; a damaged file reads as empty.
+    const bool parsed = document.setContent(decodeEngineFile(file.readAll()));
     file.close();
+    if (!parsed)
+        return QString();
 
     for (QDomNode node = document.documentElement().firstChild(); !node.isNull();
          node = node.nextSibling()) {

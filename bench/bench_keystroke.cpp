@@ -1,0 +1,202 @@
+// SPDX-FileCopyrightText: 2026 The Vellumo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// One keystroke in the ad text with live preview on, against its floor: the same two widget
+// updates given their final strings directly. Our share is counting, the counter message and
+// building the preview document; the floor is what the label and the browser cost anyway.
+#include "app/mainwindow.h"
+#include "compose/counters.h"
+#include "compose/enginestate.h"
+#include "compose/mainform.h"
+#include "compose/preview.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSettings>
+#include <QSignalBlocker>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QTextStream>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+constexpr int warmUpPairs = 20;
+constexpr int measuredPairs = 201;
+
+const QString adTitle = u"Spring sale at Vellumo"_s;
+const QString adURL = u"www.example.com/spring"_s;
+
+QString adText(int length)
+{
+    const QString words = u"Fresh flowers & plants <delivered> today, \"free\" shipping. "_s;
+    return words.repeated(length / words.size() + 1).left(length);
+}
+
+// A page of about 10 KB, as a richly styled engine template might be.
+QString largeTemplate()
+{
+    const QString block = u"<div style=\"font-family: Arial, Helvetica, sans-serif; "
+                          "margin: 4px 0; color: #4d5156;\"><span style=\"font-size: 12px; "
+                          "color: #70757a;\">Related result</span> <b>Sponsored</b> "
+                          "<i>listing</i> with &amp; entities &middot; and a "
+                          "<a href=\"#\">link</a></div>\n"_s;
+    QString page = u"<html><body><h3>Advertisment</h3><a href=\"#\">%TITLE%</a><br>"
+                   "<span>%URL%</span><br><p>%TEXT%</p><hr>\n"_s;
+    while (page.size() < 10 * 1024)
+        page += block;
+    return page + u"</body></html>"_s;
+}
+
+double median(std::vector<double> values)
+{
+    const auto middle = values.begin() + qsizetype(values.size() / 2);
+    std::nth_element(values.begin(), middle, values.end());
+    return *middle;
+}
+
+template<typename Work>
+double elapsedNanoseconds(Work work)
+{
+    QElapsedTimer timer;
+    timer.start();
+    work();
+    return double(timer.nsecsElapsed());
+}
+
+struct Result
+{
+    QString name;
+    double ours;
+    double floor;
+    double ratio;
+};
+
+Result measure(MainWindow &window, const QString &name, const QString &templateText, int length)
+{
+    MainForm *form = window.mainForm;
+    currentEngine.templateText = templateText;
+
+    // The keystroke that takes the text from length - 1 to length characters.
+    const int lengthBefore = length - 1;
+    const QString textAfter = adText(length);
+    const auto labelFor = [](int n) {
+        return textCounterMessage(
+            n, currentEngine.limitText, lineBreakHint(n, currentEngine.textLineBreak));
+    };
+    const auto htmlFor = [&](const QString &text) {
+        return renderPreview(currentEngine.templateText,
+                             AdFields{adTitle, text, adURL},
+                             currentEngine.limitTitle,
+                             currentEngine.limitText,
+                             currentEngine.limitURL,
+                             currentEngine.textLineBreak);
+    };
+    const QString labelBefore = labelFor(lengthBefore);
+    const QString htmlBefore = htmlFor(adText(lengthBefore));
+    const QString labelAfter = labelFor(length);
+    const QString htmlAfter = htmlFor(textAfter);
+
+    // Both runs start from the widgets as they stood before the keystroke, with the new text
+    // already in the line edit, and with nothing left pending in the event queue.
+    const auto prepare = [&] {
+        {
+            const QSignalBlocker blocker(form->lineEditText);
+            form->lineEditText->setText(textAfter);
+        }
+        form->labelText->setText(labelBefore);
+        form->textBrowserPreview->setHtml(htmlBefore);
+        QCoreApplication::processEvents();
+    };
+    const auto ours = [&] { window.lineEditText_textChanged(textAfter); };
+    const auto floor = [&] {
+        form->labelText->setText(labelAfter);
+        form->textBrowserPreview->setHtml(htmlAfter);
+    };
+
+    // Both must leave the same thing behind, or the comparison means nothing.
+    prepare();
+    ours();
+    const QString oursLabel = form->labelText->text();
+    const QString oursPage = form->textBrowserPreview->toHtml();
+    prepare();
+    floor();
+    if (oursLabel != labelAfter || oursPage != form->textBrowserPreview->toHtml()) {
+        std::fprintf(stderr, "%s: the keystroke and its floor disagree\n", qPrintable(name));
+        std::exit(1);
+    }
+
+    std::vector<double> oursTimes, floorTimes, ratios;
+    for (int pair = 0; pair < warmUpPairs + measuredPairs; ++pair) {
+        double o = 0, f = 0;
+        // Alternate which goes first, so neither always runs on a warmer cache.
+        if (pair % 2 == 0) {
+            prepare();
+            o = elapsedNanoseconds(ours);
+            prepare();
+            f = elapsedNanoseconds(floor);
+        } else {
+            prepare();
+            f = elapsedNanoseconds(floor);
+            prepare();
+            o = elapsedNanoseconds(ours);
+        }
+        if (pair < warmUpPairs)
+            continue;
+        oursTimes.push_back(o);
+        floorTimes.push_back(f);
+        ratios.push_back(o / f);
+    }
+    // The median of the pairwise ratios: each pair ran back to back, so a slow spell of the
+    // machine touches both halves of a pair alike.
+    return {name, median(oursTimes), median(floorTimes), median(ratios)};
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QTemporaryDir settingsDir;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+
+    MainWindow window;
+    window.show();
+    QCoreApplication::processEvents();
+    window.mainForm->checkBoxPreview->setChecked(true);
+    window.mainForm->lineEditTitle->setText(adTitle);
+    window.mainForm->lineEditURL->setText(adURL);
+
+    // An engine that shows the whole text, broken every 50 characters.
+    currentEngine.limitTitle = 30;
+    currentEngine.limitText = 2300;
+    currentEngine.limitURL = 35;
+    currentEngine.textLineBreak = 50;
+
+    const QString bigPage = largeTemplate();
+    std::vector<Result> results;
+    for (const int length : {2300, 80}) {
+        results.push_back(
+            measure(window, u"keystroke_%1_default"_s.arg(length), defaultTemplate, length));
+        results.push_back(measure(window, u"keystroke_%1_10k"_s.arg(length), bigPage, length));
+    }
+
+    QTextStream out(stdout);
+    out << "template sizes: default " << defaultTemplate.size() << ", 10k " << bigPage.size()
+        << " characters; " << measuredPairs << " pairs per case\n";
+    for (const Result &result : results) {
+        out << result.name << ": keystroke " << QString::number(result.ours / 1000, 'f', 1)
+            << " us, floor " << QString::number(result.floor / 1000, 'f', 1) << " us\n";
+    }
+    for (const Result &result : results) {
+        out << "RATIO " << result.name << ' ' << QString::number(result.ratio, 'f', 2)
+            << " target <= 1.10\n";
+    }
+    return 0;
+}

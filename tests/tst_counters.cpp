@@ -1,0 +1,123 @@
+// SPDX-FileCopyrightText: 2026 The Vellumo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "compose/counters.h"
+
+#include <QTranslator>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+class tst_Counters : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void counterMessages_data();
+    void counterMessages();
+    void lineBreakHint_data();
+    void lineBreakHint();
+    void translatedHintIsData();
+};
+
+namespace {
+const QString preamble
+    = u"<html><head><meta name=\"qrichtext\" content=\"1\" /></head><body style=\" white-space: "
+      "pre-wrap; font-family:Arial; font-weight:400; font-style:normal; "
+      "text-decoration:none;\">"_s;
+const QString paragraph
+    = u"<p style=\" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; "
+      "-qt-block-indent:0; text-indent:0px;\">"_s;
+
+QString counterLine(const QString &colour, const QString &length, const QString &limit)
+{
+    return preamble + paragraph + u"<span style=\" color:"_s + colour + u";\">"_s + length
+           + u"</span> of "_s + limit + u" chars</p>"_s;
+}
+} // namespace
+
+void tst_Counters::counterMessages_data()
+{
+    QTest::addColumn<int>("length");
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<QString>("colour");
+
+    QTest::addRow("0 of 0") << 0 << 0 << u"orange"_s;
+    QTest::addRow("0 of 25") << 0 << 25 << u"green"_s;
+    QTest::addRow("24 of 25") << 24 << 25 << u"green"_s;
+    QTest::addRow("25 of 25") << 25 << 25 << u"orange"_s;
+    QTest::addRow("26 of 25") << 26 << 25 << u"red"_s;
+    QTest::addRow("2300 of 90") << 2300 << 90 << u"red"_s;
+    QTest::addRow("1 of 0") << 1 << 0 << u"red"_s;
+}
+
+void tst_Counters::counterMessages()
+{
+    QFETCH(int, length);
+    QFETCH(int, limit);
+    QFETCH(QString, colour);
+
+    const QString line = counterLine(colour, QString::number(length), QString::number(limit));
+    QCOMPARE(counterMessage(length, limit), line + u"</body></html>"_s);
+    QCOMPARE(textCounterMessage(length, limit, u"(Newline after: 7 chars)"_s),
+             line + u"<br>(Newline after: 7 chars)</body></html>"_s);
+    // The hint goes in as it is, even when it looks like a placeholder.
+    QCOMPARE(textCounterMessage(length, limit, u"%1 %2"_s), line + u"<br>%1 %2</body></html>"_s);
+}
+
+void tst_Counters::lineBreakHint_data()
+{
+    QTest::addColumn<int>("length");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QString>("hint");
+
+    const auto after = [](int n) { return u"(Newline after: %1 chars)"_s.arg(n); };
+    const QString disabled = u"(Newline disabled)"_s;
+    QTest::addRow("w30 n0") << 0 << 30 << after(30);
+    QTest::addRow("w30 n29") << 29 << 30 << after(1);
+    QTest::addRow("w30 n30") << 30 << 30 << after(30);
+    QTest::addRow("w30 n31") << 31 << 30 << after(29);
+    QTest::addRow("w30 n2300") << 2300 << 30 << after(10);
+    QTest::addRow("w6 n0") << 0 << 6 << after(6);
+    QTest::addRow("w6 n7") << 7 << 6 << after(5);
+    QTest::addRow("w0") << 0 << 0 << disabled;
+    QTest::addRow("w0 n12") << 12 << 0 << disabled;
+    QTest::addRow("w3") << 0 << 3 << disabled;
+    QTest::addRow("w5") << 4 << 5 << disabled;
+    QTest::addRow("negative w") << 4 << -8 << disabled;
+}
+
+void tst_Counters::lineBreakHint()
+{
+    QFETCH(int, length);
+    QFETCH(int, width);
+    QFETCH(QString, hint);
+    QCOMPARE(::lineBreakHint(length, width), hint);
+}
+
+namespace {
+// A translation whose text would break a printf-style format.
+class HintTranslator : public QTranslator
+{
+public:
+    QString translate(const char *context, const char *sourceText, const char *, int) const override
+    {
+        if (qstrcmp(context, "MainWindow") == 0
+            && qstrcmp(sourceText, "(Newline after: %i chars)") == 0)
+            return u"%s 100% (%i/%d)"_s;
+        return QString();
+    }
+    bool isEmpty() const override { return false; }
+};
+} // namespace
+
+void tst_Counters::translatedHintIsData()
+{
+    HintTranslator translator;
+    QVERIFY(QCoreApplication::installTranslator(&translator));
+    const QString hint = ::lineBreakHint(3, 10);
+    QCoreApplication::removeTranslator(&translator);
+    QCOMPARE(hint, u"%s 100% (7/%d)"_s);
+}
+
+QTEST_GUILESS_MAIN(tst_Counters)
+#include "tst_counters.moc"

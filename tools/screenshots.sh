@@ -1,0 +1,61 @@
+#!/bin/sh
+# Takes the README's screenshots from the real program on a virtual X display:
+# docs/main-window.png and docs/engine-dialog.png.
+# Usage: tools/screenshots.sh [build dir]   (after "make build")
+set -eu
+cd "$(dirname "$0")/.."
+build=${1:-build}
+sh tools/install-deps.sh xvfb xauth imagemagick xdotool x11-utils
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+# A copy of the program with the shipped engines and its own settings.
+cp "$build/vellumo" "$build"/velm_*.qm "$work/"
+cp -r files "$work/files"
+mkdir -p "$work/img" "$work/config/Vellumo"
+cp resources/img/unknown.png "$work/img/"
+cat > "$work/config/Vellumo/VELM.conf" <<CONF
+[General]
+pos=@Point(0 0)
+size=@Size(620 520)
+preview=true
+CONF
+
+cat > "$work/shoot.sh" <<'SHOT'
+#!/bin/sh
+set -eu
+cd "$1"
+XDG_CONFIG_HOME="$1/config" LANG=C.UTF-8 ./vellumo &
+pid=$!
+for _ in $(seq 50); do
+    xdotool search --name '^Vellumo' >/dev/null 2>&1 && break
+    sleep 0.2
+done
+sleep 1
+main=$(xdotool search --name '^Vellumo' | head -n 1)
+# No window manager: the keyboard follows the pointer, and XTEST types as a user would.
+xdotool mousemove 260 97 click 1
+xdotool type --delay 20 "Fresh bread every morning"
+xdotool key Tab
+xdotool type --delay 10 "Sourdough, rye and spelt, baked before six. Order online, pick up on your way to work."
+xdotool key Tab
+xdotool type --delay 10 "www.example-bakery.com"
+sleep 1
+import -window "$main" "$1/main-window.png"
+xdotool key ctrl+o
+for _ in $(seq 50); do
+    xdotool search --name '^Engine Dialog' >/dev/null 2>&1 && break
+    sleep 0.2
+done
+sleep 1
+dialog=$(xdotool search --name '^Engine Dialog' | head -n 1)
+# A click on the first engine loads it into the editors.
+eval "$(xdotool getwindowgeometry --shell "$dialog")"
+xdotool mousemove $((X + 80)) $((Y + 65)) click 1
+sleep 1
+import -window "$dialog" "$1/engine-dialog.png"
+kill "$pid"
+SHOT
+xvfb-run -a -s "-screen 0 1024x768x24" sh "$work/shoot.sh" "$work"
+cp "$work/main-window.png" "$work/engine-dialog.png" docs/
+echo "docs/main-window.png and docs/engine-dialog.png written"
