@@ -16,7 +16,33 @@ void MainWindow::createEngineDialog()
     engineForm->setModal(true);
 }
 
-void MainWindow::connectEngineDialog() {}
+void MainWindow::connectEngineDialog()
+{
+    connect(
+        engineForm->pushButtonNew, &QPushButton::clicked, this, &MainWindow::pushButtonNew_clicked);
+    connect(engineForm->pushButtonEdit,
+            &QPushButton::clicked,
+            this,
+            &MainWindow::pushButtonEdit_clicked);
+    connect(engineForm->pushButtonDelete,
+            &QPushButton::clicked,
+            this,
+            &MainWindow::pushButtonDelete_clicked);
+    connect(engineForm->pushButtonSave,
+            &QPushButton::clicked,
+            this,
+            &MainWindow::pushButtonSave_clicked);
+    connect(engineForm->pushButtonSymbol,
+            &QPushButton::clicked,
+            this,
+            &MainWindow::pushButtonSymbol_clicked);
+    connect(
+        engineForm->pushButtonUp, &QPushButton::clicked, this, &MainWindow::pushButtonUp_clicked);
+    connect(engineForm->pushButtonDown,
+            &QPushButton::clicked,
+            this,
+            &MainWindow::pushButtonDown_clicked);
+}
 
 // Opens the dialog in its browsing state: nothing loaded, every engine editor locked.
 void MainWindow::option()
@@ -24,6 +50,7 @@ void MainWindow::option()
     engineForm->lineEditName->clear();
     engineForm->lineEditSymbol->clear();
     engineForm->textEditTemplate->clear();
+    m_loadedEngine.clear();
     if (QListWidgetItem *item = engineForm->listWidgetEngine->currentItem())
         item->setSelected(false);
     setEngineEditorsLocked(true);

@@ -10,6 +10,7 @@ class QAction;
 class QCloseEvent;
 class QMenu;
 class QToolBar;
+struct EngineValues;
 
 // The one top-level window and the program's only controller: it owns the ad form and the
 // engine dialog and holds every slot. Its members are defined in the folder of the
@@ -30,11 +31,18 @@ public:
     EngineForm *engineForm = nullptr;
 
 public slots:
+    void pushButtonNew_clicked();
+    void pushButtonDelete_clicked();
     bool deleteFile(int confirm = 0);
+    void pushButtonEdit_clicked();
     void lineEditTitle_textChanged(const QString &);
     void lineEditText_textChanged(const QString &);
     void lineEditURL_textChanged(const QString &);
     void comboBoxEngine_activated(int index);
+    void pushButtonSymbol_clicked();
+    void pushButtonUp_clicked();
+    void pushButtonDown_clicked();
+    void pushButtonSave_clicked();
     void updatePreview();
 
 protected:
@@ -51,6 +59,11 @@ private:
     void createEngineDialog();
     void connectEngineDialog();
     void setEngineEditorsLocked(bool locked);
+    bool removeEngineFile(const QString &name);
+    EngineValues editorValues() const;
+    int engineRow(const QString &name) const;
+    bool confirmReplacing(const QString &name);
+    void moveEngine(int step);
     void createActions();
     void createMenus();
     void createToolBars();
@@ -69,4 +82,9 @@ private:
     QAction *pasteAction = nullptr;
     QAction *aboutAction = nullptr;
     QAction *configureAction = nullptr;
+
+    // The engine whose values the dialog's editors show (Edit or a move loaded it); empty
+    // after opening the dialog, New, Save and Delete. Save replaces this engine, and a move
+    // takes the moved engine's values from the editors only when it is this one.
+    QString m_loadedEngine;
 };

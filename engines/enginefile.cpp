@@ -26,6 +26,8 @@ bool isAcceptableEngineName(const QString &name)
 }
 
 namespace {
+std::function<bool(const QString &)> writeFault;
+
 // Profiles are UTF-8; older 8-bit builds wrote Latin-1, which is rarely valid UTF-8.
 QString decodeEngineFile(const QByteArray &bytes)
 {
@@ -91,7 +93,7 @@ bool writeEngineFile(const QString &name,
                      int textLineBreak,
                      const QString &templateText)
 {
-    if (!isAcceptableEngineName(name))
+    if (!isAcceptableEngineName(name) || (writeFault && writeFault(name)))
         return false;
 
     QDomDocument document;
@@ -120,6 +122,11 @@ bool writeEngineFile(const QString &name,
         return false;
     }
     return file.commit();
+}
+
+void setEngineWriteFault(std::function<bool(const QString &name)> fails)
+{
+    writeFault = std::move(fails);
 }
 
 int engineNumber(const QString &text)

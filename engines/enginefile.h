@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <functional>
+
 // One engine profile is one XML file, "files/<name>.xml" below the application directory:
 //   <Engine>
 //   <Name value="..."/>  <Symbol/> <limitTitle/> <limitText/> <limitURL/> <listPosition/>
@@ -38,3 +40,7 @@ bool writeEngineFile(const QString &name,
 
 // A number read from an engine file: base 10, 0 when empty or not a number.
 int engineNumber(const QString &text);
+
+// For tests: while set, writeEngineFile fails without touching any file for every engine name
+// that `fails` accepts. An empty function ends the fault.
+void setEngineWriteFault(std::function<bool(const QString &name)> fails);

@@ -34,6 +34,12 @@ bool MainWindow::deleteFile(int confirm)
             return false;
     }
 
+    return removeEngineFile(name);
+}
+
+// Removes engine `name`'s file if there is one; a file that stays on disk is reported.
+bool MainWindow::removeEngineFile(const QString &name)
+{
     QFile file(engineFilePath(name));
     if (isAcceptableEngineName(name) && file.exists() && !file.remove()) {
         QMessageBox::warning(
