@@ -273,5 +273,71 @@ Suchmaschine entfernen: %1</translation>
       <translation>Die Suchmaschine „%1“ konnte nicht entfernt werden:
 %2</translation>
     </message>
+    <message>
+      <source>Please enter a name..</source>
+      <translation>Bitte geben Sie einen Namen ein..</translation>
+    </message>
+    <message>
+      <source>The name "%1" cannot be used for an engine file: it must not be "." or ".." nor contain / \ : * ? " &lt; &gt; | or control characters.</source>
+      <translation>Der Name „%1“ kann nicht für eine Suchmaschinen-Datei verwendet werden: Er darf nicht „.“ oder „..“ sein und weder / \ : * ? " &lt; &gt; | noch Steuerzeichen enthalten.</translation>
+    </message>
+    <message>
+      <source>The engine "%1" could not be saved: its file could not be written.
+No engine file has been changed.</source>
+      <translation>Die Suchmaschine „%1“ konnte nicht gespeichert werden: Ihre Datei ließ sich nicht schreiben.
+Keine Suchmaschinen-Datei wurde verändert.</translation>
+    </message>
+    <message>
+      <source>Information</source>
+      <translation>Information</translation>
+    </message>
+    <message>
+      <source>Please select a item first..</source>
+      <translation>Bitte wählen Sie zuerst einen Eintrag aus..</translation>
+    </message>
+    <message>
+      <source>The engine "%1" could not be given its new position; its file was left as it was.</source>
+      <translation>Die Suchmaschine „%1“ konnte ihre neue Position nicht erhalten; ihre Datei blieb unverändert.</translation>
+    </message>
+    <message>
+      <source>An engine named "%1" already exists.
+Replace it?</source>
+      <translation>Eine Suchmaschine namens „%1“ gibt es bereits.
+Ersetzen?</translation>
+    </message>
+    <message>
+      <source>Please select a engine..</source>
+      <translation>Bitte wählen Sie eine Suchmaschine aus..</translation>
+    </message>
+    <message>
+      <source>The engine "%1" could not be moved: the file of "%2" could not be written.
+The engine files were left as they were.</source>
+      <translation>Die Suchmaschine „%1“ konnte nicht verschoben werden: Die Datei von „%2“ ließ sich nicht schreiben.
+Die Suchmaschinen-Dateien blieben unverändert.</translation>
+    </message>
+    <message>
+      <source>The engine "%1" could not be moved: its file could not be written.
+The engine files were left as they were.</source>
+      <translation>Die Suchmaschine „%1“ konnte nicht verschoben werden: Ihre Datei ließ sich nicht schreiben.
+Die Suchmaschinen-Dateien blieben unverändert.</translation>
+    </message>
+    <message>
+      <source>The engine "%1" could not be moved: its file could not be written, and "%2" could not be put back.
+Both engines are still there but now share one position.</source>
+      <translation>Die Suchmaschine „%1“ konnte nicht verschoben werden: Ihre Datei ließ sich nicht schreiben, und „%2“ konnte nicht zurückgesetzt werden.
+Beide Suchmaschinen sind noch da, teilen sich aber eine Position.</translation>
+    </message>
+    <message>
+      <source>Choose a Symbol</source>
+      <translation>Symbol wählen</translation>
+    </message>
+    <message>
+      <source>Images (*.png *.xpm *.jpg)</source>
+      <translation>Bilder (*.png *.xpm *.jpg)</translation>
+    </message>
+    <message>
+      <source>Wrong Image Format, please use a PNG.</source>
+      <translation>Falsches Bildformat, bitte verwenden Sie ein PNG.</translation>
+    </message>
   </context>
 </TS>
