@@ -24,8 +24,13 @@ const QString xmlSuffix = QStringLiteral(".xml");
 
 QStringList listEngineFiles()
 {
+    // The same match as the name filter "*.xml" (case ignored), without the regular
+    // expression that a name filter compiles on every scan.
     const QDir folder(App::applicationDirectory + QStringLiteral("/files/"));
-    return folder.entryList({QStringLiteral("*.xml")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    QStringList names = folder.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
+    names.removeIf(
+        [](const QString &name) { return !name.endsWith(xmlSuffix, Qt::CaseInsensitive); });
+    return names;
 }
 
 QString engineNameOfFile(const QString &fileName)

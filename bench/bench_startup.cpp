@@ -1,0 +1,179 @@
+// SPDX-FileCopyrightText: 2026 The Vellumo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Start-up to the first shown window, and the peak memory of that run, of the program with the
+// shipped engines and with 1000 engines, against a minimal Qt Widgets program that shows a
+// QMainWindow and quits. Each run is a fresh process; runs of the three alternate.
+#include "app/globals.h"
+#include "engines/enginefile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <vector>
+
+extern char **environ;
+
+namespace {
+constexpr int warmUpRuns = 3;
+constexpr int measuredRuns = 21;
+
+struct Run
+{
+    double milliseconds = 0;
+    double peakKiB = 0;
+};
+
+double now()
+{
+    timespec t;
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
+}
+
+// Spawns `program` and waits for it; wait4 gives the child's own peak resident set.
+Run runOnce(const QString &program)
+{
+    const QByteArray path = QFile::encodeName(program);
+    char *argv[] = {const_cast<char *>(path.constData()), nullptr};
+    Run run;
+    const double start = now();
+    // The programs' own chatter (platform plugin notes) would bury the results.
+    posix_spawn_file_actions_t quiet;
+    posix_spawn_file_actions_init(&quiet);
+    posix_spawn_file_actions_addopen(&quiet, 2, "/dev/null", O_WRONLY, 0);
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, path.constData(), &quiet, nullptr, argv, environ);
+    posix_spawn_file_actions_destroy(&quiet);
+    if (spawned != 0) {
+        std::fprintf(stderr, "cannot start %s\n", path.constData());
+        std::exit(1);
+    }
+    int status = 0;
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    run.milliseconds = now() - start;
+    run.peakKiB = double(usage.ru_maxrss);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        std::fprintf(stderr, "%s failed (status %d)\n", path.constData(), status);
+        std::exit(1);
+    }
+    return run;
+}
+
+double median(std::vector<double> values)
+{
+    std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
+    return values[values.size() / 2];
+}
+
+// A folder holding a copy of `probe` as the program, with its runtime files beside it.
+QString programFolder(const QString &root, const QString &name, const QString &probe)
+{
+    const QString folder = root + u'/' + name;
+    QDir().mkpath(folder + QStringLiteral("/files"));
+    QDir().mkpath(folder + QStringLiteral("/img"));
+    QFile::copy(probe, folder + QStringLiteral("/program"));
+    QFile::copy(QStringLiteral(VELLUMO_SOURCE_DIR "/resources/img/unknown.png"),
+                folder + QStringLiteral("/img/unknown.png"));
+    return folder;
+}
+
+void copyShippedEngines(const QString &folder)
+{
+    const QDir shipped(QStringLiteral(VELLUMO_SOURCE_DIR "/files"));
+    const QStringList names = shipped.entryList({QStringLiteral("*.xml")}, QDir::Files);
+    for (const QString &name : names)
+        QFile::copy(shipped.filePath(name), folder + QStringLiteral("/files/") + name);
+}
+
+void writeEngines(const QString &folder, int count)
+{
+    App::applicationDirectory = folder;
+    QFile shipped(QStringLiteral(VELLUMO_SOURCE_DIR "/files/Google Ads.xml"));
+    shipped.open(QIODevice::ReadOnly);
+    const QString templateText
+        = QStringLiteral("<div><span>%URL%</span><br><b>%TITLE%</b><br><span>%TEXT%</span></div>");
+    for (int i = 0; i < count; ++i) {
+        writeEngineFile(QStringLiteral("Engine %1").arg(i, 4, 10, QLatin1Char('0')),
+                        QString(),
+                        30,
+                        90,
+                        30,
+                        count - 1 - i,
+                        0,
+                        templateText);
+    }
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QTemporaryDir scratch;
+    if (!scratch.isValid())
+        return 1;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(scratch.path() + QStringLiteral("/config")));
+    qputenv("LANG", "C.UTF-8");
+    const QString runtime = scratch.path() + QStringLiteral("/runtime");
+    QDir().mkpath(runtime);
+    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+
+    struct Case
+    {
+        const char *name;
+        QString program;
+        std::vector<double> milliseconds;
+        std::vector<double> peakKiB;
+    };
+    const QString shipped
+        = programFolder(scratch.path(), QStringLiteral("shipped"), QStringLiteral(STARTUP_PROBE));
+    copyShippedEngines(shipped);
+    const QString thousand
+        = programFolder(scratch.path(), QStringLiteral("thousand"), QStringLiteral(STARTUP_PROBE));
+    writeEngines(thousand, 1000);
+    const QString minimal
+        = programFolder(scratch.path(), QStringLiteral("minimal"), QStringLiteral(MINIMAL_PROBE));
+    std::vector<Case> cases = {{"minimal", minimal + QStringLiteral("/program"), {}, {}},
+                               {"shipped", shipped + QStringLiteral("/program"), {}, {}},
+                               {"1000", thousand + QStringLiteral("/program"), {}, {}}};
+
+    for (int i = 0; i < warmUpRuns + measuredRuns; ++i) {
+        for (Case &c : cases) {
+            const Run run = runOnce(c.program);
+            if (i < warmUpRuns)
+                continue;
+            c.milliseconds.push_back(run.milliseconds);
+            c.peakKiB.push_back(run.peakKiB);
+        }
+    }
+
+    const double floorMs = median(cases[0].milliseconds);
+    const double floorKiB = median(cases[0].peakKiB);
+    std::printf("start-up to the first shown window, median of %d runs:\n", measuredRuns);
+    for (const Case &c : cases) {
+        std::printf(
+            "  %-8s %7.1f ms  peak %7.0f KiB\n", c.name, median(c.milliseconds), median(c.peakKiB));
+    }
+    for (std::size_t i = 1; i < cases.size(); ++i) {
+        std::printf("RATIO startup_%s %.2f target <= 1.30\n",
+                    cases[i].name,
+                    median(cases[i].milliseconds) / floorMs);
+    }
+    for (std::size_t i = 1; i < cases.size(); ++i) {
+        std::printf("RATIO memory_%s %.2f target <= 1.20\n",
+                    cases[i].name,
+                    median(cases[i].peakKiB) / floorKiB);
+    }
+    return 0;
+}
