@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QIcon>
 #include <QListWidget>
 
@@ -81,12 +82,18 @@ void MainWindow::refreshEngineLists()
 {
     mainForm->comboBoxEngine->clear();
     engineForm->listWidgetEngine->clear();
+    // Engines that show the same image share one icon (most often the fallback image).
+    QHash<QString, QIcon> icons;
     const QStringList names = orderedEngineNames();
     for (const QString &name : names) {
-        QIcon icon;
-        icon.addFile(engineIconPath(name), QSize(16, 16));
-        mainForm->comboBoxEngine->addItem(icon, name);
-        engineForm->listWidgetEngine->addItem(new QListWidgetItem(icon, name));
+        const QString path = engineIconPath(name);
+        auto icon = icons.find(path);
+        if (icon == icons.end()) {
+            icon = icons.insert(path, QIcon());
+            icon->addFile(path, QSize(16, 16));
+        }
+        mainForm->comboBoxEngine->addItem(*icon, name);
+        engineForm->listWidgetEngine->addItem(new QListWidgetItem(*icon, name));
     }
     comboBoxEngine_activated(0);
 }

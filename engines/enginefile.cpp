@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <QXmlStreamReader>
 
 QString engineFilePath(const QString &name)
 {
@@ -69,19 +70,33 @@ QString readEngineValue(const QString &name, const QString &field)
     QFile file(engineFilePath(name));
     if (!file.open(QIODevice::ReadOnly))
         return QString();
-    QDomDocument document;
-    // A failed parse keeps what was read before the error; a damaged file reads as empty.
-    const bool parsed = document.setContent(decodeEngineFile(file.readAll()));
+    const QString text = decodeEngineFile(file.readAll());
     file.close();
-    if (!parsed)
-        return QString();
 
-    for (QDomNode node = document.documentElement().firstChild(); !node.isNull();
-         node = node.nextSibling()) {
-        if (node.isElement() && node.nodeName() == field)
-            return node.toElement().attribute(QStringLiteral("value"));
+    // Streamed rather than built into a document, since every rebuild of the catalogue reads
+    // every file twice. The whole file is still read: a damaged file reads as empty.
+    QXmlStreamReader xml(text);
+    xml.setNamespaceProcessing(false);
+    QString value;
+    bool found = false;
+    int depth = 0;
+    while (!xml.atEnd()) {
+        switch (xml.readNext()) {
+        case QXmlStreamReader::StartElement:
+            // Only the root's own children count, and of those only the first of that name.
+            if (++depth == 2 && !found && xml.qualifiedName() == field) {
+                found = true;
+                value = xml.attributes().value(QLatin1String("value")).toString();
+            }
+            break;
+        case QXmlStreamReader::EndElement:
+            --depth;
+            break;
+        default:
+            break;
+        }
     }
-    return QString();
+    return xml.hasError() ? QString() : value;
 }
 
 bool writeEngineFile(const QString &name,
