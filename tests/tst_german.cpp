@@ -1,0 +1,72 @@
+// SPDX-FileCopyrightText: 2026 The Vellumo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The program under a German locale (LANG=de_DE.UTF-8, set for this test by CMake), with the
+// built velm_de.qm beside it, speaks German: menus, counters and the engine dialog.
+#include "app/mainwindow.h"
+#include "app/startup.h"
+#include "compose/mainform.h"
+#include "dialog/engineform.h"
+#include "engines/enginefile.h"
+#include "testsupport.h"
+
+#include <QLabel>
+#include <QLocale>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTranslator>
+#include <QtTest>
+
+class tst_German : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void programSpeaksGerman();
+
+private:
+    QTranslator m_translator;
+};
+
+void tst_German::initTestCase()
+{
+    TestSupport::isolate();
+    QCOMPARE(QLocale::system().name(), QStringLiteral("de_DE"));
+    // As at start-up: the locale's translation, found beside the program.
+    QFile::remove(QCoreApplication::applicationDirPath() + QStringLiteral("/velm_de.qm"));
+    QVERIFY(QFile::copy(QStringLiteral(VELLUMO_BUILD_DIR "/velm_de.qm"),
+                        QCoreApplication::applicationDirPath() + QStringLiteral("/velm_de.qm")));
+    QVERIFY(loadTranslation(
+        m_translator, QLocale::system().name(), QCoreApplication::applicationDirPath()));
+    QCoreApplication::installTranslator(&m_translator);
+}
+
+void tst_German::programSpeaksGerman()
+{
+    QVERIFY(writeEngineFile(QStringLiteral("Beispiel"), {}, 30, 90, 30, 0, 10, {}));
+    MainWindow window;
+
+    QStringList menus;
+    const auto actions = window.menuBar()->actions();
+    for (const QAction *action : actions) {
+        if (!action->isSeparator())
+            menus.append(action->text());
+    }
+    QCOMPARE(menus,
+             QStringList({QStringLiteral("&Datei"),
+                          QStringLiteral("&Bearbeiten"),
+                          QStringLiteral("&Optionen"),
+                          QStringLiteral("&Hilfe")}));
+
+    const QString counter = window.mainForm->labelText->text();
+    QVERIFY2(counter.contains(QStringLiteral("0</span> von 90 Zeichen")), qPrintable(counter));
+    QVERIFY2(counter.contains(QStringLiteral("(Zeilenumbruch nach: 10 Zeichen)")),
+             qPrintable(counter));
+
+    QCOMPARE(window.engineForm->windowTitle(), QStringLiteral("Suchmaschinen-Dialog"));
+    QCOMPARE(window.engineForm->pushButtonSave->text(), QStringLiteral("&Speichern"));
+    QCOMPARE(window.engineForm->okButton->text(), QStringLiteral("S&chließen"));
+}
+
+QTEST_MAIN(tst_German)
+#include "tst_german.moc"
