@@ -6,6 +6,7 @@
 
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTextEdit>
@@ -69,4 +70,17 @@ void MainWindow::setEngineEditorsLocked(bool locked)
     engineForm->spinBoxTextLimit->setReadOnly(locked);
     engineForm->spinBoxURLLimit->setReadOnly(locked);
     engineForm->spinBoxTextLineBreak->setReadOnly(locked);
+}
+
+// A question titled "Warning" with the buttons "&Yes" and "&No"; Escape and closing the box
+// answer "&No". True only for "&Yes".
+bool MainWindow::askYesNo(const QString &question, bool yesByDefault)
+{
+    QMessageBox box(QMessageBox::Question, tr("Warning"), question, QMessageBox::NoButton, this);
+    QPushButton *yes = box.addButton(tr("&Yes"), QMessageBox::YesRole);
+    QPushButton *no = box.addButton(tr("&No"), QMessageBox::NoRole);
+    box.setDefaultButton(yesByDefault ? yes : no);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
 }

@@ -62,7 +62,7 @@ private:
     bool removeEngineFile(const QString &name);
     EngineValues editorValues() const;
     int engineRow(const QString &name) const;
-    bool confirmReplacing(const QString &name);
+    bool askYesNo(const QString &question, bool yesByDefault);
     void moveEngine(int step);
     void createActions();
     void createMenus();

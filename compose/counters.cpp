@@ -22,72 +22,69 @@ QString lineBreakHint(int length, int width)
         .replace(QLatin1String("%i"), QString::number(remaining));
 }
 
+namespace {
+// The counter labels, by colour, as whole translatable messages.
+const char *const titleMessages[] = {
+    QT_TRANSLATE_NOOP(
+        "MainWindow",
+        "<html><head><meta name=\"qrichtext\" content=\"1\" /></head><body style=\" "
+        "white-space: pre-wrap; font-family:Arial; font-weight:400; font-style:normal; "
+        "text-decoration:none;\"><p style=\" margin-top:0px; margin-bottom:0px; "
+        "margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;\"><span "
+        "style=\" color:green;\">%1</span> of %2 chars</p></body></html>"),
+    QT_TRANSLATE_NOOP(
+        "MainWindow",
+        "<html><head><meta name=\"qrichtext\" content=\"1\" /></head><body style=\" "
+        "white-space: pre-wrap; font-family:Arial; font-weight:400; font-style:normal; "
+        "text-decoration:none;\"><p style=\" margin-top:0px; margin-bottom:0px; "
+        "margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;\"><span "
+        "style=\" color:orange;\">%1</span> of %2 chars</p></body></html>"),
+    QT_TRANSLATE_NOOP(
+        "MainWindow",
+        "<html><head><meta name=\"qrichtext\" content=\"1\" /></head><body style=\" "
+        "white-space: pre-wrap; font-family:Arial; font-weight:400; font-style:normal; "
+        "text-decoration:none;\"><p style=\" margin-top:0px; margin-bottom:0px; "
+        "margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;\"><span "
+        "style=\" color:red;\">%1</span> of %2 chars</p></body></html>"),
+};
+const char *const textMessages[] = {
+    QT_TRANSLATE_NOOP(
+        "MainWindow",
+        "<html><head><meta name=\"qrichtext\" content=\"1\" /></head><body style=\" "
+        "white-space: pre-wrap; font-family:Arial; font-weight:400; font-style:normal; "
+        "text-decoration:none;\"><p style=\" margin-top:0px; margin-bottom:0px; "
+        "margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;\"><span "
+        "style=\" color:green;\">%1</span> of %2 chars</p><br>%3</body></html>"),
+    QT_TRANSLATE_NOOP(
+        "MainWindow",
+        "<html><head><meta name=\"qrichtext\" content=\"1\" /></head><body style=\" "
+        "white-space: pre-wrap; font-family:Arial; font-weight:400; font-style:normal; "
+        "text-decoration:none;\"><p style=\" margin-top:0px; margin-bottom:0px; "
+        "margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;\"><span "
+        "style=\" color:orange;\">%1</span> of %2 chars</p><br>%3</body></html>"),
+    QT_TRANSLATE_NOOP(
+        "MainWindow",
+        "<html><head><meta name=\"qrichtext\" content=\"1\" /></head><body style=\" "
+        "white-space: pre-wrap; font-family:Arial; font-weight:400; font-style:normal; "
+        "text-decoration:none;\"><p style=\" margin-top:0px; margin-bottom:0px; "
+        "margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;\"><span "
+        "style=\" color:red;\">%1</span> of %2 chars</p><br>%3</body></html>"),
+};
+
+QString message(const char *const messages[], int length, int limit)
+{
+    return QCoreApplication::translate("MainWindow", messages[int(counterColour(length, limit))]);
+}
+} // namespace
+
 QString counterMessage(int length, int limit)
 {
-    QString message;
-    switch (counterColour(length, limit)) {
-    case CounterColour::Green:
-        message = QCoreApplication::translate(
-            "MainWindow",
-            "<html><head><meta name=\"qrichtext\" content=\"1\" /></head><body style=\" "
-            "white-space: pre-wrap; font-family:Arial; font-weight:400; font-style:normal; "
-            "text-decoration:none;\"><p style=\" margin-top:0px; margin-bottom:0px; "
-            "margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;\"><span "
-            "style=\" color:green;\">%1</span> of %2 chars</p></body></html>");
-        break;
-    case CounterColour::Orange:
-        message = QCoreApplication::translate(
-            "MainWindow",
-            "<html><head><meta name=\"qrichtext\" content=\"1\" /></head><body style=\" "
-            "white-space: pre-wrap; font-family:Arial; font-weight:400; font-style:normal; "
-            "text-decoration:none;\"><p style=\" margin-top:0px; margin-bottom:0px; "
-            "margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;\"><span "
-            "style=\" color:orange;\">%1</span> of %2 chars</p></body></html>");
-        break;
-    case CounterColour::Red:
-        message = QCoreApplication::translate(
-            "MainWindow",
-            "<html><head><meta name=\"qrichtext\" content=\"1\" /></head><body style=\" "
-            "white-space: pre-wrap; font-family:Arial; font-weight:400; font-style:normal; "
-            "text-decoration:none;\"><p style=\" margin-top:0px; margin-bottom:0px; "
-            "margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;\"><span "
-            "style=\" color:red;\">%1</span> of %2 chars</p></body></html>");
-        break;
-    }
-    return message.arg(QString::number(length), QString::number(limit));
+    return message(titleMessages, length, limit)
+        .arg(QString::number(length), QString::number(limit));
 }
 
 QString textCounterMessage(int length, int limit, const QString &hint)
 {
-    QString message;
-    switch (counterColour(length, limit)) {
-    case CounterColour::Green:
-        message = QCoreApplication::translate(
-            "MainWindow",
-            "<html><head><meta name=\"qrichtext\" content=\"1\" /></head><body style=\" "
-            "white-space: pre-wrap; font-family:Arial; font-weight:400; font-style:normal; "
-            "text-decoration:none;\"><p style=\" margin-top:0px; margin-bottom:0px; "
-            "margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;\"><span "
-            "style=\" color:green;\">%1</span> of %2 chars</p><br>%3</body></html>");
-        break;
-    case CounterColour::Orange:
-        message = QCoreApplication::translate(
-            "MainWindow",
-            "<html><head><meta name=\"qrichtext\" content=\"1\" /></head><body style=\" "
-            "white-space: pre-wrap; font-family:Arial; font-weight:400; font-style:normal; "
-            "text-decoration:none;\"><p style=\" margin-top:0px; margin-bottom:0px; "
-            "margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;\"><span "
-            "style=\" color:orange;\">%1</span> of %2 chars</p><br>%3</body></html>");
-        break;
-    case CounterColour::Red:
-        message = QCoreApplication::translate(
-            "MainWindow",
-            "<html><head><meta name=\"qrichtext\" content=\"1\" /></head><body style=\" "
-            "white-space: pre-wrap; font-family:Arial; font-weight:400; font-style:normal; "
-            "text-decoration:none;\"><p style=\" margin-top:0px; margin-bottom:0px; "
-            "margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;\"><span "
-            "style=\" color:red;\">%1</span> of %2 chars</p><br>%3</body></html>");
-        break;
-    }
-    return message.arg(QString::number(length), QString::number(limit), hint);
+    return message(textMessages, length, limit)
+        .arg(QString::number(length), QString::number(limit), hint);
 }

@@ -77,7 +77,8 @@ void MainWindow::pushButtonSave_clicked()
     if (position < 0)
         position = engineForm->listWidgetEngine->count();
 
-    if (name != oldName && QFileInfo(engineFilePath(name)).isFile() && !confirmReplacing(name))
+    if (name != oldName && QFileInfo(engineFilePath(name)).isFile()
+        && !askYesNo(tr("An engine named \"%1\" already exists.\nReplace it?").arg(name), false))
         return;
 
     // Write first, remove the old name's file second: a failure at either step loses no engine.
@@ -141,22 +142,6 @@ void MainWindow::pushButtonDelete_clicked()
     setEngineEditorsLocked(true);
     engineForm->pushButtonSave->setEnabled(false);
     engineForm->pushButtonDelete->setEnabled(false);
-}
-
-// Asks before another engine's file is overwritten; only "&Yes" replaces it.
-bool MainWindow::confirmReplacing(const QString &name)
-{
-    QMessageBox question(QMessageBox::Question,
-                         tr("Warning"),
-                         tr("An engine named \"%1\" already exists.\nReplace it?").arg(name),
-                         QMessageBox::NoButton,
-                         this);
-    QPushButton *yes = question.addButton(tr("&Yes"), QMessageBox::YesRole);
-    QPushButton *no = question.addButton(tr("&No"), QMessageBox::NoRole);
-    question.setDefaultButton(no);
-    question.setEscapeButton(no);
-    question.exec();
-    return question.clickedButton() == yes;
 }
 
 // The engine as the editors show it, apart from its name.

@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QListWidget>
 #include <QMessageBox>
-#include <QPushButton>
 
 // Removes the file of the dialog list's current engine, asking first when `confirm` is 0.
 // False when there is no current engine, the user declines, or the file stays on disk.
@@ -19,20 +18,8 @@ bool MainWindow::deleteFile(int confirm)
         return false;
     const QString name = item->text();
 
-    if (confirm == 0) {
-        QMessageBox question(QMessageBox::Question,
-                             tr("Warning"),
-                             tr("Are you sure?\nRemove Engine: %1").arg(name),
-                             QMessageBox::NoButton,
-                             this);
-        QPushButton *yes = question.addButton(tr("&Yes"), QMessageBox::YesRole);
-        QPushButton *no = question.addButton(tr("&No"), QMessageBox::NoRole);
-        question.setDefaultButton(yes);
-        question.setEscapeButton(no);
-        question.exec();
-        if (question.clickedButton() != yes)
-            return false;
-    }
+    if (confirm == 0 && !askYesNo(tr("Are you sure?\nRemove Engine: %1").arg(name), true))
+        return false;
 
     return removeEngineFile(name);
 }
