@@ -6,8 +6,10 @@
 
 #include <QDomDocument>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <QXmlStreamReader>
 
 QString engineFilePath(const QString &name)
 {
@@ -58,20 +60,66 @@ QString xmlSafe(const QString &value)
     }
     return safe;
 }
+
+// Profiles nest two levels deep; QDom's time grows with the square of the depth.
+const int maxNestingDepth = 256;
+
+// Documents that would freeze the program while QDom parses them: nested deeper than any
+// profile, or declaring entities. Qt bounds what one entity expands to, not how often it is
+// used: 3000 references to a 4 KB entity make a 9 KB file a 24 MB value.
+// Profiles never need entities. Malformed documents are left for QDom to reject.
+bool isHostileDocument(const QString &text)
+{
+    QXmlStreamReader reader(text);
+    reader.setNamespaceProcessing(false);
+    int depth = 0;
+    while (!reader.atEnd()) {
+        switch (reader.readNext()) {
+        case QXmlStreamReader::DTD:
+            if (!reader.entityDeclarations().isEmpty())
+                return true;
+            break;
+        case QXmlStreamReader::StartElement:
+            if (++depth > maxNestingDepth)
+                return true;
+            break;
+        case QXmlStreamReader::EndElement:
+            --depth;
+            break;
+        default:
+            break;
+        }
+    }
+    return false;
+}
 } // namespace
 
 QString readEngineValue(const QString &name, const QString &field)
 {
     if (!isAcceptableEngineName(name))
         return QString();
-    QFile file(engineFilePath(name));
+    // Only regular files, links followed: opening a pipe would wait for a writer forever.
+    const QString path = engineFilePath(name);
+    if (!QFileInfo(path).isFile())
+        return QString();
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    // Every rebuild of the catalogue reads each file twice, choosing an engine five times more:
+    // a huge file would freeze the program each time. Size alone is not the measure either:
+    // Qt's XML reader compares each attribute with every earlier one of its element, so a
+    // 1 MB file of attributes takes 45 s to read, one at the cap 35 ms. Reading one byte more
+    // than the cap tells a file that is too big.
+    const QByteArray bytes = file.read(maxEngineFileSize + 1);
+    file.close();
+    if (bytes.size() > maxEngineFileSize)
+        return QString();
+    const QString text = decodeEngineFile(bytes);
+    if (isHostileDocument(text))
         return QString();
     QDomDocument document;
     // A failed parse keeps what was read before the error; a damaged file reads as empty.
-    const bool parsed = document.setContent(decodeEngineFile(file.readAll()));
-    file.close();
-    if (!parsed)
+    if (!document.setContent(text))
         return QString();
 
     for (QDomNode node = document.documentElement().firstChild(); !node.isNull();
@@ -111,10 +159,13 @@ bool writeEngineFile(const QString &name,
     addField("textLineBreak", QString::number(textLineBreak));
     addField("template", templateText);
 
+    const QByteArray bytes = document.toByteArray(0);
+    // A file that would read as empty is not written.
+    if (bytes.size() > maxEngineFileSize)
+        return false;
     QSaveFile file(engineFilePath(name));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
         return false;
-    const QByteArray bytes = document.toByteArray(0);
     if (file.write(bytes) != bytes.size()) {
         file.cancelWriting();
         return false;
