@@ -9,9 +9,14 @@ set -u
 build=${1:?usage: run-fuzzers.sh <fuzz build dir> [seconds]}
 seconds=${2:-60}
 seeds="$(cd "$(dirname "$0")/.." && pwd)/fuzz/corpus"
-# Writing an engine file syncs it to disk; in memory that costs nothing and the fuzzer runs
-# more than twice as many inputs.
-[ -d /dev/shm ] && [ -w /dev/shm ] && TMPDIR=/dev/shm && export TMPDIR
+# The fuzzers keep their application folder in TMPDIR, and libFuzzer exits without removing
+# it. Writing an engine file syncs it to disk; in memory that costs nothing and the fuzzer
+# runs more than twice as many inputs.
+memory=/tmp
+[ -d /dev/shm ] && [ -w /dev/shm ] && memory=/dev/shm
+TMPDIR=$(mktemp -d "$memory/vellumo-fuzz.XXXXXX") || exit 1
+export TMPDIR
+trap 'rm -rf "$TMPDIR"' EXIT INT TERM
 
 status=0
 for name in enginefile preview; do
