@@ -96,7 +96,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     engineNumber(templateText);
     const QString extraValue = readEngineValue(engine, extraField);
     engineNumber(extraValue);
-    // Without entities a value is never longer than its file: nothing may blow a file up.
+    // A value is never longer than its file: nothing (an entity, say) may blow a file up.
     for (const QString *value : {&name, &symbol, &templateText, &extraValue})
         check(value->size() <= bytes.size(), "a value longer than its file", value->left(200));
 
