@@ -2,6 +2,7 @@
 BUILD    ?= build
 SANITIZE ?= 0
 JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
+FUZZ_SECONDS ?= 60
 
 ifeq ($(SANITIZE),1)
 BUILD_DIR := $(BUILD)-asan
@@ -11,7 +12,7 @@ BUILD_DIR := $(BUILD)
 CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo
 endif
 
-.PHONY: all deps configure build run test bench format clean
+.PHONY: all deps configure build run test bench fuzz format clean
 
 all: build
 
@@ -34,8 +35,17 @@ bench: build
 	@cmake --build $(BUILD_DIR) --target benchmarks -j $(JOBS)
 	@sh tools/run-benchmarks.sh $(BUILD_DIR)
 
+# libFuzzer targets with ASan and UBSan in a clang build of their own, each run for
+# FUZZ_SECONDS; any finding fails.
+fuzz:
+	@sh tools/install-deps.sh clang libclang-rt-14-dev
+	@CC=clang CXX=clang++ cmake -S . -B $(BUILD)-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DVELLUMO_FUZZ=ON -DBUILD_TESTING=OFF >/dev/null
+	@cmake --build $(BUILD)-fuzz -j $(JOBS) --target fuzz_enginefile fuzz_preview
+	@sh tools/run-fuzzers.sh $(BUILD)-fuzz $(FUZZ_SECONDS)
+
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-asan
+	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-fuzz

@@ -6,6 +6,7 @@
 
 #include <QDomDocument>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QXmlStreamReader>
@@ -61,30 +62,52 @@ QString xmlSafe(const QString &value)
     }
     return safe;
 }
+
+// Profiles nest two levels deep; a document nested deeper than this is no profile.
+const int maxNestingDepth = 256;
 } // namespace
 
 QString readEngineValue(const QString &name, const QString &field)
 {
     if (!isAcceptableEngineName(name))
         return QString();
-    QFile file(engineFilePath(name));
+    // Only regular files, links followed: opening a pipe would wait for a writer forever.
+    const QString path = engineFilePath(name);
+    if (!QFileInfo(path).isFile())
+        return QString();
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return QString();
-    const QString text = decodeEngineFile(file.readAll());
+    // Every rebuild of the catalogue reads each file twice, choosing an engine five times more:
+    // a huge file would freeze the program each time. Size alone is not the measure either:
+    // Qt's XML reader compares each attribute with every earlier one of its element, so a
+    // 1 MB file of attributes takes 45 s to read. Reading one byte more than the cap tells a
+    // file that is too big.
+    const QByteArray bytes = file.read(maxEngineFileSize + 1);
     file.close();
+    if (bytes.size() > maxEngineFileSize)
+        return QString();
 
     // Streamed rather than built into a document, since every rebuild of the catalogue reads
     // every file twice. The whole file is still read: a damaged file reads as empty.
-    QXmlStreamReader xml(text);
+    QXmlStreamReader xml(decodeEngineFile(bytes));
     xml.setNamespaceProcessing(false);
     QString value;
     bool found = false;
     int depth = 0;
     while (!xml.atEnd()) {
         switch (xml.readNext()) {
+        case QXmlStreamReader::DTD:
+            // Qt bounds what one entity expands to, not how often it is used: 3000 references
+            // to a 4 KB entity make a 9 KB file a 24 MB value. Profiles never declare entities.
+            if (!xml.entityDeclarations().isEmpty())
+                return QString();
+            break;
         case QXmlStreamReader::StartElement:
+            if (++depth > maxNestingDepth)
+                return QString();
             // Only the root's own children count, and of those only the first of that name.
-            if (++depth == 2 && !found && xml.qualifiedName() == field) {
+            if (depth == 2 && !found && xml.qualifiedName() == field) {
                 found = true;
                 value = xml.attributes().value(QLatin1String("value")).toString();
             }
@@ -128,10 +151,13 @@ bool writeEngineFile(const QString &name,
     addField("textLineBreak", QString::number(textLineBreak));
     addField("template", templateText);
 
+    const QByteArray bytes = document.toByteArray(0);
+    // A file that would read as empty is not written.
+    if (bytes.size() > maxEngineFileSize)
+        return false;
     QSaveFile file(engineFilePath(name));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
         return false;
-    const QByteArray bytes = document.toByteArray(0);
     if (file.write(bytes) != bytes.size()) {
         file.cancelWriting();
         return false;
