@@ -11,6 +11,16 @@ class QWidget;
 
 namespace TestSupport {
 
+// The two HTML openings that every rich-text caption and counter label of the program starts
+// with, written out here independently of the program's own strings.
+inline const QString richTextPreamble = QStringLiteral(
+    "<html><head><meta name=\"qrichtext\" content=\"1\" /></head><body style=\" white-space: "
+    "pre-wrap; font-family:Arial; font-weight:400; font-style:normal; "
+    "text-decoration:none;\">");
+inline const QString labelParagraph = QStringLiteral(
+    "<p style=\" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; "
+    "-qt-block-indent:0; text-indent:0px;\">");
+
 // Points the settings store at a fresh temporary folder and records the test executable's own
 // folder as the application directory, so no test touches the user's settings or engines.
 // Call from initTestCase().

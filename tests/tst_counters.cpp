@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "compose/counters.h"
 
+#include "testsupport.h"
 #include <QTranslator>
+
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -20,13 +22,8 @@ private slots:
 };
 
 namespace {
-const QString preamble
-    = u"<html><head><meta name=\"qrichtext\" content=\"1\" /></head><body style=\" white-space: "
-      "pre-wrap; font-family:Arial; font-weight:400; font-style:normal; "
-      "text-decoration:none;\">"_s;
-const QString paragraph
-    = u"<p style=\" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; "
-      "-qt-block-indent:0; text-indent:0px;\">"_s;
+const QString &preamble = TestSupport::richTextPreamble;
+const QString &paragraph = TestSupport::labelParagraph;
 
 QString counterLine(const QString &colour, const QString &length, const QString &limit)
 {

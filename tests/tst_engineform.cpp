@@ -18,13 +18,8 @@
 #include <QtTest>
 
 namespace {
-const QString preamble = QStringLiteral(
-    "<html><head><meta name=\"qrichtext\" content=\"1\" /></head><body style=\" white-space: "
-    "pre-wrap; font-family:Arial; font-weight:400; font-style:normal; "
-    "text-decoration:none;\">");
-const QString paragraph = QStringLiteral(
-    "<p style=\" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; "
-    "-qt-block-indent:0; text-indent:0px;\">");
+const QString &preamble = TestSupport::richTextPreamble;
+const QString &paragraph = TestSupport::labelParagraph;
 
 // What the user finds in the dialog at the moment it is shown.
 struct OpenedState

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "compose/mainform.h"
 
+#include "testsupport.h"
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -11,18 +12,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTextBrowser>
+
 #include <QtTest>
 
 #include <memory>
 
 namespace {
-const QString preamble = QStringLiteral(
-    "<html><head><meta name=\"qrichtext\" content=\"1\" /></head><body style=\" white-space: "
-    "pre-wrap; font-family:Arial; font-weight:400; font-style:normal; "
-    "text-decoration:none;\">");
-const QString paragraph = QStringLiteral(
-    "<p style=\" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; "
-    "-qt-block-indent:0; text-indent:0px;\">");
+const QString &preamble = TestSupport::richTextPreamble;
+const QString &paragraph = TestSupport::labelParagraph;
 
 QString caption(const char *text)
 {
