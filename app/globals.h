@@ -12,4 +12,8 @@ extern const QString versionString;
 extern const QString identityString; // the window title
 // The directory of the executable; empty until the main window has read its settings.
 extern QString applicationDirectory;
+
+// Records `directory` as the application directory and its "files" folder as the engines
+// folder.
+void setApplicationDirectory(const QString &directory);
 } // namespace App

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Vellumo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/mainwindow.h"
 #include "app/startup.h"
+#include "ui/mainwindow.h"
 
 #include <QApplication>
 #include <QLocale>

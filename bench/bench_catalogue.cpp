@@ -8,8 +8,8 @@
 // same image path. The floor leaves out listing and sorting the folder, the stat of the symbol
 // file, filling the combo box and the list, and choosing the first engine afterwards.
 #include "app/globals.h"
-#include "app/mainwindow.h"
 #include "engines/enginefile.h"
+#include "ui/mainwindow.h"
 
 #include <QApplication>
 #include <QDir>
@@ -113,7 +113,7 @@ int main(int argc, char *argv[])
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
 
     // The engines live beside this executable, as they do beside the program.
-    App::applicationDirectory = QCoreApplication::applicationDirPath();
+    App::setApplicationDirectory(QCoreApplication::applicationDirPath());
     QDir::setCurrent(App::applicationDirectory);
     QDir().mkpath(QStringLiteral("img"));
     QImage image(16, 16, QImage::Format_ARGB32);

@@ -3,11 +3,11 @@
 // One keystroke in the ad text with live preview on, against its floor: the same two widget
 // updates given their final strings directly. Our share is counting, the counter message and
 // building the preview document; the floor is what the label and the browser cost anyway.
-#include "app/mainwindow.h"
-#include "compose/counters.h"
-#include "compose/enginestate.h"
-#include "compose/mainform.h"
-#include "compose/preview.h"
+#include "ads/counters.h"
+#include "ads/enginestate.h"
+#include "ads/preview.h"
+#include "ui/mainform.h"
+#include "ui/mainwindow.h"
 
 #include <QApplication>
 #include <QCheckBox>

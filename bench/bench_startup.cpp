@@ -97,7 +97,7 @@ void copyShippedEngines(const QString &folder)
 
 void writeEngines(const QString &folder, int count)
 {
-    App::applicationDirectory = folder;
+    App::setApplicationDirectory(folder);
     QFile shipped(QStringLiteral(VELLUMO_SOURCE_DIR "/files/Google Ads.xml"));
     shipped.open(QIODevice::ReadOnly);
     const QString templateText

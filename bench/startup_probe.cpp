@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own start-up (the steps of app/main.cpp), ending as soon as the main window
 // has been shown and the event loop has run once: what the start-up benchmark times.
-#include "app/mainwindow.h"
 #include "app/startup.h"
+#include "ui/mainwindow.h"
 
 #include <QApplication>
 #include <QLocale>

@@ -2,18 +2,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engines/enginefile.h"
 
-#include "app/globals.h"
+#include "engines/enginesfolder.h"
 
+#include <QCoreApplication>
 #include <QDomDocument>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QXmlStreamReader>
 
+#include <algorithm>
+
 QString engineFilePath(const QString &name)
 {
-    return App::applicationDirectory + QStringLiteral("/files/") + name + QStringLiteral(".xml");
+    if (!enginesFolderIsSet("An engine file's path"))
+        return QString();
+    return enginesFolder() + QLatin1Char('/') + name + QStringLiteral(".xml");
 }
 
 bool isAcceptableEngineName(const QString &name)
@@ -25,6 +31,19 @@ bool isAcceptableEngineName(const QString &name)
             return false;
     }
     return true;
+}
+
+bool isPortableEngineName(const QString &name)
+{
+    static const QString forbidden = QStringLiteral(":*?\"<>|");
+    return isAcceptableEngineName(name) && std::none_of(name.cbegin(), name.cend(), [](QChar c) {
+               return forbidden.contains(c);
+           });
+}
+
+bool isListableEngineName(const QString &name)
+{
+    return !name.startsWith(QLatin1Char('.'));
 }
 
 namespace {
@@ -67,49 +86,74 @@ QString xmlSafe(const QString &value)
 const int maxNestingDepth = 256;
 } // namespace
 
-QString readEngineValue(const QString &name, const QString &field)
+namespace {
+// The first value of each direct child of the root, by tag, from one parse of the file.
+struct ParsedFields
 {
-    if (!isAcceptableEngineName(name))
-        return QString();
+    EngineFileProblem problem = EngineFileProblem::Missing;
+    int errorLine = 0;
+    int errorColumn = 0;
+    QHash<QString, QString> values;
+};
+
+ParsedFields parseEngineFile(const QString &name)
+{
+    ParsedFields parsed;
+    if (!isAcceptableEngineName(name) || !enginesFolderIsSet("Reading an engine file"))
+        return parsed;
     // Only regular files, links followed: opening a pipe would wait for a writer forever.
     const QString path = engineFilePath(name);
-    if (!QFileInfo(path).isFile())
-        return QString();
+    const QFileInfo info(path);
+    if (!info.exists())
+        return parsed;
+    if (!info.isFile()) {
+        parsed.problem = EngineFileProblem::NotRegularFile;
+        return parsed;
+    }
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QString();
-    // Every rebuild of the catalogue reads each file twice, choosing an engine five times more:
-    // a huge file would freeze the program each time. Size alone is not the measure either:
-    // Qt's XML reader compares each attribute with every earlier one of its element, so a
-    // 1 MB file of attributes takes 45 s to read. Reading one byte more than the cap tells a
-    // file that is too big.
+    if (!file.open(QIODevice::ReadOnly)) {
+        parsed.problem = EngineFileProblem::Unopenable;
+        return parsed;
+    }
+    // Every rebuild of the catalogue reads each file: a huge file would freeze the program each
+    // time. Size alone is not the measure either: Qt's XML reader compares each attribute with
+    // every earlier one of its element, so a 1 MB file of attributes takes 45 s to read.
+    // Reading one byte more than the cap tells a file that is too big.
     const QByteArray bytes = file.read(maxEngineFileSize + 1);
     file.close();
-    if (bytes.size() > maxEngineFileSize)
-        return QString();
+    if (bytes.size() > maxEngineFileSize) {
+        parsed.problem = EngineFileProblem::TooLarge;
+        return parsed;
+    }
 
-    // Streamed rather than built into a document, since every rebuild of the catalogue reads
-    // every file twice. The whole file is still read: a damaged file reads as empty.
+    // The whole file is read, not just up to the fields wanted: a damaged file reads as
+    // nothing rather than as some of its values.
     QXmlStreamReader xml(decodeEngineFile(bytes));
     xml.setNamespaceProcessing(false);
-    QString value;
-    bool found = false;
     int depth = 0;
     while (!xml.atEnd()) {
         switch (xml.readNext()) {
         case QXmlStreamReader::DTD:
             // Qt bounds what one entity expands to, not how often it is used: 3000 references
             // to a 4 KB entity make a 9 KB file a 24 MB value. Profiles never declare entities.
-            if (!xml.entityDeclarations().isEmpty())
-                return QString();
+            if (!xml.entityDeclarations().isEmpty()) {
+                parsed.problem = EngineFileProblem::DeclaresEntities;
+                parsed.values.clear();
+                return parsed;
+            }
             break;
         case QXmlStreamReader::StartElement:
-            if (++depth > maxNestingDepth)
-                return QString();
-            // Only the root's own children count, and of those only the first of that name.
-            if (depth == 2 && !found && xml.qualifiedName() == field) {
-                found = true;
-                value = xml.attributes().value(QLatin1String("value")).toString();
+            if (++depth > maxNestingDepth) {
+                parsed.problem = EngineFileProblem::NestedTooDeep;
+                parsed.values.clear();
+                return parsed;
+            }
+            // Only the root's own children count, and of those only the first of each name.
+            if (depth == 2) {
+                const QString tag = xml.qualifiedName().toString();
+                if (!parsed.values.contains(tag))
+                    parsed.values.insert(tag,
+                                         xml.attributes().value(QLatin1String("value")).toString());
             }
             break;
         case QXmlStreamReader::EndElement:
@@ -119,7 +163,92 @@ QString readEngineValue(const QString &name, const QString &field)
             break;
         }
     }
-    return xml.hasError() ? QString() : value;
+    if (xml.hasError()) {
+        parsed.problem = EngineFileProblem::NotWellFormed;
+        parsed.errorLine = int(xml.lineNumber());
+        parsed.errorColumn = int(xml.columnNumber());
+        parsed.values.clear();
+        return parsed;
+    }
+    parsed.problem = EngineFileProblem::None;
+    return parsed;
+}
+} // namespace
+
+EngineFile readEngineFile(const QString &name)
+{
+    ParsedFields parsed = parseEngineFile(name);
+    EngineFile file;
+    file.problem = parsed.problem;
+    file.errorLine = parsed.errorLine;
+    file.errorColumn = parsed.errorColumn;
+    const auto text
+        = [&parsed](const char *field) { return parsed.values.value(QString::fromLatin1(field)); };
+    const auto number = [&text](const char *field) { return engineNumber(text(field)); };
+    file.nameField = text("Name");
+    file.listPosition = number("listPosition");
+    file.values.symbol = text("Symbol");
+    file.values.limitTitle = number("limitTitle");
+    file.values.limitText = number("limitText");
+    file.values.limitURL = number("limitURL");
+    file.values.textLineBreak = number("textLineBreak");
+    file.values.templateText = text("template");
+    file.values.rules = text("rules");
+    return file;
+}
+
+QString engineFileProblemText(const EngineFile &file)
+{
+    switch (file.problem) {
+    case EngineFileProblem::None:
+        return QString();
+    case EngineFileProblem::Missing:
+        return QCoreApplication::translate("MainWindow", "the file is missing");
+    case EngineFileProblem::NotRegularFile:
+        return QCoreApplication::translate("MainWindow", "it is not a regular file");
+    case EngineFileProblem::Unopenable:
+        return QCoreApplication::translate("MainWindow", "the file cannot be opened");
+    case EngineFileProblem::TooLarge:
+        return QCoreApplication::translate("MainWindow", "the file is larger than %1 KiB")
+            .arg(maxEngineFileSize / 1024);
+    case EngineFileProblem::NotWellFormed:
+        return QCoreApplication::translate("MainWindow",
+                                           "it is not well-formed XML (line %1, column %2)")
+            .arg(file.errorLine)
+            .arg(file.errorColumn);
+    case EngineFileProblem::DeclaresEntities:
+        return QCoreApplication::translate("MainWindow", "it declares XML entities");
+    case EngineFileProblem::NestedTooDeep:
+        return QCoreApplication::translate("MainWindow",
+                                           "its elements are nested more than %1 deep")
+            .arg(maxNestingDepth);
+    }
+    return QString();
+}
+
+QString readEngineValue(const QString &name, const QString &field)
+{
+    return parseEngineFile(name).values.value(field);
+}
+
+EngineValues readEngineValues(const QString &name)
+{
+    return readEngineFile(name).values;
+}
+
+bool writeEngineValues(const QString &name, const EngineValues &values, int position)
+{
+    // A limit is stored without a sign; a negative one would wrap round to a huge number.
+    const auto limit = [](int value) { return uint(std::max(value, 0)); };
+    return writeEngineFile(name,
+                           values.symbol,
+                           limit(values.limitTitle),
+                           limit(values.limitText),
+                           limit(values.limitURL),
+                           position,
+                           values.textLineBreak,
+                           values.templateText,
+                           values.rules);
 }
 
 bool writeEngineFile(const QString &name,
@@ -129,9 +258,11 @@ bool writeEngineFile(const QString &name,
                      uint limitURL,
                      int listPosition,
                      int textLineBreak,
-                     const QString &templateText)
+                     const QString &templateText,
+                     const QString &rules)
 {
-    if (!isAcceptableEngineName(name) || (writeFault && writeFault(name)))
+    if (!isAcceptableEngineName(name) || !enginesFolderIsSet("Writing an engine file")
+        || (writeFault && writeFault(name)))
         return false;
 
     QDomDocument document;
@@ -150,6 +281,8 @@ bool writeEngineFile(const QString &name,
     addField("listPosition", QString::number(listPosition));
     addField("textLineBreak", QString::number(textLineBreak));
     addField("template", templateText);
+    if (!rules.isEmpty())
+        addField("rules", rules);
 
     const QByteArray bytes = document.toByteArray(0);
     // A file that would read as empty is not written.

@@ -6,34 +6,93 @@
 
 #include <functional>
 
-// One engine profile is one XML file, "files/<name>.xml" below the application directory:
+// One engine profile is one XML file, "<engines folder>/<name>.xml":
 //   <Engine>
 //   <Name value="..."/>  <Symbol/> <limitTitle/> <limitText/> <limitURL/> <listPosition/>
-//   <textLineBreak/> <template/>       (each an empty element with one "value" attribute)
+//   <textLineBreak/> <template/> <rules/>   (each an empty element with one "value" attribute)
 //   </Engine>
-// Nothing is cached: every read opens and parses the file again.
 
-// Profiles are about 1 KB; a file larger than this reads as empty (and is not written).
+// Profiles are about 1 KB; a file larger than this cannot be read (and is not written).
 constexpr qint64 maxEngineFileSize = 32 * 1024;
 
-// The path of an engine's file: applicationDirectory + "/files/" + name + ".xml".
+// The path of an engine's file: the engines folder + "/" + name + ".xml"; empty while the
+// engines folder is not set.
 QString engineFilePath(const QString &name);
 
 // Whether `name` can name an engine file inside the engines folder: not empty, not "." or
 // "..", and free of "/", "\\" and control characters.
 bool isAcceptableEngineName(const QString &name);
 
+// Whether `name` may name an engine file on every system the profiles travel to: acceptable
+// to isAcceptableEngineName and free of : * ? " < > | as well.
+bool isPortableEngineName(const QString &name);
+
+// Whether the engine lists would show an engine of this name: a name starting with "." names
+// a hidden file, which the catalogue does not list.
+bool isListableEngineName(const QString &name);
+
+// An engine's values apart from its name and position.
+struct EngineValues
+{
+    QString symbol;
+    int limitTitle = 0;
+    int limitText = 0;
+    int limitURL = 0;
+    int textLineBreak = 0;
+    QString templateText;
+    QString rules; // the name of the engine's counting and checking rules; empty means plain
+
+    friend bool operator==(const EngineValues &, const EngineValues &) = default;
+};
+
+// Why an engine file could not be read.
+enum class EngineFileProblem {
+    None,           // read; its fields may still be empty
+    Missing,        // no file of that name, or the name is not acceptable
+    NotRegularFile, // a folder, device or pipe
+    Unopenable,     // no permission, or another error of the system
+    TooLarge,       // over maxEngineFileSize
+    NotWellFormed,  // not well-formed XML; line and column say where
+    DeclaresEntities,
+    NestedTooDeep,
+};
+
+// One engine file, read whole in one parse.
+struct EngineFile
+{
+    EngineFileProblem problem = EngineFileProblem::Missing;
+    int errorLine = 0; // where a file that is not well-formed fails
+    int errorColumn = 0;
+    QString nameField; // the stored Name, which need not match the file's name
+    int listPosition = 0;
+    EngineValues values;
+
+    bool isReadable() const { return problem == EngineFileProblem::None; }
+};
+
+// Reads every field of engine `name`'s file. A file that cannot be read gives empty values,
+// and `problem` says why. Files are UTF-8; a file that is not valid UTF-8 is read as Latin-1,
+// as older 8-bit builds wrote them. Only the first element of each name among the root's
+// children counts.
+EngineFile readEngineFile(const QString &name);
+
+// The translated reason why `file` could not be read, for example "it is not well-formed XML
+// (line 3, column 7)"; empty when it was read.
+QString engineFileProblemText(const EngineFile &file);
+
 // The "value" attribute of the first direct child of the root whose tag is `field` (case
-// sensitive). Empty text when the name is not acceptable, the file cannot be read or parsed,
-// is larger than maxEngineFileSize, nests elements more than 256 deep or declares entities,
-// or the element or attribute is missing. Files are UTF-8; a file that is not valid UTF-8
-// is read as Latin-1, as older 8-bit builds wrote them.
+// sensitive). Empty text when the file cannot be read (see readEngineFile) or the element or
+// attribute is missing.
 QString readEngineValue(const QString &name, const QString &field);
 
+// The values stored in engine `name`'s file; numbers are 0 where missing or not numbers.
+EngineValues readEngineValues(const QString &name);
+
 // Writes the whole file of engine `name` in UTF-8, atomically: the old file stays whole until
-// the new one is complete. Characters that XML 1.0 cannot hold are left out. Returns false,
-// leaving any old file untouched, when the name is not acceptable, the file would be larger
-// than maxEngineFileSize, or anything fails.
+// the new one is complete. Characters that XML 1.0 cannot hold are left out. An empty `rules`
+// writes no rules element, so such a file reads exactly as before rules existed. Returns
+// false, leaving any old file untouched, when the name is not acceptable, the engines folder
+// is not set, the file would be larger than maxEngineFileSize, or anything fails.
 bool writeEngineFile(const QString &name,
                      const QString &symbol,
                      uint limitTitle,
@@ -41,7 +100,12 @@ bool writeEngineFile(const QString &name,
                      uint limitURL,
                      int listPosition,
                      int textLineBreak,
-                     const QString &templateText);
+                     const QString &templateText,
+                     const QString &rules = QString());
+
+// Writes engine `name` whole with `values` at `position` through writeEngineFile (atomic: on
+// failure the old file stays as it was). A negative limit is written as 0. True on success.
+bool writeEngineValues(const QString &name, const EngineValues &values, int position);
 
 // A number read from an engine file: base 10, 0 when empty or not a number.
 int engineNumber(const QString &text);

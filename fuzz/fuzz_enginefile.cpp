@@ -55,7 +55,7 @@ const QString &enginesFolder()
     static QTemporaryDir application;
     static const QString folder = [] {
         check(application.isValid(), "no temporary directory");
-        App::applicationDirectory = application.path();
+        App::setApplicationDirectory(application.path());
         const QString path = application.path() + QStringLiteral("/files");
         check(QDir().mkpath(path), "cannot create the engines folder");
         return path;

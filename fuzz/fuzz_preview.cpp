@@ -7,8 +7,8 @@
 // units, lone surrogates included; anything else: UTF-8). The rest, split at the separator:
 //   template, title, text, URL, limitTitle, limitText, limitURL, textLineBreak
 // Missing parts are empty; numbers are read as an engine file's are (0 when not a number).
-#include "compose/counters.h"
-#include "compose/preview.h"
+#include "ads/counters.h"
+#include "ads/preview.h"
 #include "engines/enginefile.h"
 
 #include <QByteArrayList>

@@ -8,13 +8,13 @@
 
 #include "testsupport.h"
 
+#include "ads/enginestate.h"
 #include "app/globals.h"
-#include "app/mainwindow.h"
-#include "compose/enginestate.h"
-#include "compose/mainform.h"
-#include "dialog/engineform.h"
-#include "dialog/workflow.h"
 #include "engines/enginefile.h"
+#include "engines/plans.h"
+#include "ui/engineform.h"
+#include "ui/mainform.h"
+#include "ui/mainwindow.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -81,13 +81,6 @@ inline QMap<QString, QByteArray> engineFiles()
 inline int storedPosition(const QString &name)
 {
     return engineNumber(readEngineValue(name, QStringLiteral("listPosition")));
-}
-
-inline bool operator==(const EngineValues &a, const EngineValues &b)
-{
-    return a.symbol == b.symbol && a.limitTitle == b.limitTitle && a.limitText == b.limitText
-           && a.limitURL == b.limitURL && a.textLineBreak == b.textLineBreak
-           && a.templateText == b.templateText;
 }
 
 inline QStringList listRows(const EngineForm *form)

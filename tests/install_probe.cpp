@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copied into an installed program's folder, builds the main window there as the program does
 // and prints the engines its engine chooser lists, one per line.
-#include "app/mainwindow.h"
-#include "compose/mainform.h"
+#include "ui/mainform.h"
+#include "ui/mainwindow.h"
 
 #include <QApplication>
 #include <QComboBox>

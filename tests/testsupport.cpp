@@ -22,7 +22,7 @@ void isolate()
     static QTemporaryDir settingsDir;
     QVERIFY(settingsDir.isValid());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
-    App::applicationDirectory = QCoreApplication::applicationDirPath();
+    App::setApplicationDirectory(QCoreApplication::applicationDirPath());
     resetEnginesFolder();
 }
 

@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Vellumo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/mainwindow.h"
-#include "compose/counters.h"
-#include "compose/mainform.h"
-#include "compose/preview.h"
+#include "ads/counters.h"
+#include "ads/preview.h"
 #include "engines/enginefile.h"
 #include "testsupport.h"
+#include "ui/mainform.h"
+#include "ui/mainwindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,6 +16,14 @@
 #include <QtTest>
 
 #include <memory>
+
+namespace {
+// Images that a template names are looked up in the engine's own folder beside its file.
+QString engineFolder(const QString &name)
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/files/") + name;
+}
+} // namespace
 
 using namespace Qt::StringLiterals;
 
@@ -123,7 +131,7 @@ void tst_Composer::choosingLoadsTheEngine()
              textCounterMessage(0, limits[1], lineBreakHint(0, limits[3])));
     QCOMPARE(form()->labelURL->text(), counterMessage(0, limits[2]));
     QCOMPARE(previewLines(), lines);
-    QCOMPARE(form()->textBrowserPreview->searchPaths(), QStringList(u"files/"_s + name));
+    QCOMPARE(form()->textBrowserPreview->searchPaths(), QStringList(engineFolder(name)));
 }
 
 void tst_Composer::choosingInTheComboBox()
@@ -137,7 +145,7 @@ void tst_Composer::choosingInTheComboBox()
     QCOMPARE(form()->comboBoxEngine->currentText(), u"Beta"_s);
     QCOMPARE(form()->labelTitle->text(), counterMessage(11, 5));
     QCOMPARE(form()->labelURL->text(), counterMessage(0, 7));
-    QCOMPARE(form()->textBrowserPreview->searchPaths(), QStringList(u"files/Beta"_s));
+    QCOMPARE(form()->textBrowserPreview->searchPaths(), QStringList(engineFolder(u"Beta"_s)));
     QVERIFY(previewLines().contains(u"Hello..."_s));
 }
 
@@ -159,7 +167,7 @@ void tst_Composer::emptyCatalogue()
     QCOMPARE(form()->comboBoxEngine->count(), 0);
     QCOMPARE(form()->labelTitle->text(), counterMessage(0, 0));
     QCOMPARE(form()->labelText->text(), textCounterMessage(0, 0, u"(Newline disabled)"_s));
-    QCOMPARE(form()->textBrowserPreview->searchPaths(), QStringList(u"files/"_s));
+    QCOMPARE(form()->textBrowserPreview->searchPaths(), QStringList(engineFolder(QString())));
     QVERIFY(previewLines().contains(u"Advertisment"_s));
 }
 

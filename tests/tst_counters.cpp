@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Vellumo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "compose/counters.h"
+#include "ads/counters.h"
 
 #include "testsupport.h"
 #include <QTranslator>

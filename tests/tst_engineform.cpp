@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Vellumo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/mainwindow.h"
-#include "dialog/engineform.h"
 #include "engines/enginefile.h"
 #include "testsupport.h"
+#include "ui/engineform.h"
+#include "ui/mainwindow.h"
 
 #include <QBoxLayout>
 #include <QGridLayout>

@@ -2,12 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program under a German locale (LANG=de_DE.UTF-8, set for this test by CMake), with the
 // built velm_de.qm beside it, speaks German: menus, counters and the engine dialog.
-#include "app/mainwindow.h"
 #include "app/startup.h"
-#include "compose/mainform.h"
-#include "dialog/engineform.h"
 #include "engines/enginefile.h"
 #include "testsupport.h"
+#include "ui/engineform.h"
+#include "ui/mainform.h"
+#include "ui/mainwindow.h"
 
 #include <QLabel>
 #include <QLocale>

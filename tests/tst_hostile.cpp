@@ -3,12 +3,12 @@
 // Hostile engine files: the catalogue and the main window start, list what they can, show
 // nothing from outside the engines folder and stay responsive.
 #include "app/globals.h"
-#include "app/mainwindow.h"
-#include "compose/mainform.h"
-#include "dialog/engineform.h"
 #include "engines/catalogue.h"
 #include "engines/enginefile.h"
 #include "testsupport.h"
+#include "ui/engineform.h"
+#include "ui/mainform.h"
+#include "ui/mainwindow.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Vellumo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/globals.h"
-#include "app/mainwindow.h"
-#include "compose/mainform.h"
-#include "dialog/engineform.h"
 #include "testsupport.h"
+#include "ui/engineform.h"
+#include "ui/mainform.h"
+#include "ui/mainwindow.h"
 
 #include <QAction>
 #include <QApplication>

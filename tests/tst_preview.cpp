@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Vellumo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "compose/enginestate.h"
-#include "compose/preview.h"
+#include "ads/enginestate.h"
+#include "ads/preview.h"
 
 #include <QtTest>
 

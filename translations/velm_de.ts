@@ -339,5 +339,37 @@ Beide Suchmaschinen sind noch da, teilen sich aber eine Position.</translation>
         <source>Wrong Image Format, please use a PNG.</source>
         <translation>Falsches Bildformat, bitte verwenden Sie ein PNG.</translation>
     </message>
+    <message>
+        <source>the file is missing</source>
+        <translation>die Datei fehlt</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>sie ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened</source>
+        <translation>die Datei lässt sich nicht öffnen</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 KiB</source>
+        <translation>die Datei ist größer als %1 KiB</translation>
+    </message>
+    <message>
+        <source>it is not well-formed XML (line %1, column %2)</source>
+        <translation>sie ist kein wohlgeformtes XML (Zeile %1, Spalte %2)</translation>
+    </message>
+    <message>
+        <source>it declares XML entities</source>
+        <translation>sie deklariert XML-Entitäten</translation>
+    </message>
+    <message>
+        <source>its elements are nested more than %1 deep</source>
+        <translation>ihre Elemente sind tiefer als %1 Ebenen verschachtelt</translation>
+    </message>
+    <message>
+        <source>The file of the engine &quot;%1&quot; cannot be read: %2.</source>
+        <translation>Die Datei der Suchmaschine &quot;%1&quot; kann nicht gelesen werden: %2.</translation>
+    </message>
 </context>
 </TS>

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Vellumo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // MainWindow's engine editing in the engine dialog: New, Edit, Save and Delete.
-#include "app/mainwindow.h"
-#include "dialog/engineform.h"
-#include "dialog/workflow.h"
 #include "engines/enginefile.h"
+#include "engines/plans.h"
+#include "ui/engineform.h"
+#include "ui/mainwindow.h"
 
 #include <QFileInfo>
 #include <QLineEdit>
@@ -135,13 +135,7 @@ void MainWindow::pushButtonDelete_clicked()
     }
 
     refreshEngineLists();
-    engineForm->lineEditName->clear();
-    engineForm->lineEditSymbol->clear();
-    engineForm->textEditTemplate->clear();
-    m_loadedEngine.clear();
-    setEngineEditorsLocked(true);
-    engineForm->pushButtonSave->setEnabled(false);
-    engineForm->pushButtonDelete->setEnabled(false);
+    resetEngineEditors();
 }
 
 // The engine as the editors show it, apart from its name.

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Vellumo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "compose/mainform.h"
+#include "ui/mainform.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -106,7 +106,6 @@ MainForm::MainForm(QWidget *parent)
 
     resize(QSize(756, 693).expandedTo(minimumSizeHint()));
     retranslateUi();
-    QMetaObject::connectSlotsByName(this);
 }
 
 void MainForm::retranslateUi()

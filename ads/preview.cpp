@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Vellumo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "compose/preview.h"
+#include "ads/preview.h"
 
 const QString exampleTitle = QStringLiteral("My Title here");
 const QString exampleText = QStringLiteral("My Advertisment Here");

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "engines/catalogue.h"
+
 #include <QMainWindow>
 
 class EngineForm;
@@ -10,66 +12,92 @@ class QAction;
 class QCloseEvent;
 class QMenu;
 class QToolBar;
-struct EngineValues;
 
 // The one top-level window and the program's only controller: it owns the ad form and the
-// engine dialog and holds every slot. Its members are defined in the folder of the
-// subsystem they belong to (app/, engines/, compose/, dialog/).
+// engine dialog and holds every slot. Its members are defined by workflow in the files of
+// ui/ named below; the logic they call lives in the core (engines/, ads/).
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
+    // mainwindow.cpp
     MainWindow();
     ~MainWindow() override;
 
-    // Rebuilds the engine chooser and the dialog's list from the engine files, then
-    // chooses the first engine.
+    // enginelists.cpp: rebuilds the engine chooser and the dialog's list from the engine
+    // files, then chooses the first engine.
     void refreshEngineLists();
 
     MainForm *mainForm = nullptr;
     EngineForm *engineForm = nullptr;
 
 public slots:
+    // editing.cpp
     void pushButtonNew_clicked();
-    void pushButtonDelete_clicked();
-    bool deleteFile(int confirm = 0);
     void pushButtonEdit_clicked();
+    void pushButtonSave_clicked();
+    void pushButtonDelete_clicked();
+
+    // removal.cpp
+    bool deleteFile(int confirm = 0);
+
+    // composer.cpp
     void lineEditTitle_textChanged(const QString &);
     void lineEditText_textChanged(const QString &);
     void lineEditURL_textChanged(const QString &);
     void comboBoxEngine_activated(int index);
-    void pushButtonSymbol_clicked();
-    void pushButtonUp_clicked();
-    void pushButtonDown_clicked();
-    void pushButtonSave_clicked();
     void updatePreview();
 
+    // symbol.cpp
+    void pushButtonSymbol_clicked();
+
+    // reordering.cpp
+    void pushButtonUp_clicked();
+    void pushButtonDown_clicked();
+
 protected:
+    // mainwindow.cpp
     void closeEvent(QCloseEvent *event) override;
 
 private slots:
+    // mainwindow.cpp
     void about();
-    void option();
     void paste();
     void copy();
     void cut();
 
+    // enginehosting.cpp
+    void option();
+
 private:
-    void createEngineDialog();
-    void connectEngineDialog();
-    void setEngineEditorsLocked(bool locked);
-    bool removeEngineFile(const QString &name);
-    EngineValues editorValues() const;
-    int engineRow(const QString &name) const;
-    bool askYesNo(const QString &question, bool yesByDefault);
-    void moveEngine(int step);
+    // mainwindow.cpp
     void createActions();
     void createMenus();
     void createToolBars();
     void createStatusBar();
     void readSettings();
     void writeSettings();
+
+    // enginehosting.cpp
+    void createEngineDialog();
+    void connectEngineDialog();
+    void setEngineEditorsLocked(bool locked);
+    void resetEngineEditors();
+    bool askYesNo(const QString &question, bool yesByDefault);
+
+    // enginelists.cpp
+    QString unreadableEngineText(const CatalogueEntry &entry) const;
+
+    // editing.cpp
+    EngineValues editorValues() const;
+    int engineRow(const QString &name) const;
+
+    // removal.cpp
+    bool removeEngineFile(const QString &name);
+
+    // reordering.cpp
+    void moveEngine(int step);
 
     QMenu *fileMenu = nullptr;
     QMenu *editMenu = nullptr;
@@ -82,6 +110,9 @@ private:
     QAction *pasteAction = nullptr;
     QAction *aboutAction = nullptr;
     QAction *configureAction = nullptr;
+
+    // Every listed engine as the last rebuild read it, in list order.
+    QList<CatalogueEntry> m_catalogue;
 
     // The engine whose values the dialog's editors show (Edit or a move loaded it); empty
     // after opening the dialog, New, Save and Delete. Save replaces this engine, and a move

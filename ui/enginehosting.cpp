@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Vellumo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // MainWindow's hosting of the engine dialog: its creation, its wiring and opening it.
-#include "app/mainwindow.h"
-#include "dialog/engineform.h"
+#include "ui/engineform.h"
+#include "ui/mainwindow.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -48,16 +48,23 @@ void MainWindow::connectEngineDialog()
 // Opens the dialog in its browsing state: nothing loaded, every engine editor locked.
 void MainWindow::option()
 {
+    if (QListWidgetItem *item = engineForm->listWidgetEngine->currentItem())
+        item->setSelected(false);
+    resetEngineEditors();
+    engineForm->exec();
+}
+
+// Back to browsing: no engine loaded, the text editors empty and every editor locked, nothing
+// to save or delete.
+void MainWindow::resetEngineEditors()
+{
     engineForm->lineEditName->clear();
     engineForm->lineEditSymbol->clear();
     engineForm->textEditTemplate->clear();
     m_loadedEngine.clear();
-    if (QListWidgetItem *item = engineForm->listWidgetEngine->currentItem())
-        item->setSelected(false);
     setEngineEditorsLocked(true);
     engineForm->pushButtonSave->setEnabled(false);
     engineForm->pushButtonDelete->setEnabled(false);
-    engineForm->exec();
 }
 
 // The seven widgets that show one engine are locked (read-only) and unlocked together.

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Vellumo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // MainWindow's reordering of the engine dialog's list: Up and Down.
-#include "app/mainwindow.h"
-#include "dialog/engineform.h"
-#include "dialog/workflow.h"
 #include "engines/enginefile.h"
+#include "engines/plans.h"
+#include "ui/engineform.h"
+#include "ui/mainwindow.h"
 
 #include <QListWidget>
 #include <QMessageBox>

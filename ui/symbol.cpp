@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Vellumo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // MainWindow's symbol chooser: picking the image file of an engine's icon.
-#include "app/mainwindow.h"
-#include "dialog/engineform.h"
+#include "ui/engineform.h"
+#include "ui/mainwindow.h"
 
 #include <QDir>
 #include <QFileDialog>

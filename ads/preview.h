@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ads/ad.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -25,13 +27,6 @@ QString substitutePlaceholders(const QString &templateText,
                                const QString &url,
                                const QString &title,
                                const QString &text);
-
-struct AdFields
-{
-    QString title;
-    QString text;
-    QString url;
-};
 
 // The preview document: the template with the prepared fields, HTML-escaped, and "<BR>"
 // between the lines of the text.

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Vellumo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/mainwindow.h"
+#include "ui/mainwindow.h"
 
 #include "app/globals.h"
 #include "app/startup.h"
-#include "compose/mainform.h"
+#include "ui/mainform.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -156,7 +156,7 @@ void MainWindow::readSettings()
     resize(size);
     move(usableWindowPosition(pos, size, screens, defaultPosition));
     mainForm->checkBoxPreview->setChecked(preview);
-    App::applicationDirectory = QCoreApplication::applicationDirPath();
+    App::setApplicationDirectory(QCoreApplication::applicationDirPath());
 }
 
 void MainWindow::writeSettings()

@@ -1,12 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Vellumo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // MainWindow's ad composition: choosing an engine, the three counters and the preview.
-#include "app/mainwindow.h"
-#include "compose/counters.h"
-#include "compose/enginestate.h"
-#include "compose/mainform.h"
-#include "compose/preview.h"
+#include "ads/counters.h"
+#include "ads/enginestate.h"
+#include "ads/preview.h"
 #include "engines/enginefile.h"
+#include "engines/enginesfolder.h"
+#include "ui/mainform.h"
+#include "ui/mainwindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -27,7 +28,7 @@ void MainWindow::comboBoxEngine_activated(int index)
         currentEngine.templateText = defaultTemplate;
 
     // Images that a template names are looked up in the engine's own folder.
-    mainForm->textBrowserPreview->setSearchPaths({QStringLiteral("files/") + name});
+    mainForm->textBrowserPreview->setSearchPaths({enginesFolder() + QLatin1Char('/') + name});
     mainForm->textBrowserPreview->setHtml(currentEngine.templateText);
 
     lineEditTitle_textChanged(QString());

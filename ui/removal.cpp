@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Vellumo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // MainWindow's removal of the dialog's current engine.
-#include "app/mainwindow.h"
-#include "dialog/engineform.h"
 #include "engines/enginefile.h"
+#include "ui/engineform.h"
+#include "ui/mainwindow.h"
 
 #include <QFile>
 #include <QListWidget>

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Vellumo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "dialog/engineform.h"
+#include "ui/engineform.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -208,7 +208,6 @@ EngineForm::EngineForm(QWidget *parent)
     connect(pushButtonNew, &QPushButton::clicked, textEditTemplate, &QTextEdit::clear);
 
     listWidgetEngine->setCurrentRow(-1);
-    QMetaObject::connectSlotsByName(this);
 }
 
 void EngineForm::retranslateUi()

@@ -1,0 +1,52 @@
+// SPDX-FileCopyrightText: 2026 The Vellumo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "ads/ad.h"
+#include "engines/enginefile.h"
+
+#include <QList>
+#include <QString>
+
+// One ad measured and checked against one engine's limits and rules.
+
+enum class Severity { Warning, Error };
+
+// One problem an engine would find in one field.
+struct AdProblem
+{
+    AdField field;
+    Severity severity;
+    QString message; // translated, without the field's name
+};
+
+// A field's count as the engine counts it, against its limit.
+struct FieldCount
+{
+    int count = 0;
+    int limit = 0;
+    QString explanation; // translated; why `count` differs from the plain length, else empty
+};
+
+enum class Verdict {
+    Fits,       // no field over its limit, no problem
+    Warnings,   // no field over its limit, warnings only
+    DoesNotFit, // a field over its limit, or an error
+};
+
+struct AdCheck
+{
+    FieldCount title;
+    FieldCount text;
+    FieldCount url;
+    QList<AdProblem> problems;
+    Verdict verdict = Verdict::Fits;
+
+    const FieldCount &count(AdField field) const
+    {
+        return field == AdField::Title ? title : field == AdField::Text ? text : url;
+    }
+};
+
+// Counts and checks `ad` as the engine whose stored values are `engine` would.
+AdCheck checkAd(const EngineValues &engine, const AdFields &ad);

@@ -1,0 +1,53 @@
+// SPDX-FileCopyrightText: 2026 The Vellumo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// MainWindow's rebuild of both engine lists from the catalogue.
+#include "engines/catalogue.h"
+#include "ui/engineform.h"
+#include "ui/mainform.h"
+#include "ui/mainwindow.h"
+
+#include <QComboBox>
+#include <QHash>
+#include <QIcon>
+#include <QListWidget>
+#include <QPalette>
+
+void MainWindow::refreshEngineLists()
+{
+    mainForm->comboBoxEngine->clear();
+    engineForm->listWidgetEngine->clear();
+    // Each file is read once here; the lists, and everything that needs every engine at once,
+    // work from this reading until the next rebuild.
+    m_catalogue = readCatalogue();
+    // Engines that show the same image share one icon (most often the fallback image).
+    QHash<QString, QIcon> icons;
+    const QBrush unreadable = engineForm->palette().brush(QPalette::Disabled, QPalette::Text);
+    for (const CatalogueEntry &entry : std::as_const(m_catalogue)) {
+        const QString path = symbolIconPath(entry.file.values.symbol);
+        auto icon = icons.find(path);
+        if (icon == icons.end()) {
+            icon = icons.insert(path, QIcon());
+            icon->addFile(path, QSize(16, 16));
+        }
+        mainForm->comboBoxEngine->addItem(*icon, entry.name);
+        auto *item = new QListWidgetItem(*icon, entry.name);
+        // An engine whose file cannot be read stays listed, so that the user can see it and
+        // remove it, but greyed, with the reason at hand.
+        if (!entry.file.isReadable()) {
+            const QString reason = unreadableEngineText(entry);
+            item->setForeground(unreadable);
+            item->setToolTip(reason);
+            mainForm->comboBoxEngine->setItemData(
+                mainForm->comboBoxEngine->count() - 1, reason, Qt::ToolTipRole);
+        }
+        engineForm->listWidgetEngine->addItem(item);
+    }
+    comboBoxEngine_activated(0);
+}
+
+// "The file of engine "X" cannot be read: <reason>."
+QString MainWindow::unreadableEngineText(const CatalogueEntry &entry) const
+{
+    return tr("The file of the engine \"%1\" cannot be read: %2.")
+        .arg(entry.name, engineFileProblemText(entry.file));
+}
