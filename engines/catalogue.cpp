@@ -3,6 +3,7 @@
 #include "engines/catalogue.h"
 
 #include "engines/enginesfolder.h"
+#include "engines/symbolpath.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -65,9 +66,10 @@ QStringList orderedEngineNames()
 
 QString symbolIconPath(const QString &symbol)
 {
-    if (symbol.isEmpty() || !QFileInfo(symbol).isFile())
+    const QString path = resolveSymbolPath(symbol);
+    if (path.isEmpty() || !QFileInfo(path).isFile())
         return QStringLiteral("img/unknown.png");
-    return symbol;
+    return path;
 }
 
 QString engineIconPath(const QString &name)

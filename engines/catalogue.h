@@ -31,8 +31,9 @@ QList<CatalogueEntry> readCatalogue();
 // The names of readCatalogue(), in its order.
 QStringList orderedEngineNames();
 
-// The image file to draw for an engine whose Symbol is `symbol`: the symbol, or
-// "img/unknown.png" when it is empty or names no existing file.
+// The image file to draw for an engine whose Symbol is `symbol`: the symbol (a relative one
+// resolved as resolveSymbolPath does), or "img/unknown.png" when it is empty or names no
+// existing file.
 QString symbolIconPath(const QString &symbol);
 
 // symbolIconPath of engine `name`'s stored Symbol.

@@ -180,8 +180,8 @@ void tst_Catalogue::iconPath_data()
                                   << "img/unknown.png";
     QTest::addRow("a folder") << (App::applicationDirectory + "/pictures") << "img/unknown.png";
     QTest::addRow("existing image") << symbolImage << "=";
-    QTest::addRow("relative to the program") << "pictures/red.png"
-                                             << "=";
+    QTest::addRow("relative to the program")
+        << "pictures/red.png" << (App::applicationDirectory + "/pictures/red.png");
 }
 
 void tst_Catalogue::iconPath()
