@@ -120,6 +120,11 @@ QStringList offerShippedProfiles(const QString &shippedFolder,
         }
         const QString source = shippedFolder + QLatin1Char('/') + name + QStringLiteral(".xml");
         if (!QFile::copy(source, target)) {
+            if (QFileInfo::exists(target)) { // another instance, starting at the same time
+                offered.append(name);
+                listChanged = true;
+                continue;
+            }
             fail(QCoreApplication::translate("MainWindow",
                                              "The engine profile %1 cannot be copied into %2.")
                      .arg(name, QDir::toNativeSeparators(userEngines)));

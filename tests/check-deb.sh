@@ -4,8 +4,9 @@
 # and where the install folder is read-only the engines live in a scratch home, where a new
 # engine is saved and listed, and the shipped profiles are neither duplicated nor overwritten.
 # Usage: check-deb.sh <build dir> <install_probe> <shipped engines dir> <scratch dir>
+#                     [other programs the package holds beside vellumo, blank-separated]
 set -eu
-build=$1 probe=$2 shipped=$3 scratch=$4
+build=$1 probe=$2 shipped=$3 scratch=$4 others=${5:-}
 fail() { echo "$*"; exit 1; }
 
 rm -rf "$scratch/pkg" "$scratch/root" "$scratch/home" "$scratch/nobody"
@@ -39,10 +40,10 @@ expect ./usr/share/metainfo/org.example.vellumo.metainfo.xml
 for size in 16x16/apps/vellumo.png 32x32/apps/vellumo.png scalable/apps/vellumo.svg; do
     expect "./usr/share/icons/hicolor/$size"
 done
-if [ -x "$build/vellumo-check" ]; then
-    expect "$lib/vellumo-check"
-    expect "./usr/bin/vellumo-check -> ../lib/vellumo/vellumo-check"
-fi
+for program in $others; do
+    expect "$lib/$program"
+    expect "./usr/bin/$program -> ../lib/vellumo/$program"
+done
 shipped_count=0
 for f in "$shipped"/*.xml; do
     name=$(basename "$f" .xml)

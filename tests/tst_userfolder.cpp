@@ -62,8 +62,8 @@ private slots:
     void laterStart_data();
     void laterStart();
     void missingListKeepsUsersProfiles();
-    void unwritableUserFolderIsReported();
-    void unwritableListIsReported();
+    void problemsAreReported_data();
+    void problemsAreReported();
 
     void readOnlyInstallSavesIntoUserFolder();
     void unusableUserFolderIsShown();
@@ -259,24 +259,38 @@ void tst_UserFolder::missingListKeepsUsersProfiles()
              QByteArray("A\nB\n"));
 }
 
-void tst_UserFolder::unwritableUserFolderIsReported()
+void tst_UserFolder::problemsAreReported_data()
 {
-    QVERIFY(put(m_scratch->filePath(QStringLiteral("plain")), "a file"));
-    m_user = m_scratch->filePath(QStringLiteral("plain/Vellumo/VELM"));
-    const EnginesFolderChoice choice = start();
-    QVERIFY(choice.inUserFolder);
-    QVERIFY(choice.problem.contains(QDir::toNativeSeparators(m_user + QStringLiteral("/files"))));
-    QVERIFY(choice.copied.isEmpty());
-    // Nothing is written in the install instead.
-    QCOMPARE(QDir(m_app + QStringLiteral("/files")).entryList(QDir::Files).size(), 2);
+    QTest::addColumn<QString>("blocked"); // made a file or folder where the copy needs the other
+    QTest::addColumn<QStringList>("copied");
+    QTest::addColumn<QString>("named"); // what the problem names
+    QTest::addRow("user folder below a file") << "" << QStringList() << "files";
+    QTest::addRow("list of offered profiles is a folder")
+        << QString::fromLatin1(offeredProfilesFileName) << QStringList{"A", "B"}
+        << QString::fromLatin1(offeredProfilesFileName);
+    QTest::addRow("symbol folder is a file") << "files/A" << QStringList{"A", "B"} << "files";
 }
 
-void tst_UserFolder::unwritableListIsReported()
+void tst_UserFolder::problemsAreReported()
 {
-    QVERIFY(QDir().mkpath(m_user + QLatin1Char('/') + QLatin1String(offeredProfilesFileName)));
+    QFETCH(QString, blocked);
+    QFETCH(QStringList, copied);
+    QFETCH(QString, named);
+    if (blocked.isEmpty()) {
+        QVERIFY(put(m_scratch->filePath(QStringLiteral("plain")), "a file"));
+        m_user = m_scratch->filePath(QStringLiteral("plain/Vellumo/VELM"));
+    } else if (blocked.startsWith(QLatin1String("files/"))) {
+        QVERIFY(put(m_user + QLatin1Char('/') + blocked, "a file"));
+    } else {
+        QVERIFY(QDir().mkpath(m_user + QLatin1Char('/') + blocked));
+    }
     const EnginesFolderChoice choice = start();
-    QCOMPARE(choice.copied, QStringList({"A", "B"}));
-    QVERIFY(choice.problem.contains(QLatin1String(offeredProfilesFileName)));
+    QVERIFY(choice.inUserFolder);
+    QCOMPARE(choice.copied, copied);
+    QVERIFY2(choice.problem.contains(QDir::toNativeSeparators(m_user + QLatin1Char('/') + named)),
+             qPrintable(choice.problem));
+    // Nothing is written into the install instead.
+    QCOMPARE(QDir(m_app + QStringLiteral("/files")).entryList(QDir::Files).size(), 2);
 }
 
 void tst_UserFolder::readOnlyInstallSavesIntoUserFolder()
