@@ -37,6 +37,7 @@ expect "$lib/velm_de.qm"
 expect "$lib/img/unknown.png"
 expect ./usr/share/applications/vellumo.desktop
 expect ./usr/share/metainfo/org.example.vellumo.metainfo.xml
+expect ./usr/share/doc/vellumo/copyright
 for size in 16x16/apps/vellumo.png 32x32/apps/vellumo.png scalable/apps/vellumo.svg; do
     expect "./usr/share/icons/hicolor/$size"
 done
@@ -53,7 +54,7 @@ for f in "$shipped"/*.xml; do
 done
 stray=$(grep -v -e '^\./usr/$' -e '^\./usr/bin/' -e '^\./usr/lib/$' -e '^\./usr/lib/vellumo/' \
     -e '^\./usr/share/$' -e '^\./usr/share/applications/' -e '^\./usr/share/icons/' \
-    -e '^\./usr/share/metainfo/' "$scratch/contents" || true)
+    -e '^\./usr/share/metainfo/' -e '^\./usr/share/doc/' "$scratch/contents" || true)
 [ -z "$stray" ] || fail "unexpected in the package: $stray"
 grep -q -e install_probe -e '/tst_' "$scratch/contents" && fail "test programs in the package"
 
