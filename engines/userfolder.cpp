@@ -103,7 +103,11 @@ QStringList offerShippedProfiles(const QString &shippedFolder,
 
     QStringList copied;
     bool listChanged = false;
-    std::optional<int> nextPosition; // after the user's last engine, read when first needed
+    // After the user's last engine; read when first needed. An empty folder takes the shipped
+    // profiles with their own positions.
+    bool positionRead = false;
+    bool placeAtEnd = false;
+    int nextPosition = 0;
     for (const QString &name : std::as_const(shipped)) {
         if (offered.contains(name))
             continue;
@@ -114,9 +118,12 @@ QStringList offerShippedProfiles(const QString &shippedFolder,
             listChanged = true;
             continue;
         }
-        if (!nextPosition) {
+        if (!positionRead) {
             const QList<CatalogueEntry> mine = readCatalogue();
-            nextPosition = mine.isEmpty() ? -1 : mine.last().file.listPosition + 1;
+            positionRead = true;
+            placeAtEnd = !mine.isEmpty();
+            if (placeAtEnd)
+                nextPosition = mine.last().file.listPosition + 1;
         }
         const QString source = shippedFolder + QLatin1Char('/') + name + QStringLiteral(".xml");
         if (!QFile::copy(source, target)) {
@@ -133,10 +140,10 @@ QStringList offerShippedProfiles(const QString &shippedFolder,
         QFile::setPermissions(target, userFilePermissions);
         // Into a folder with engines of the user's own, a new profile goes to the end of the
         // list rather than between or onto theirs.
-        if (*nextPosition >= 0) {
+        if (placeAtEnd) {
             const EngineFile file = readEngineFile(name);
-            if (file.isReadable() && writeEngineValues(name, file.values, *nextPosition))
-                ++*nextPosition;
+            if (file.isReadable() && writeEngineValues(name, file.values, nextPosition))
+                ++nextPosition;
         }
         if (!copyMissingFiles(shippedFolder + QLatin1Char('/') + name,
                               userEngines + QLatin1Char('/') + name))

@@ -41,7 +41,15 @@ QByteArray profile(const QString &name, int position)
 }
 
 // What the user does between two starts.
-enum class Between { Nothing, ChangeA, DeleteA, RenameA, NewShippedC, OwnCThenShippedC };
+enum class Between {
+    Nothing,
+    ChangeA,
+    DeleteA,
+    RenameA,
+    NewShippedC,
+    OwnCThenShippedC,
+    OnlyNegativeThenShippedC
+};
 } // namespace
 
 Q_DECLARE_METATYPE(Between)
@@ -183,6 +191,8 @@ void tst_UserFolder::laterStart_data()
         << Between::NewShippedC << QStringList{"C"} << QStringList{"A", "B", "Mine", "C"};
     QTest::addRow("user had C before the version that ships it")
         << Between::OwnCThenShippedC << QStringList() << QStringList{"C", "A", "B", "Mine"};
+    QTest::addRow("C after the user's only engine, at -5")
+        << Between::OnlyNegativeThenShippedC << QStringList{"C"} << QStringList{"Mine", "C"};
 }
 
 void tst_UserFolder::laterStart()
@@ -218,6 +228,12 @@ void tst_UserFolder::laterStart()
         QVERIFY(put(mine("C.xml"), profile(QStringLiteral("C"), -1)));
         QVERIFY(put(shipped("C.xml"), profile(QStringLiteral("C"), 2)));
         break;
+    case Between::OnlyNegativeThenShippedC:
+        QVERIFY(QFile::remove(mine("A.xml")) && QFile::remove(mine("B.xml")));
+        QVERIFY(writeEngineValues(QStringLiteral("Mine"), readEngineValues("Mine"), -5));
+        QVERIFY(put(shipped("C.xml"), profile(QStringLiteral("C"), 2)));
+        QVERIFY(put(shipped("C/symbol.png"), "C-png"));
+        break;
     }
     QMap<QString, QByteArray> before;
     const QStringList usersFiles = QDir(m_user + QStringLiteral("/files")).entryList(QDir::Files);
@@ -235,7 +251,8 @@ void tst_UserFolder::laterStart()
     QCOMPARE(contents(mine("A/symbol.png")), symbolBefore);
     if (copied.contains("C")) {
         // After the user's last engine, not on a position of theirs.
-        QCOMPARE(readEngineFile(QStringLiteral("C")).listPosition, 8);
+        const int last = readEngineFile(QStringLiteral("Mine")).listPosition;
+        QCOMPARE(readEngineFile(QStringLiteral("C")).listPosition, last + 1);
         QCOMPARE(contents(mine("C/symbol.png")), QByteArray("C-png"));
     }
     // A third start brings nothing back, even what the user removed since.
