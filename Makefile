@@ -44,6 +44,11 @@ fuzz:
 	@cmake --build $(BUILD)-fuzz -j $(JOBS) --target fuzz_enginefile fuzz_preview
 	@sh tools/run-fuzzers.sh $(BUILD)-fuzz $(FUZZ_SECONDS)
 
+# The Debian package (CPack's DEB generator): $(BUILD_DIR)/vellumo_<version>_<arch>.deb.
+.PHONY: deb
+deb: build
+	@cd $(BUILD_DIR) && cpack -G DEB
+
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 

@@ -4,6 +4,8 @@
 
 #include "engines/enginesfolder.h"
 
+#include <QStandardPaths>
+
 namespace App {
 const QString organizationName = QStringLiteral("Vellumo");
 const QString applicationName = QStringLiteral("VELM");
@@ -12,9 +14,21 @@ const QString identityString
     = QStringLiteral("Vellumo - Copyright (C) 2026 The Vellumo developers");
 QString applicationDirectory;
 
-void setApplicationDirectory(const QString &directory)
+EnginesFolderChoice setApplicationDirectory(const QString &directory)
 {
     applicationDirectory = directory;
-    setEnginesFolder(directory.isEmpty() ? QString() : directory + QStringLiteral("/files"));
+    if (directory.isEmpty()) {
+        setEnginesFolder(QString());
+        return {};
+    }
+    return chooseEnginesFolder(directory, userDataFolder());
+}
+
+QString userDataFolder()
+{
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (data.isEmpty())
+        return QString();
+    return data + QLatin1Char('/') + organizationName + QLatin1Char('/') + applicationName;
 }
 } // namespace App

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "engines/userfolder.h"
+
 #include <QString>
 
 // The process-wide strings that name the program and locate its files.
@@ -13,7 +15,12 @@ extern const QString identityString; // the window title
 // The directory of the executable; empty until the main window has read its settings.
 extern QString applicationDirectory;
 
-// Records `directory` as the application directory and its "files" folder as the engines
-// folder.
-void setApplicationDirectory(const QString &directory);
+// Records `directory` as the application directory and chooses the engines folder: its "files"
+// folder when the user may write there, else "files" in userDataFolder(), brought up to date
+// with the shipped profiles (see chooseEnginesFolder).
+EnginesFolderChoice setApplicationDirectory(const QString &directory);
+
+// The user's data folder of the program: QStandardPaths' AppDataLocation for the organisation
+// and application names above, whatever the running executable is called.
+QString userDataFolder();
 } // namespace App

@@ -371,5 +371,17 @@ Beide Suchmaschinen sind noch da, teilen sich aber eine Position.</translation>
         <source>The file of the engine &quot;%1&quot; cannot be read: %2.</source>
         <translation>Die Datei der Suchmaschine &quot;%1&quot; kann nicht gelesen werden: %2.</translation>
     </message>
+    <message>
+        <source>The engine profile %1 cannot be copied into %2.</source>
+        <translation>Das Suchmaschinenprofil %1 kann nicht nach %2 kopiert werden.</translation>
+    </message>
+    <message>
+        <source>The list of the engine profiles offered so far cannot be written to %1: removed profiles may come back at the next start.</source>
+        <translation>Die Liste der bisher angebotenen Suchmaschinenprofile kann nicht nach %1 geschrieben werden: Entfernte Profile können beim nächsten Start wiederkommen.</translation>
+    </message>
+    <message>
+        <source>The folder %1 for your engine profiles cannot be created: no engine can be saved.</source>
+        <translation>Der Ordner %1 für Ihre Suchmaschinenprofile kann nicht angelegt werden: Es kann keine Suchmaschine gespeichert werden.</translation>
+    </message>
 </context>
 </TS>

@@ -156,7 +156,10 @@ void MainWindow::readSettings()
     resize(size);
     move(usableWindowPosition(pos, size, screens, defaultPosition));
     mainForm->checkBoxPreview->setChecked(preview);
-    App::setApplicationDirectory(QCoreApplication::applicationDirPath());
+    const EnginesFolderChoice engines
+        = App::setApplicationDirectory(QCoreApplication::applicationDirPath());
+    if (!engines.problem.isEmpty())
+        QMessageBox::warning(this, tr("Warning"), engines.problem);
 }
 
 void MainWindow::writeSettings()
