@@ -169,8 +169,7 @@ void tst_Symbol::startFolder()
         form->pushButtonSymbol->click();
 
         QVERIFY(seen->shown);
-        QCOMPARE(seen->directory,
-                 QDir(startsInOwnFolder ? own : QDir::homePath()).absolutePath());
+        QCOMPARE(seen->directory, QDir(startsInOwnFolder ? own : QDir::homePath()).absolutePath());
     });
 }
 
@@ -198,11 +197,10 @@ void tst_Symbol::ownFolderImageIsStoredRelative()
         const QIcon icon = form->listWidgetEngine->item(1)->icon();
         QCOMPARE(icon.pixmap(16, 16).toImage().pixelColor(8, 8), QColor(Qt::darkMagenta));
         const int chosen = window.mainForm->comboBoxEngine->findText(QStringLiteral("E1"));
-        QCOMPARE(window.mainForm->comboBoxEngine->itemIcon(chosen)
-                     .pixmap(16, 16)
-                     .toImage()
-                     .pixelColor(8, 8),
-                 QColor(Qt::darkMagenta));
+        QCOMPARE(
+            window.mainForm->comboBoxEngine->itemIcon(chosen).pixmap(16, 16).toImage().pixelColor(
+                8, 8),
+            QColor(Qt::darkMagenta));
     });
 }
 

@@ -90,8 +90,8 @@ void tst_Unreadable::renumberingPlan()
     setEngineWriteFault([](const QString &name) { return name == QLatin1String("D"); });
     const QMap<QString, QByteArray> before = engineFiles();
 
-    const QList<EngineLeftAlone> leftAlone = applyRenumbering(
-        {{"Broken", 0}, {"Gone", 1}, {"C", 1}, {"D", 2}});
+    const QList<EngineLeftAlone> leftAlone
+        = applyRenumbering({{"Broken", 0}, {"Gone", 1}, {"C", 1}, {"D", 2}});
 
     QCOMPARE(leftAlone.size(), 2);
     QCOMPARE(leftAlone.at(0).name, QStringLiteral("Broken"));

@@ -121,10 +121,11 @@ void leave(EngineForm *form, const QString &way)
 {
     QListWidget *list = form->listWidgetEngine;
     if (way == QLatin1String("click")) {
-        const QListWidgetItem *item = list->findItems(QStringLiteral("E2"), Qt::MatchExactly)
-                                          .value(0);
+        const QListWidgetItem *item
+            = list->findItems(QStringLiteral("E2"), Qt::MatchExactly).value(0);
         QVERIFY(item);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+        QTest::mouseClick(
+            list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
     } else if (way == QLatin1String("keyboard")) {
         list->setFocus();
         QTest::keyClick(list, Qt::Key_Down);
@@ -179,9 +180,9 @@ void tst_Unsaved::leavingChangedEditorsAsks()
         QCOMPARE(answers->boxes.size(), 1);
         const Box &box = answers->boxes.first();
         QCOMPARE(box.title, QStringLiteral("Warning"));
-        QCOMPARE(box.text,
-                 QStringLiteral(
-                     "The engine \"E1\" has changes that have not been saved.\nSave them?"));
+        QCOMPARE(
+            box.text,
+            QStringLiteral("The engine \"E1\" has changes that have not been saved.\nSave them?"));
         QCOMPARE(box.defaultButton, standardButtonText(QMessageBox::Save));
         QCOMPARE(box.escapeButton, standardButtonText(QMessageBox::Cancel));
 
@@ -216,8 +217,8 @@ void tst_Unsaved::leavingChangedEditorsAsks()
             QVERIFY(editorsLocked(form, false));
             QVERIFY(!form->pushButtonDelete->isEnabled());
         } else {
-            const QString shown = way == QLatin1String("edit") ? QStringLiteral("E1")
-                                                                : QStringLiteral("E2");
+            const QString shown
+                = way == QLatin1String("edit") ? QStringLiteral("E1") : QStringLiteral("E2");
             QVERIFY(rowIsChosen(form, shown));
             QCOMPARE(form->lineEditName->text(), shown);
             QCOMPARE(form->spinBoxTitleLimit->value(), readEngineValues(shown).limitTitle);
@@ -303,11 +304,11 @@ void tst_Unsaved::failedSaveFromTheQuestionStays()
         retype(form->spinBoxTextLimit, QStringLiteral("55"));
         setEngineWriteFault([](const QString &name) { return name == QLatin1String("E1"); });
         auto answers = answerBoxes({standardButtonText(QMessageBox::Save), "OK"});
-        QTest::mouseClick(form->listWidgetEngine->viewport(),
-                          Qt::LeftButton,
-                          {},
-                          form->listWidgetEngine->visualItemRect(form->listWidgetEngine->item(2))
-                              .center());
+        QTest::mouseClick(
+            form->listWidgetEngine->viewport(),
+            Qt::LeftButton,
+            {},
+            form->listWidgetEngine->visualItemRect(form->listWidgetEngine->item(2)).center());
         setEngineWriteFault({});
 
         QCOMPARE(answers->boxes.size(), 2);
@@ -324,12 +325,18 @@ void tst_Unsaved::keyboardMovesLoad_data()
     QTest::addColumn<QList<int>>("keys");
     QTest::addColumn<QString>("typed"); // typed into the list after the keys
     QTest::addColumn<QString>("shown");
-    QTest::addRow("down") << QList<int>{Qt::Key_Down} << "" << "E3";
-    QTest::addRow("up") << QList<int>{Qt::Key_Up} << "" << "E1";
-    QTest::addRow("home") << QList<int>{Qt::Key_Home} << "" << "E0";
-    QTest::addRow("end") << QList<int>{Qt::Key_End} << "" << "E4";
-    QTest::addRow("page down") << QList<int>{Qt::Key_PageDown} << "" << "E4";
-    QTest::addRow("page up") << QList<int>{Qt::Key_PageUp} << "" << "E0";
+    QTest::addRow("down") << QList<int>{Qt::Key_Down} << ""
+                          << "E3";
+    QTest::addRow("up") << QList<int>{Qt::Key_Up} << ""
+                        << "E1";
+    QTest::addRow("home") << QList<int>{Qt::Key_Home} << ""
+                          << "E0";
+    QTest::addRow("end") << QList<int>{Qt::Key_End} << ""
+                         << "E4";
+    QTest::addRow("page down") << QList<int>{Qt::Key_PageDown} << ""
+                               << "E4";
+    QTest::addRow("page up") << QList<int>{Qt::Key_PageUp} << ""
+                             << "E0";
     QTest::addRow("first letters") << QList<int>{} << "E4"
                                    << "E4";
 }

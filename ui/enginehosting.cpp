@@ -164,8 +164,7 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
         return true;
     }
     case QEvent::MouseMove:
-        return m_listPressHandled
-               || static_cast<QMouseEvent *>(event)->buttons() != Qt::NoButton;
+        return m_listPressHandled || static_cast<QMouseEvent *>(event)->buttons() != Qt::NoButton;
     case QEvent::MouseButtonRelease: {
         const bool handled = m_listPressHandled;
         m_listPressHandled = false;

@@ -7,8 +7,8 @@
 #include "ui/mainwindow.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPixmap>
