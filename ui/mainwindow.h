@@ -129,9 +129,9 @@ private:
     // Every listed engine as the last rebuild read it, in list order.
     QList<CatalogueEntry> m_catalogue;
 
-    // The engine whose values the dialog's editors show (Edit or a move loaded it); empty
-    // after opening the dialog, New, Save and Delete. Save replaces this engine, and a move
-    // takes the moved engine's values from the editors only when it is this one.
+    // The engine whose values the dialog's editors show (a click, a keyboard move, Edit or a
+    // move loaded it); empty after opening the dialog, New, Save and Delete. Its row is the
+    // list's current row. Save replaces this engine, and Delete, Up and Down act on it.
     QString m_loadedEngine;
 
     // What the editors showed when the engine was loaded, or right after New; the editors
