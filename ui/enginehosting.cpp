@@ -121,9 +121,11 @@ void MainWindow::chooseEngineRow(int row)
     loadEngine(name);
 }
 
-// A mouse press on another engine's row is handled here, before the list makes that row
-// current: the question about unsaved changes comes first, and on Cancel the list stays as
-// it was. The press's release and any drag are swallowed with it.
+// The user's input on the engine list. A key press goes to the list first, and the engine
+// its new current row shows is loaded afterwards. A mouse press on another engine's row is
+// handled here, before the list makes that row current: the question about unsaved changes
+// comes first, and on Cancel the list stays as it was. The press's release and any drag are
+// swallowed with it, so the highlight never wanders from the engine shown.
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     QListWidget *list = engineForm ? engineForm->listWidgetEngine : nullptr;
