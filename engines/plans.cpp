@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engines/plans.h"
 
+#include <QCoreApplication>
+
 QList<EnginePosition> renumberingAfterRemoval(const QStringList &rows, int removedRow)
 {
     QList<EnginePosition> plan;
@@ -18,4 +20,68 @@ int neighbourRow(int row, int count, int step)
         return -1;
     const int neighbour = row + step;
     return neighbour >= 0 && neighbour < count ? neighbour : -1;
+}
+
+bool hasUnsavedChanges(const EngineDraft &loaded, const EngineDraft &shown, bool isNew)
+{
+    if (!isNew)
+        return shown != loaded;
+    return shown.name != loaded.name || shown.values.symbol != loaded.values.symbol
+           || shown.values.templateText != loaded.values.templateText;
+}
+
+QString unreadableReason(const EngineFile &file)
+{
+    if (file.isReadable() || file.problem == EngineFileProblem::Missing)
+        return QString();
+    return QCoreApplication::translate("MainWindow", "its file cannot be read: %1")
+        .arg(engineFileProblemText(file));
+}
+
+QList<EngineLeftAlone> applyRenumbering(const QList<EnginePosition> &plan)
+{
+    QList<EngineLeftAlone> leftAlone;
+    for (const EnginePosition &entry : plan) {
+        const EngineFile file = readEngineFile(entry.name);
+        if (file.problem == EngineFileProblem::Missing)
+            continue;
+        if (const QString reason = unreadableReason(file); !reason.isEmpty()) {
+            leftAlone.append({entry.name, reason});
+            continue;
+        }
+        if (!writeEngineValues(entry.name, file.values, entry.position)) {
+            leftAlone.append(
+                {entry.name,
+                 QCoreApplication::translate("MainWindow", "its file could not be written")});
+        }
+    }
+    return leftAlone;
+}
+
+namespace {
+QString leftAloneLines(const QList<EngineLeftAlone> &engines)
+{
+    QStringList lines;
+    for (const EngineLeftAlone &engine : engines)
+        lines.append(QStringLiteral("\"%1\": %2").arg(engine.name, engine.reason));
+    return lines.join(QLatin1Char('\n'));
+}
+} // namespace
+
+QString leftAloneText(const QList<EngineLeftAlone> &engines)
+{
+    if (engines.isEmpty())
+        return QString();
+    return QCoreApplication::translate("MainWindow",
+                                       "These engines were left as they were and keep their "
+                                       "old positions:\n%1")
+        .arg(leftAloneLines(engines));
+}
+
+QString moveRefusedText(const QString &moved, const QList<EngineLeftAlone> &engines)
+{
+    return QCoreApplication::translate("MainWindow",
+                                       "The engine \"%1\" was not moved: the move would have to "
+                                       "rewrite these engines, which were left as they were:\n%2")
+        .arg(moved, leftAloneLines(engines));
 }

@@ -238,6 +238,14 @@ inline std::shared_ptr<Answers> answerBoxes(const QStringList &buttons)
     return answers;
 }
 
+// The text of a standard button as the message boxes show it in this run's language.
+inline QString standardButtonText(QMessageBox::StandardButton which)
+{
+    QMessageBox box;
+    box.setStandardButtons(which);
+    return box.button(which)->text();
+}
+
 struct FileDialogSeen
 {
     bool shown = false;
@@ -298,7 +306,11 @@ inline bool runDialog(MainWindow &window, const std::function<void()> &steps)
         auto box = qobject_cast<QMessageBox *>(modal);
         unanswered.append(box ? box->text()
                               : QString::fromLatin1(modal->metaObject()->className()));
-        if (auto dialog = qobject_cast<QDialog *>(modal))
+        // A question about unsaved changes is answered with Discard: Cancel would keep the
+        // engine dialog open, and the test would hang.
+        if (QAbstractButton *discard = box ? box->button(QMessageBox::Discard) : nullptr)
+            discard->click();
+        else if (auto dialog = qobject_cast<QDialog *>(modal))
             dialog->done(QDialog::Rejected);
         else
             modal->close();

@@ -193,26 +193,28 @@ void tst_Editing::saveUnderSameName()
     });
 }
 
-// The keyboard moves the list's current row without loading the engine: Save still replaces
-// the engine the editors show, never the one the keyboard reached.
+// A keyboard move loads the engine it reaches; Save then replaces that engine, the one the
+// editors show, and leaves the engine left behind as it was.
 void tst_Editing::saveReplacesLoadedEngineAfterKeyboardMove()
 {
     QVERIFY(seedEngines(3));
     MainWindow window;
     EngineForm *form = window.engineForm;
-    const QByteArray e2 = engineFiles().value("E2.xml");
+    const QByteArray e1 = engineFiles().value("E1.xml");
 
     runDialog(window, [&] {
         QVERIFY(clickRow(form, QStringLiteral("E1")));
+        form->listWidgetEngine->setFocus();
         QTest::keyClick(form->listWidgetEngine, Qt::Key_Down);
-        QCOMPARE(form->listWidgetEngine->currentRow(), 2);
+        QVERIFY(rowIsChosen(form, QStringLiteral("E2")));
+        QCOMPARE(form->lineEditName->text(), QStringLiteral("E2"));
         retype(form->lineEditName, QStringLiteral("Renamed"));
         form->pushButtonSave->click();
 
-        QCOMPARE(engineFiles().value("E2.xml"), e2);
-        QVERIFY(!QFile::exists(engineFilePath(QStringLiteral("E1"))));
-        QCOMPARE(storedPosition(QStringLiteral("Renamed")), 1);
-        QCOMPARE(listRows(form), QStringList({"E0", "Renamed", "E2"}));
+        QCOMPARE(engineFiles().value("E1.xml"), e1);
+        QVERIFY(!QFile::exists(engineFilePath(QStringLiteral("E2"))));
+        QCOMPARE(storedPosition(QStringLiteral("Renamed")), 2);
+        QCOMPARE(listRows(form), QStringList({"E0", "E1", "Renamed"}));
     });
 }
 
@@ -288,6 +290,11 @@ void tst_Editing::refusedNames_data()
                                                         {"tab", "t\tb"}};
     for (const auto &[row, name] : names)
         QTest::addRow("%s", row) << name << refused.arg(name);
+    // The engine lists leave out hidden files.
+    QTest::addRow("leading dot")
+        << ".Foo"
+        << "The name \".Foo\" cannot be used for an engine: a name that starts with \".\" names "
+           "a hidden file, which the engine lists do not show.\nNo engine file has been changed.";
 }
 
 void tst_Editing::refusedNames()
@@ -313,6 +320,9 @@ void tst_Editing::refusedNames()
         QVERIFY(editorsLocked(form, false));
         QVERIFY(form->pushButtonSave->isEnabled());
         QCOMPARE(form->lineEditName->text(), name);
+        QCOMPARE(listRows(form), QStringList({"E0", "E1"}));
+        // The refused name is still unsaved when the dialog closes.
+        answerBoxes({standardButtonText(QMessageBox::Discard)});
     });
 }
 
@@ -358,6 +368,7 @@ void tst_Editing::replaceQuestion()
             QVERIFY(form->pushButtonSave->isEnabled());
             QCOMPARE(form->lineEditName->text(), QStringLiteral("E2"));
             QCOMPARE(listRows(form), QStringList({"E0", "E1", "E2"}));
+            answerBoxes({standardButtonText(QMessageBox::Discard)});
             return;
         }
         QCOMPARE(readEngineValues(QStringLiteral("E2")).limitTitle, 77);
@@ -456,8 +467,8 @@ void tst_Editing::declinedDeleteKeepsEverything()
     });
 }
 
-// Opening the dialog keeps the current row but takes its highlight, and Delete is disabled;
-// the slot itself still refuses to remove an engine that is not highlighted.
+// Opening the dialog loads nothing and leaves no row current, and Delete is disabled; the
+// slot itself still refuses to remove an engine that the editors do not show.
 void tst_Editing::deleteNeedsHighlightedEngine()
 {
     QVERIFY(seedEngines(3));
@@ -467,7 +478,7 @@ void tst_Editing::deleteNeedsHighlightedEngine()
 
     runDialog(window, [&] { QVERIFY(clickRow(form, QStringLiteral("E1"))); });
     runDialog(window, [&] {
-        QCOMPARE(form->listWidgetEngine->currentRow(), 1);
+        QCOMPARE(form->listWidgetEngine->currentRow(), -1);
         QVERIFY(form->listWidgetEngine->selectedItems().isEmpty());
         QVERIFY(!form->pushButtonDelete->isEnabled());
         auto answers = answerBoxes({"OK"});
@@ -478,8 +489,8 @@ void tst_Editing::deleteNeedsHighlightedEngine()
         QCOMPARE(answers->boxes.first().text, QStringLiteral("Please select a item first.."));
         QCOMPARE(engineFiles(), before);
 
-        // Edit highlights the current engine it loads, and Delete then removes that one.
-        form->pushButtonEdit->click();
+        // Once loaded, the engine is highlighted, and Delete removes that one.
+        QVERIFY(clickRow(form, QStringLiteral("E1")));
         QVERIFY(rowIsChosen(form, QStringLiteral("E1")));
         answers = answerBoxes({"&Yes"});
         form->pushButtonDelete->click();
@@ -497,6 +508,7 @@ void tst_Editing::reopeningResetsDialog()
     runDialog(window, [&] {
         QVERIFY(clickRow(form, QStringLiteral("E1")));
         retype(form->lineEditName, QStringLiteral("Unsaved"));
+        answerBoxes({standardButtonText(QMessageBox::Discard)});
     });
     runDialog(window, [&] {
         QVERIFY(form->lineEditName->text().isEmpty());

@@ -200,8 +200,8 @@ void tst_Reordering::moveNeedsCurrentEngine()
     });
 }
 
-// When the editors do not show the engine being moved, its own file supplies its values: a
-// move never writes the editors' empty symbol and template, or another engine's values, into it.
+// A move acts on the engine the editors show: a keyboard move loads the engine it reaches,
+// which then moves with its own values; a dialog opened afresh shows none, and nothing moves.
 void tst_Reordering::moveWithoutLoadedEngineKeepsItsValues_data()
 {
     QTest::addColumn<bool>("keyboard");
@@ -219,23 +219,27 @@ void tst_Reordering::moveWithoutLoadedEngineKeepsItsValues()
     const EngineValues e1 = readEngineValues(QStringLiteral("E1"));
     const EngineValues e2 = readEngineValues(QStringLiteral("E2"));
 
-    if (keyboard) {
-        runDialog(window, [&] {
-            QVERIFY(clickRow(form, QStringLiteral("E0")));
-            QTest::keyClick(form->listWidgetEngine, Qt::Key_Down);
-            QCOMPARE(form->listWidgetEngine->currentRow(), 1);
-            QCOMPARE(form->lineEditName->text(), QStringLiteral("E0"));
-            form->pushButtonDown->click();
-        });
-    } else {
+    if (!keyboard) {
         runDialog(window, [&] { QVERIFY(clickRow(form, QStringLiteral("E1"))); });
-        if (QTest::currentTestFailed())
-            return;
         runDialog(window, [&] {
             QVERIFY(form->lineEditSymbol->text().isEmpty());
+            auto answers = answerBoxes({"OK"});
             form->pushButtonDown->click();
+            QCOMPARE(answers->boxes.size(), 1);
+            QCOMPARE(answers->boxes.first().text, QStringLiteral("Please select a engine.."));
         });
+        QCOMPARE(engineFiles(), before);
+        return;
     }
+
+    runDialog(window, [&] {
+        QVERIFY(clickRow(form, QStringLiteral("E0")));
+        form->listWidgetEngine->setFocus();
+        QTest::keyClick(form->listWidgetEngine, Qt::Key_Down);
+        QCOMPARE(form->listWidgetEngine->currentRow(), 1);
+        QCOMPARE(form->lineEditName->text(), QStringLiteral("E1"));
+        form->pushButtonDown->click();
+    });
     if (QTest::currentTestFailed())
         return;
 
@@ -249,7 +253,7 @@ void tst_Reordering::moveWithoutLoadedEngineKeepsItsValues()
 }
 
 // A limit or template changed in the loaded engine's editors travels with the move; a name
-// typed there does not.
+// typed there does not, but stays in its editor, still unsaved.
 void tst_Reordering::moveCarriesUnsavedValues()
 {
     QVERIFY(seedEngines(3));
@@ -269,8 +273,13 @@ void tst_Reordering::moveCarriesUnsavedValues()
         QCOMPARE(moved.templateText, QStringLiteral("<i>new</i>"));
         QCOMPARE(storedPosition(QStringLiteral("E1")), 0);
         QVERIFY(!QFile::exists(engineFilePath(QStringLiteral("Typed"))));
-        QCOMPARE(form->lineEditName->text(), QStringLiteral("E1"));
+        QCOMPARE(form->lineEditName->text(), QStringLiteral("Typed"));
         QCOMPARE(form->spinBoxTitleLimit->value(), 66);
+        QVERIFY(rowIsChosen(form, QStringLiteral("E1")));
+        auto answers = answerBoxes({standardButtonText(QMessageBox::Discard)});
+        form->okButton->click();
+        QCOMPARE(answers->boxes.size(), 1);
+        QVERIFY(answers->boxes.first().text.contains(QStringLiteral("\"E1\"")));
     });
 }
 

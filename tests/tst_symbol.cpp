@@ -20,6 +20,9 @@ private slots:
     void nonImageIsRefused_data();
     void nonImageIsRefused();
     void cancelChangesNothing();
+    void startFolder_data();
+    void startFolder();
+    void ownFolderImageIsStoredRelative();
 
 private:
     QTemporaryDir m_images;
@@ -132,6 +135,72 @@ void tst_Symbol::cancelChangesNothing()
         QVERIFY(seen->shown);
         QCOMPARE(form->lineEditSymbol->text(), before);
         QVERIFY(editorsLocked(form, false));
+    });
+}
+
+void tst_Symbol::startFolder_data()
+{
+    QTest::addColumn<QString>("loaded"); // empty: a new engine
+    QTest::addColumn<bool>("ownFolder");
+    QTest::addColumn<bool>("startsInOwnFolder");
+    QTest::addRow("engine with its own folder") << "E1" << true << true;
+    QTest::addRow("engine without one") << "E1" << false << false;
+    QTest::addRow("new engine") << "" << true << false;
+}
+
+// The chooser opens in the loaded engine's own folder when it has one, else in the home folder.
+void tst_Symbol::startFolder()
+{
+    QFETCH(QString, loaded);
+    QFETCH(bool, ownFolder);
+    QFETCH(bool, startsInOwnFolder);
+    const QString own = enginesFolder() + QStringLiteral("/E1");
+    if (ownFolder)
+        QVERIFY(QDir().mkpath(own));
+    MainWindow window;
+    EngineForm *form = window.engineForm;
+
+    runDialog(window, [&] {
+        if (loaded.isEmpty())
+            form->pushButtonNew->click();
+        else
+            QVERIFY(clickRow(form, loaded));
+        auto seen = answerFileDialog(QString());
+        form->pushButtonSymbol->click();
+
+        QVERIFY(seen->shown);
+        QCOMPARE(seen->directory, QDir(startsInOwnFolder ? own : QDir::homePath()).absolutePath());
+    });
+}
+
+// An image in the engine's own folder is stored relative to the application folder, and the
+// saved engine's icon is drawn from it.
+void tst_Symbol::ownFolderImageIsStoredRelative()
+{
+    QVERIFY(QDir().mkpath(enginesFolder() + QStringLiteral("/E1")));
+    QImage image(16, 16, QImage::Format_RGB32);
+    image.fill(Qt::darkMagenta);
+    QVERIFY(image.save(enginesFolder() + QStringLiteral("/E1/logo.png"), "PNG"));
+    MainWindow window;
+    EngineForm *form = window.engineForm;
+
+    runDialog(window, [&] {
+        QVERIFY(clickRow(form, QStringLiteral("E1")));
+        auto seen = answerFileDialog(enginesFolder() + QStringLiteral("/E1/logo.png"));
+        form->pushButtonSymbol->click();
+        QVERIFY(seen->shown);
+        QCOMPARE(form->lineEditSymbol->text(), QStringLiteral("files/E1/logo.png"));
+
+        form->pushButtonSave->click();
+        QCOMPARE(readEngineValue(QStringLiteral("E1"), QStringLiteral("Symbol")),
+                 QStringLiteral("files/E1/logo.png"));
+        const QIcon icon = form->listWidgetEngine->item(1)->icon();
+        QCOMPARE(icon.pixmap(16, 16).toImage().pixelColor(8, 8), QColor(Qt::darkMagenta));
+        const int chosen = window.mainForm->comboBoxEngine->findText(QStringLiteral("E1"));
+        QCOMPARE(
+            window.mainForm->comboBoxEngine->itemIcon(chosen).pixmap(16, 16).toImage().pixelColor(
+                8, 8),
+            QColor(Qt::darkMagenta));
     });
 }
 

@@ -296,10 +296,6 @@ Keine Suchmaschinen-Datei wurde verändert.</translation>
         <translation>Bitte wählen Sie zuerst einen Eintrag aus..</translation>
     </message>
     <message>
-        <source>The engine &quot;%1&quot; could not be given its new position; its file was left as it was.</source>
-        <translation>Die Suchmaschine „%1“ konnte ihre neue Position nicht erhalten; ihre Datei blieb unverändert.</translation>
-    </message>
-    <message>
         <source>An engine named &quot;%1&quot; already exists.
 Replace it?</source>
         <translation>Eine Suchmaschine namens „%1“ gibt es bereits.
@@ -382,6 +378,48 @@ Beide Suchmaschinen sind noch da, teilen sich aber eine Position.</translation>
     <message>
         <source>The folder %1 for your engine profiles cannot be created: no engine can be saved.</source>
         <translation>Der Ordner %1 für Ihre Suchmaschinenprofile kann nicht angelegt werden: Es kann keine Suchmaschine gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>its file cannot be read: %1</source>
+        <translation>ihre Datei kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>its file could not be written</source>
+        <translation>ihre Datei konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>These engines were left as they were and keep their old positions:
+%1</source>
+        <translation>Diese Suchmaschinen wurden unverändert gelassen und behalten ihre alten Positionen:
+%1</translation>
+    </message>
+    <message>
+        <source>The engine &quot;%1&quot; was not moved: the move would have to rewrite these engines, which were left as they were:
+%2</source>
+        <translation>Die Suchmaschine „%1“ wurde nicht verschoben: Das Verschieben müsste diese Suchmaschinen neu schreiben, die unverändert gelassen wurden:
+%2</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; cannot be used for an engine: a name that starts with &quot;.&quot; names a hidden file, which the engine lists do not show.
+No engine file has been changed.</source>
+        <translation>Der Name „%1“ kann für keine Suchmaschine verwendet werden: Ein Name, der mit „.“ beginnt, bezeichnet eine versteckte Datei, die die Suchmaschinenlisten nicht zeigen.
+Keine Suchmaschinendatei wurde geändert.</translation>
+    </message>
+    <message>
+        <source>Its editors show blank values; saving them would replace the file.</source>
+        <translation>Ihre Felder zeigen leere Werte; sie zu speichern würde die Datei ersetzen.</translation>
+    </message>
+    <message>
+        <source>The new engine has not been saved.
+Save it?</source>
+        <translation>Die neue Suchmaschine wurde nicht gespeichert.
+Speichern?</translation>
+    </message>
+    <message>
+        <source>The engine &quot;%1&quot; has changes that have not been saved.
+Save them?</source>
+        <translation>Die Suchmaschine „%1“ hat Änderungen, die nicht gespeichert wurden.
+Speichern?</translation>
     </message>
 </context>
 </TS>

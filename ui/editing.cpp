@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // MainWindow's engine editing in the engine dialog: New, Edit, Save and Delete.
 #include "engines/enginefile.h"
-#include "engines/plans.h"
 #include "ui/engineform.h"
 #include "ui/mainwindow.h"
 
@@ -16,49 +15,47 @@
 
 void MainWindow::pushButtonNew_clicked()
 {
+    if (!settleUnsavedChanges())
+        return;
     engineForm->lineEditName->clear();
     engineForm->lineEditSymbol->clear();
     engineForm->textEditTemplate->clear();
-    if (QListWidgetItem *item = engineForm->listWidgetEngine->currentItem())
-        item->setSelected(false);
-    engineForm->listWidgetEngine->setCurrentRow(-1);
+    engineForm->listWidgetEngine->clearSelection();
+    setCurrentRowQuietly(-1);
     m_loadedEngine.clear();
     setEngineEditorsLocked(false);
     engineForm->pushButtonSave->setEnabled(true);
     engineForm->lineEditName->setFocus(Qt::OtherFocusReason);
     engineForm->pushButtonDelete->setEnabled(false);
+    markEditorsLoaded(true);
 }
 
 void MainWindow::pushButtonEdit_clicked()
 {
-    QListWidgetItem *item = engineForm->listWidgetEngine->currentItem();
+    const QListWidgetItem *item = engineForm->listWidgetEngine->currentItem();
     if (!item)
         return;
-    // Highlighted as well as current, so that Delete acts on the engine the editors show.
-    engineForm->listWidgetEngine->setCurrentItem(item, QItemSelectionModel::ClearAndSelect);
-
-    const QString name = item->text();
-    const EngineValues values = readEngineValues(name);
-    engineForm->lineEditName->setText(readEngineValue(name, QStringLiteral("Name")));
-    engineForm->lineEditSymbol->setText(values.symbol);
-    engineForm->spinBoxTextLineBreak->setValue(values.textLineBreak);
-    engineForm->spinBoxTitleLimit->setValue(values.limitTitle);
-    engineForm->spinBoxTextLimit->setValue(values.limitText);
-    engineForm->spinBoxURLLimit->setValue(values.limitURL);
-    engineForm->textEditTemplate->setPlainText(values.templateText);
-    m_loadedEngine = name;
-
-    setEngineEditorsLocked(false);
-    engineForm->pushButtonSave->setEnabled(true);
-    engineForm->pushButtonDelete->setEnabled(true);
+    QString name = item->text();
+    // Edit again of the engine shown reloads it from its file, so it asks first as well; a
+    // save under a new name then reloads the engine under that name.
+    if (!settleUnsavedChanges(&name))
+        return;
+    loadEngine(name);
 }
 
 void MainWindow::pushButtonSave_clicked()
 {
+    saveEngine();
+}
+
+// Writes the engine the editors show; true when it was written. Back to browsing then, with
+// the saved values still shown.
+bool MainWindow::saveEngine()
+{
     const QString name = engineForm->lineEditName->text();
     if (name.isEmpty()) {
         QMessageBox::warning(this, tr("Warning"), tr("Please enter a name.."));
-        return;
+        return false;
     }
     if (!isPortableEngineName(name)) {
         QMessageBox::warning(this,
@@ -67,11 +64,21 @@ void MainWindow::pushButtonSave_clicked()
                                 "be \".\" or \"..\" nor contain / \\ : * ? \" < > | or control "
                                 "characters.")
                                  .arg(name));
-        return;
+        return false;
+    }
+    // The engine lists leave out hidden files: saved under such a name, the engine would vanish
+    // from both lists, and a renamed one would lose its old file as well.
+    if (!isListableEngineName(name)) {
+        QMessageBox::warning(this,
+                             tr("Warning"),
+                             tr("The name \"%1\" cannot be used for an engine: a name that starts "
+                                "with \".\" names a hidden file, which the engine lists do not "
+                                "show.\nNo engine file has been changed.")
+                                 .arg(name));
+        return false;
     }
 
-    // The engine the editors show keeps its row, even when the keyboard has since moved the
-    // list's current row elsewhere; a new engine goes after all others.
+    // The engine the editors show keeps its row; a new engine goes after all others.
     const QString oldName = m_loadedEngine;
     int position = oldName.isEmpty() ? -1 : engineRow(oldName);
     if (position < 0)
@@ -79,7 +86,7 @@ void MainWindow::pushButtonSave_clicked()
 
     if (name != oldName && QFileInfo(engineFilePath(name)).isFile()
         && !askYesNo(tr("An engine named \"%1\" already exists.\nReplace it?").arg(name), false))
-        return;
+        return false;
 
     // Write first, remove the old name's file second: a failure at either step loses no engine.
     if (!writeEngineValues(name, editorValues(), position)) {
@@ -88,54 +95,142 @@ void MainWindow::pushButtonSave_clicked()
                              tr("The engine \"%1\" could not be saved: its file could not be "
                                 "written.\nNo engine file has been changed.")
                                  .arg(name));
-        return;
+        return false;
     }
     if (!oldName.isEmpty() && name != oldName)
         removeEngineFile(oldName); // says so itself if the old file stays
 
     refreshEngineLists();
     m_loadedEngine.clear();
+    m_creatingEngine = false;
     setEngineEditorsLocked(true);
     engineForm->pushButtonSave->setEnabled(false);
     engineForm->pushButtonDelete->setEnabled(false);
+    return true;
 }
 
 void MainWindow::pushButtonDelete_clicked()
 {
+    // Delete removes the engine the editors show, whatever the list highlights.
     QListWidget *list = engineForm->listWidgetEngine;
-    const QListWidgetItem *item = list->currentItem();
-    if (!item || !item->isSelected()) {
+    const int removedRow = m_loadedEngine.isEmpty() ? -1 : engineRow(m_loadedEngine);
+    if (removedRow < 0) {
         QMessageBox::information(this, tr("Information"), tr("Please select a item first.."));
         return;
     }
+    setCurrentRowQuietly(removedRow);
 
     // The rows as they stand before the removal. The removed engine's row, unlike a position
     // stored in its file, can never point before it and so write the removed engine anew.
     QStringList rows;
     for (int row = 0; row < list->count(); ++row)
         rows.append(list->item(row)->text());
-    const int removedRow = list->row(item);
 
     // Declined, or the file stayed on disk (deleteFile has said so): nothing to renumber.
     if (!deleteFile(0))
         return;
 
-    const QList<EnginePosition> plan = renumberingAfterRemoval(rows, removedRow);
-    for (const EnginePosition &entry : plan) {
-        // An engine whose file has gone meanwhile is not made anew.
-        if (!QFileInfo(engineFilePath(entry.name)).isFile())
-            continue;
-        if (!writeEngineValues(entry.name, readEngineValues(entry.name), entry.position)) {
-            QMessageBox::warning(this,
-                                 tr("Warning"),
-                                 tr("The engine \"%1\" could not be given its new position; its "
-                                    "file was left as it was.")
-                                     .arg(entry.name));
-        }
-    }
+    // Files that cannot be read keep their bytes: renumbering them would write blanks over
+    // them.
+    const QList<EngineLeftAlone> leftAlone
+        = applyRenumbering(renumberingAfterRemoval(rows, removedRow));
 
     refreshEngineLists();
     resetEngineEditors();
+    if (!leftAlone.isEmpty())
+        QMessageBox::warning(this, tr("Warning"), leftAloneText(leftAlone));
+}
+
+// Fills the editors from engine `name`'s file, makes its row the current and highlighted one,
+// and unlocks the editors. A file that cannot be read is said so at once, before its blank
+// editors could be saved over it.
+void MainWindow::loadEngine(const QString &name)
+{
+    const int row = engineRow(name);
+    if (row < 0)
+        return;
+    setCurrentRowQuietly(row);
+    const bool reloaded = name == m_loadedEngine;
+
+    const EngineFile file = readEngineFile(name);
+    engineForm->lineEditName->setText(file.nameField);
+    engineForm->lineEditSymbol->setText(file.values.symbol);
+    engineForm->spinBoxTextLineBreak->setValue(file.values.textLineBreak);
+    engineForm->spinBoxTitleLimit->setValue(file.values.limitTitle);
+    engineForm->spinBoxTextLimit->setValue(file.values.limitText);
+    engineForm->spinBoxURLLimit->setValue(file.values.limitURL);
+    engineForm->textEditTemplate->setPlainText(file.values.templateText);
+    m_loadedEngine = name;
+
+    setEngineEditorsLocked(false);
+    engineForm->pushButtonSave->setEnabled(true);
+    engineForm->pushButtonDelete->setEnabled(true);
+    markEditorsLoaded(false);
+
+    if (!reloaded && !unreadableReason(file).isEmpty()) {
+        QMessageBox::warning(this,
+                             tr("Warning"),
+                             unreadableEngineText({name, file}) + QLatin1Char('\n')
+                                 + tr("Its editors show blank values; saving them would replace "
+                                      "the file."));
+    }
+}
+
+// The engine as the editors show it, name included.
+EngineDraft MainWindow::shownDraft() const
+{
+    return {engineForm->lineEditName->text(), editorValues()};
+}
+
+// From now on, changes are measured against what the editors show now.
+void MainWindow::markEditorsLoaded(bool creating)
+{
+    m_creatingEngine = creating;
+    m_loadedDraft = shownDraft();
+}
+
+// Whether leaving the editors now would lose anything the user typed or chose. Every editor
+// counts: whatever editorValues() reads is compared.
+bool MainWindow::editorsHoldUnsavedChanges() const
+{
+    if (!m_creatingEngine && m_loadedEngine.isEmpty())
+        return false;
+    return hasUnsavedChanges(m_loadedDraft, shownDraft(), m_creatingEngine);
+}
+
+// Before the editors are left: when they hold unsaved changes, asks whether to save them.
+// True when the caller may go on (nothing changed, saved, or discarded); false when the user
+// cancels or the save fails, and the editors stay as they are. When `follow` names the engine
+// shown and the save renames it, it is set to the new name.
+bool MainWindow::settleUnsavedChanges(QString *follow)
+{
+    if (!editorsHoldUnsavedChanges())
+        return true;
+    const QString question
+        = m_creatingEngine
+              ? tr("The new engine has not been saved.\nSave it?")
+              : tr("The engine \"%1\" has changes that have not been saved.\nSave them?")
+                    .arg(m_loadedEngine);
+    QMessageBox box(QMessageBox::Warning,
+                    tr("Warning"),
+                    question,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                    this);
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    const int answer = box.exec();
+    if (answer == QMessageBox::Discard)
+        return true;
+    if (answer != QMessageBox::Save)
+        return false;
+
+    const QString oldName = m_loadedEngine;
+    const QString savedName = engineForm->lineEditName->text();
+    if (!saveEngine())
+        return false;
+    if (follow && !oldName.isEmpty() && *follow == oldName)
+        *follow = savedName;
+    return true;
 }
 
 // The engine as the editors show it, apart from its name.

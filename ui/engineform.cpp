@@ -284,3 +284,15 @@ void EngineForm::retranslateUi()
     pushButtonNew->setText(tr("&New"));
     okButton->setText(tr("&Close"));
 }
+
+void EngineForm::setCloseGuard(std::function<bool()> mayClose)
+{
+    m_mayClose = std::move(mayClose);
+}
+
+void EngineForm::done(int result)
+{
+    if (m_mayClose && isVisible() && !m_mayClose())
+        return;
+    QDialog::done(result);
+}

@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QFrame;
 class QGridLayout;
 class QGroupBox;
@@ -26,6 +28,11 @@ class EngineForm : public QDialog
 
 public:
     explicit EngineForm(QWidget *parent);
+
+    // Asked whenever the dialog is about to close, whichever way (Close, Escape, the window's
+    // close button); false keeps it open. Without a guard the dialog closes at once.
+    void setCloseGuard(std::function<bool()> mayClose);
+    void done(int result) override;
 
     QGridLayout *gridLayout;
     QGroupBox *groupBoxOption;
@@ -71,4 +78,6 @@ public:
 
 private:
     void retranslateUi();
+
+    std::function<bool()> m_mayClose;
 };

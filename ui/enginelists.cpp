@@ -6,14 +6,19 @@
 #include "ui/mainform.h"
 #include "ui/mainwindow.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QHash>
 #include <QIcon>
 #include <QListWidget>
 #include <QPalette>
+#include <QScopedValueRollback>
+#include <QStyle>
 
 void MainWindow::refreshEngineLists()
 {
+    // Emptying and refilling the dialog's list is no choice of the user's.
+    QScopedValueRollback<bool> quiet(m_quietRowChange, true);
     mainForm->comboBoxEngine->clear();
     engineForm->listWidgetEngine->clear();
     // Each file is read once here; the lists, and everything that needs every engine at once,
@@ -42,6 +47,11 @@ void MainWindow::refreshEngineLists()
         }
         engineForm->listWidgetEngine->addItem(item);
     }
+    // The chooser's drop-down list is as wide as its longest name, however narrow the chooser
+    // itself is in a small window.
+    QAbstractItemView *popup = mainForm->comboBoxEngine->view();
+    popup->setMinimumWidth(popup->sizeHintForColumn(0) + 2 * popup->frameWidth()
+                           + popup->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     comboBoxEngine_activated(0);
 }
 

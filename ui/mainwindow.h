@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engines/catalogue.h"
+#include "engines/plans.h"
 
 #include <QMainWindow>
 
@@ -10,6 +11,7 @@ class EngineForm;
 class MainForm;
 class QAction;
 class QCloseEvent;
+class QListWidgetItem;
 class QMenu;
 class QToolBar;
 
@@ -60,6 +62,9 @@ protected:
     // mainwindow.cpp
     void closeEvent(QCloseEvent *event) override;
 
+    // enginehosting.cpp
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private slots:
     // mainwindow.cpp
     void about();
@@ -69,6 +74,8 @@ private slots:
 
     // enginehosting.cpp
     void option();
+    void listWidgetEngine_currentRowChanged(int row);
+    void listWidgetEngine_itemClicked(QListWidgetItem *item);
 
 private:
     // mainwindow.cpp
@@ -85,6 +92,8 @@ private:
     void setEngineEditorsLocked(bool locked);
     void resetEngineEditors();
     bool askYesNo(const QString &question, bool yesByDefault);
+    void setCurrentRowQuietly(int row);
+    void chooseEngineRow(int row);
 
     // enginelists.cpp
     QString unreadableEngineText(const CatalogueEntry &entry) const;
@@ -92,6 +101,12 @@ private:
     // editing.cpp
     EngineValues editorValues() const;
     int engineRow(const QString &name) const;
+    bool saveEngine();
+    void loadEngine(const QString &name);
+    EngineDraft shownDraft() const;
+    void markEditorsLoaded(bool creating);
+    bool editorsHoldUnsavedChanges() const;
+    bool settleUnsavedChanges(QString *follow = nullptr);
 
     // removal.cpp
     bool removeEngineFile(const QString &name);
@@ -114,8 +129,21 @@ private:
     // Every listed engine as the last rebuild read it, in list order.
     QList<CatalogueEntry> m_catalogue;
 
-    // The engine whose values the dialog's editors show (Edit or a move loaded it); empty
-    // after opening the dialog, New, Save and Delete. Save replaces this engine, and a move
-    // takes the moved engine's values from the editors only when it is this one.
+    // The engine whose values the dialog's editors show (a click, a keyboard move, Edit or a
+    // move loaded it); empty after opening the dialog, New, Save and Delete. Its row is the
+    // list's current row. Save replaces this engine, and Delete, Up and Down act on it.
     QString m_loadedEngine;
+
+    // What the editors showed when the engine was loaded, or right after New; the editors
+    // hold unsaved changes when they differ from it.
+    EngineDraft m_loadedDraft;
+    // The editors hold a new engine (New), not one loaded from its file.
+    bool m_creatingEngine = false;
+    // Set while the program itself moves the list's current row, so that only the user's
+    // moves load an engine.
+    bool m_quietRowChange = false;
+    // Set from a mouse press on the list that the dialog handled itself until its release.
+    bool m_listPressHandled = false;
+    // Set while the list handles a key press that the dialog passed on to it.
+    bool m_listKeyHandled = false;
 };

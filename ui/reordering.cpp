@@ -6,8 +6,11 @@
 #include "ui/engineform.h"
 #include "ui/mainwindow.h"
 
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+
+#include <utility>
 
 void MainWindow::pushButtonUp_clicked()
 {
@@ -19,30 +22,44 @@ void MainWindow::pushButtonDown_clicked()
     moveEngine(1);
 }
 
-// Swaps the list's current engine with its neighbour `step` rows away, by rewriting both files
-// with each other's row as position, then leaves the moved engine highlighted and loaded.
+// Swaps the engine the editors show with its neighbour `step` rows away, by rewriting both
+// files with each other's row as position, then leaves the moved engine highlighted and
+// loaded.
 void MainWindow::moveEngine(int step)
 {
     QListWidget *list = engineForm->listWidgetEngine;
-    const QListWidgetItem *item = list->currentItem();
-    if (!item) {
+    const int row = m_loadedEngine.isEmpty() ? -1 : engineRow(m_loadedEngine);
+    if (row < 0) {
         QMessageBox::information(this, tr("Information"), tr("Please select a engine.."));
         return;
     }
-    const int row = list->row(item);
     const int otherRow = neighbourRow(row, list->count(), step);
     if (otherRow < 0)
         return;
-    const QString moved = item->text();
+    const QString moved = m_loadedEngine;
     const QString neighbour = list->item(otherRow)->text();
 
-    // The editors hold the moved engine's values, unsaved changes included, only when they show
-    // that engine; after a keyboard selection or a fresh opening its own file supplies them.
-    const EngineValues movedValues
-        = m_loadedEngine == moved ? editorValues() : readEngineValues(moved);
-    const EngineValues neighbourValues = readEngineValues(neighbour);
-    const int neighbourPosition
-        = engineNumber(readEngineValue(neighbour, QStringLiteral("listPosition")));
+    // A file that cannot be read is never rewritten: its blank values would replace what the
+    // user wrote. The move is refused instead, and both files stay as they are.
+    const EngineFile movedFile = readEngineFile(moved);
+    const EngineFile neighbourFile = readEngineFile(neighbour);
+    QList<EngineLeftAlone> unreadable;
+    for (const auto &[name, file] : {std::pair{moved, movedFile}, {neighbour, neighbourFile}}) {
+        if (const QString reason = unreadableReason(file); !reason.isEmpty())
+            unreadable.append({name, reason});
+    }
+    if (!unreadable.isEmpty()) {
+        QMessageBox::warning(this, tr("Warning"), moveRefusedText(moved, unreadable));
+        return;
+    }
+
+    // The editors show the moved engine, and its unsaved values travel with it; a name typed
+    // there is not applied by a move but stays in its editor, still unsaved.
+    const EngineValues movedValues = editorValues();
+    const EngineValues neighbourValues = neighbourFile.values;
+    const int neighbourPosition = neighbourFile.listPosition;
+    const QString typedName = engineForm->lineEditName->text();
+    const bool nameTyped = typedName != m_loadedDraft.name;
 
     // Both files are rewritten in place, each write atomic, the neighbour first. When the moved
     // engine then cannot be written, the neighbour is written back at its old position, so the
@@ -76,8 +93,7 @@ void MainWindow::moveEngine(int step)
 
     refreshEngineLists();
     // Found by name: engines may share a position, so the stored one does not give the row.
-    const int movedRow = engineRow(moved);
-    if (movedRow >= 0)
-        list->setCurrentRow(movedRow, QItemSelectionModel::ClearAndSelect);
-    pushButtonEdit_clicked();
+    loadEngine(moved);
+    if (nameTyped)
+        engineForm->lineEditName->setText(typedName);
 }
