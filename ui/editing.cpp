@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Vellumo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // MainWindow's engine editing in the engine dialog: New, Edit, Save and Delete.
+#include "ads/templatelayout.h"
 #include "engines/enginefile.h"
 #include "engines/plans.h"
 #include "ui/engineform.h"
@@ -69,6 +70,15 @@ void MainWindow::pushButtonSave_clicked()
                                  .arg(name));
         return;
     }
+
+    // A template that the preview will not lay out is saved only when the user insists.
+    if (!isWithinLayoutBounds(measureTemplateLayout(engineForm->textEditTemplate->toPlainText()))
+        && !askYesNo(tr("The template of \"%1\" nests tables or other elements too deeply, or "
+                        "holds too many table cells: the preview will not show it.\nSave it "
+                        "anyway?")
+                         .arg(name),
+                     false))
+        return;
 
     // The engine the editors show keeps its row, even when the keyboard has since moved the
     // list's current row elsewhere; a new engine goes after all others.
