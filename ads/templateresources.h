@@ -13,13 +13,14 @@
 // end (/dev/zero), wait for ever (a named pipe) or decode a picture of gigabytes.
 //
 // The caps lie far above anything an ad preview shows (a logo is some hundred pixels wide and
-// some kilobytes long; even a photo from a camera stays below them once saved for the web),
-// and far below what hurts: one image at the pixel cap decodes to 16 MB and about 50 ms.
-constexpr qint64 maxResourceBytes = 4 * 1024 * 1024;
-constexpr qint64 maxImagePixels = 2048 * 2048;
+// some kilobytes long) and far below what hurts: an image at the pixel cap decodes to 4 MB in
+// about 20 ms, and the worst template the layout bounds allow still shows in a fraction of a
+// second (bench_template).
+constexpr qint64 maxResourceBytes = 2 * 1024 * 1024;
+constexpr qint64 maxImagePixels = 1024 * 1024;
 // All resources of one engine together, decoded images counted at 4 bytes a pixel: two
 // images at the pixel cap, or any number of logos.
-constexpr qint64 maxEngineResourceBytes = 40 * 1024 * 1024;
+constexpr qint64 maxEngineResourceBytes = 10 * 1024 * 1024;
 
 // The local file that a template's reference names, or empty when it names none: relative
 // references resolve in `engineFolder` first and then, as Qt's browser resolves them, in the

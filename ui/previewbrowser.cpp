@@ -7,6 +7,7 @@
 #include <QBuffer>
 #include <QImage>
 #include <QImageReader>
+#include <QPixmap>
 #include <QTextDocument>
 
 namespace {
@@ -28,7 +29,7 @@ QImage missingImage()
 QVariant refused(int type)
 {
     if (type == QTextDocument::ImageResource)
-        return missingImage();
+        return QPixmap::fromImage(missingImage());
     // Not null either, so that the document does not look for the resource itself.
     return QString(QLatin1String(""));
 }
@@ -90,7 +91,8 @@ QVariant PreviewBrowser::loadImage(const QByteArray &bytes)
     if (image.isNull())
         return refused(QTextDocument::ImageResource);
     m_bytesSpent += decodedBytes;
-    return image;
+    // As a pixmap: the document draws pixmaps, and would convert an image at every paint.
+    return QPixmap::fromImage(image);
 }
 
 void forgetPreviewResources(QTextBrowser *browser)
