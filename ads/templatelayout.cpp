@@ -60,6 +60,10 @@ constexpr qint64 saturated = qint64(1) << 40;
 
 struct Table
 {
+    // Made by Qt for a cell or row outside any table, or opened in a table outside its
+    // cells: Qt may put what follows into such a table's last cell.
+    bool stray = false;
+    qsizetype deepest = 0; // the deepest table level reached inside it
     qint64 rows = 0;
     qint64 columns = 0;    // the widest row so far
     qint64 rowColumns = 0; // the open row's
@@ -214,10 +218,15 @@ private:
         open(tag, colspan, closed || isVoid(tag));
     }
 
+    // How deeply Qt may nest what comes now in tables. A stray table is not always closed
+    // where its end tag says (Qt nests tables that follow it in its last cell), so once closed
+    // its depth still counts for the rest of the document.
+    qsizetype tableLevel() const { return m_tables.size() + m_closedStray; }
+
     // The weight of work inside the tables open now.
     qint64 weight() const
     {
-        return m_tables.isEmpty() ? 0 : qint64(1) << std::min<qsizetype>(m_tables.size() - 1, 40);
+        return tableLevel() == 0 ? 0 : qint64(1) << std::min<qsizetype>(tableLevel() - 1, 40);
     }
 
     void addWork(qint64 quarters)
@@ -227,7 +236,7 @@ private:
 
     void addText(qsizetype characters)
     {
-        if (characters > 0 && !m_tables.isEmpty())
+        if (characters > 0 && tableLevel() > 0)
             addWork(weight() * ((characters + charactersPerLine - 1) / charactersPerLine));
     }
 
@@ -244,10 +253,15 @@ private:
         if (element.table < 0)
             return;
         const Table table = m_tables.takeLast();
+        const qsizetype level = tableLevel(); // of the tables around this one
+        if (table.stray)
+            m_closedStray += table.deepest - level;
+        if (!m_tables.isEmpty())
+            m_tables.last().deepest = std::max(m_tables.last().deepest, table.deepest);
         const qint64 cells = std::min(
             saturated, std::max<qint64>(table.rows, 1) * std::max<qint64>(table.columns, 1));
         // A table is laid out with the weight of the tables around it, and then its own.
-        const qint64 around = qint64(1) << std::min<qsizetype>(m_tables.size(), 40);
+        const qint64 around = qint64(1) << std::min<qsizetype>(level, 40);
         addWork(std::min(saturated, cells * cellQuarters) * around);
     }
 
@@ -272,7 +286,7 @@ private:
         static const QStringList rows{QStringLiteral("tr")};
         static const QStringList tables{QStringLiteral("table")};
 
-        if (startsBlock(tag) && !m_tables.isEmpty())
+        if (startsBlock(tag) && tableLevel() > 0)
             addWork(weight());
 
         if (tag == u"p") {
@@ -290,7 +304,7 @@ private:
         } else if (tag == u"td" || tag == u"th") {
             // Qt makes a table and a row for a cell that has none.
             if (findOpen(rows, {}) < 0) {
-                push(QStringLiteral("table"));
+                push(QStringLiteral("table"), true);
                 push(QStringLiteral("tr"));
                 ++m_tables.last().rows;
             }
@@ -307,7 +321,7 @@ private:
         } else if (tag == u"tr") {
             // And a table for a row that has none.
             if (findOpen(tables, {}) < 0)
-                push(QStringLiteral("table"));
+                push(QStringLiteral("table"), true);
             const qsizetype part = findOpen(tableParts, {});
             if (part >= 0)
                 popTo(part + 1);
@@ -321,13 +335,24 @@ private:
             push(tag);
     }
 
-    void push(const QString &tag)
+    void push(const QString &tag, bool implicit = false)
     {
         Element element{tag};
         if (tag == u"table") {
+            static const QStringList tableish{QStringLiteral("table"),
+                                              QStringLiteral("thead"),
+                                              QStringLiteral("tbody"),
+                                              QStringLiteral("tfoot"),
+                                              QStringLiteral("tr"),
+                                              QStringLiteral("td"),
+                                              QStringLiteral("th")};
+            const qsizetype around = findOpen(tableish, {});
+            const bool outsideCells
+                = around >= 0 && m_open.at(around).tag != u"td" && m_open.at(around).tag != u"th";
             element.table = int(m_tables.size());
-            m_tables.append(Table());
-            m_result.tableDepth = std::max(m_result.tableDepth, int(m_tables.size()));
+            m_tables.append(Table{implicit || outsideCells});
+            m_tables.last().deepest = tableLevel();
+            m_result.tableDepth = int(std::max<qsizetype>(m_result.tableDepth, tableLevel()));
         }
         m_open.append(element);
         m_result.depth = std::max(m_result.depth, int(m_open.size()));
@@ -348,6 +373,7 @@ private:
     QList<Element> m_open;
     QList<Table> m_tables;
     qint64 m_quarters = 0;
+    qsizetype m_closedStray = 0;
     TemplateLayout m_result;
 };
 } // namespace

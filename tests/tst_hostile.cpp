@@ -435,6 +435,11 @@ void tst_Hostile::fuzzedTemplates_data()
     // Kept from fuzz_previewdocument, each once slow or wrongly measured.
     QTest::addRow("tables in a quoted attribute")
         << QStringLiteral("<td title=\"<table><table>\"><table><table><table><table><table>");
+    // Qt nested the table made for the last stray cell inside the one made for the first.
+    QTest::addRow("stray cells") << QStringLiteral(
+        "<table border=1><tr><td colspan=2>%)TIder=1><tTLE%</td></DFKaiSho-SB"
+        "<table><tr><td>%TEXT%</td></tr></tabtr><td>%TEXT%</td></tr></table>"
+        "</td><td>%URL%,/td></tr></tabl");
 }
 
 // Each fuzzed template, first in line: either within the bounds and shown, or refused.

@@ -131,6 +131,16 @@ void tst_TemplateLayout::neverBelowQt_data()
     QTest::addRow("cell tags only") << u"<table><td><table><td><table><td>x"_s;
     QTest::addRow("end tag names the wrong element")
         << u"<table><tr><td><table><tr><td></table2></td></tr></table>x</table>"_s;
+    QTest::addRow("stray cell after a row")
+        << u"<table><tr><td>a</td></tr><td>b</td></tr></table><td>c"_s;
+    QTest::addRow("stray cells after end tags")
+        << u"<table><tr><td>a</td></tr><td>b</td></tr></table><td>c</td></table><td>d"_s;
+    QTest::addRow("table between rows")
+        << u"<table><tr><td>a</td></tr><table><tr><td>x</td></tr></table><td>c"_s;
+    QTest::addRow("deep table between rows") << u"<table><tr><td>a</td></tr><table><tr><td>"_s
+                                                    + tables(2)
+                                                    + u"</td></tr></table><td>c<table><tr><td>d"_s;
+    QTest::addRow("stray row") << u"<tr><td>b</td></tr></table><td>c"_s;
     QTest::addRow("attribute swallows a tag") << u"<td <table><table><tr><td>x"_s;
     QTest::addRow("slash in a cell tag") << u"<table><tr><td/><table><tr><td>x"_s;
     QTest::addRow("in a style element") << u"<style>"_s + tables(5) + u"</style>"_s;

@@ -36,6 +36,7 @@ for name in enginefile preview previewdocument; do
     mkdir -p "$corpus" "$artifacts" "$(dirname "$log")"
     echo "== fuzz_$name for $seconds s (log: $log)"
     ASAN_OPTIONS=detect_leaks=1:halt_on_error=1 \
+        LSAN_OPTIONS="suppressions=$seeds/../lsan.supp" \
         UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
         "$program" -max_total_time="$seconds" -timeout="$timeout" -rss_limit_mb=2048 -detect_leaks=1 \
         -print_final_stats=1 -artifact_prefix="$artifacts/${name}-" $dict \
