@@ -200,6 +200,8 @@ private slots:
     void userRemovesHostileProfile();
     void fuzzedTemplates_data();
     void fuzzedTemplates();
+    void saveAsksAboutTemplateBeyondBounds_data();
+    void saveAsksAboutTemplateBeyondBounds();
 
 private:
     QString m_files;
@@ -456,6 +458,43 @@ void tst_Hostile::fuzzedTemplates()
                  == templateBeyondBoundsMessage(HostileProfiles::hostileName),
              !within);
     window.mainForm->textBrowserPreview->grab();
+}
+
+void tst_Hostile::saveAsksAboutTemplateBeyondBounds_data()
+{
+    QTest::addColumn<QString>("templateText");
+    QTest::addColumn<QString>("answer"); // empty: no question expected
+    QTest::addColumn<bool>("saved");
+
+    QTest::addRow("within, no question") << HostileProfiles::deepTables(4) << QString() << true;
+    QTest::addRow("beyond, saved anyway") << HostileProfiles::deepTables(5) << "&Yes" << true;
+    QTest::addRow("beyond, declined") << HostileProfiles::deepTables(24) << "&No" << false;
+}
+
+void tst_Hostile::saveAsksAboutTemplateBeyondBounds()
+{
+    QFETCH(QString, templateText);
+    QFETCH(QString, answer);
+    QFETCH(bool, saved);
+
+    const QString name = QStringLiteral("Deep");
+    MainWindow window;
+    EngineForm *form = window.engineForm;
+    DialogDriver::runDialog(window, [&] {
+        form->pushButtonNew->click();
+        form->lineEditName->setText(name);
+        form->textEditTemplate->setPlainText(templateText);
+        auto answers
+            = DialogDriver::answerBoxes(answer.isEmpty() ? QStringList() : QStringList{answer});
+        form->pushButtonSave->click();
+        QCOMPARE(answers->boxes.size(), answer.isEmpty() ? 0 : 1);
+        if (!answer.isEmpty())
+            QVERIFY(answers->boxes.first().text.contains(u'"' + name + u'"'));
+    });
+    QCOMPARE(readEngineValue(name, QStringLiteral("template")), saved ? templateText : QString());
+    if (saved && !answer.isEmpty())
+        QCOMPARE(window.mainForm->textBrowserPreview->toPlainText(),
+                 templateBeyondBoundsMessage(name));
 }
 
 QTEST_MAIN(tst_Hostile)
