@@ -442,6 +442,10 @@ void tst_Hostile::fuzzedTemplates_data()
         "<table border=1><tr><td colspan=2>%)TIder=1><tTLE%</td></DFKaiSho-SB"
         "<table><tr><td>%TEXT%</td></tr></tabtr><td>%TEXT%</td></tr></table>"
         "</td><td>%URL%,/td></tr></tabl");
+    // And put the table for a stray cell into the last cell of a table opened between rows.
+    QTest::addRow("table between rows")
+        << QStringLiteral("<table border=1><tr><td colspan=2>%TITLE%</td></tr>9tr>td><table><tr>"
+                          "<td>x</td></tr></tabd>x</td></tr></table></td><td>");
 }
 
 // Each fuzzed template, first in line: either within the bounds and shown, or refused.
