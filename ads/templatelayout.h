@@ -24,8 +24,8 @@ struct TemplateLayout
 constexpr int maxTemplateDepth = 64;
 // Tables in tables in tables in tables: more than a layout template ever needs.
 constexpr int maxTableDepth = 4;
-// About 60 ms of layout on a desktop machine; a template of a few tables holds some hundred.
-constexpr qint64 maxTableWork = 2000;
+// About 30 ms of layout on a desktop machine; a template of a few tables holds some dozens.
+constexpr qint64 maxTableWork = 1000;
 
 // Reads `html` the way Qt's rich-text parser does: a tag starts at every "<", end tags close
 // the nearest open element of their name, and "<p>", "<li>", "<td>", "<th>" and "<tr>" close
