@@ -58,6 +58,13 @@ constexpr qint64 cellQuarters = 4;
 // Beyond this a weight only says "too much"; it keeps the sums far from overflowing.
 constexpr qint64 saturated = qint64(1) << 40;
 
+qint64 times(qint64 a, qint64 b)
+{
+    if (a <= 0 || b <= 0)
+        return 0;
+    return a > saturated / b ? saturated : std::min(saturated, a * b);
+}
+
 struct Table
 {
     // Made by Qt for a cell or row outside any table, or opened in a table outside its
@@ -237,7 +244,7 @@ private:
     void addText(qsizetype characters)
     {
         if (characters > 0 && tableLevel() > 0)
-            addWork(weight() * ((characters + charactersPerLine - 1) / charactersPerLine));
+            addWork(times(weight(), (characters + charactersPerLine - 1) / charactersPerLine));
     }
 
     // Pops open elements down to and including the one at `index`.
@@ -255,14 +262,14 @@ private:
         const Table table = m_tables.takeLast();
         const qsizetype level = tableLevel(); // of the tables around this one
         if (table.stray)
-            m_closedStray += table.deepest - level;
+            m_closedStray += std::max<qsizetype>(table.deepest - level, 1);
         if (!m_tables.isEmpty())
             m_tables.last().deepest = std::max(m_tables.last().deepest, table.deepest);
-        const qint64 cells = std::min(
-            saturated, std::max<qint64>(table.rows, 1) * std::max<qint64>(table.columns, 1));
+        const qint64 cells
+            = times(std::max<qint64>(table.rows, 1), std::max<qint64>(table.columns, 1));
         // A table is laid out with the weight of the tables around it, and then its own.
         const qint64 around = qint64(1) << std::min<qsizetype>(level, 40);
-        addWork(std::min(saturated, cells * cellQuarters) * around);
+        addWork(times(times(cells, cellQuarters), around));
     }
 
     // The nearest open element named `tag` above any of `bounds`, -1 when there is none.

@@ -140,6 +140,10 @@ void tst_TemplateLayout::neverBelowQt_data()
     QTest::addRow("deep table between rows") << u"<table><tr><td>a</td></tr><table><tr><td>"_s
                                                     + tables(2)
                                                     + u"</td></tr></table><td>c<table><tr><td>d"_s;
+    // Each stray cell's table nests in the last: weights far beyond 2^63 must saturate.
+    QTest::addRow("many stray cells") << u"<table><tr><td>a</td></tr>"_s
+                                             + u"<td>b</td></tr></table>"_s.repeated(90)
+                                             + u"x"_s.repeated(5000);
     QTest::addRow("stray row") << u"<tr><td>b</td></tr></table><td>c"_s;
     QTest::addRow("attribute swallows a tag") << u"<td <table><table><tr><td>x"_s;
     QTest::addRow("slash in a cell tag") << u"<table><tr><td/><table><tr><td>x"_s;
