@@ -15,6 +15,20 @@ bool loadTranslation(QTranslator &translator,
     return !applicationDirPath.isEmpty() && translator.load(fileName, applicationDirPath);
 }
 
+QSize usableWindowSize(const QSize &stored, const QList<QRect> &screens, const QSize &fallback)
+{
+    QSize largest;
+    for (const QRect &screen : screens) {
+        if (qint64(screen.width()) * screen.height() > qint64(largest.width()) * largest.height())
+            largest = screen.size();
+    }
+    // Without a screen to measure, the fallback is all that is known to be sane.
+    if (largest.isEmpty())
+        largest = fallback;
+    const QSize wanted = stored.isEmpty() ? fallback : stored;
+    return wanted.boundedTo(largest).expandedTo(QSize(1, 1));
+}
+
 QPoint usableWindowPosition(const QPoint &stored,
                             const QSize &size,
                             const QList<QRect> &screens,

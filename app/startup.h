@@ -18,6 +18,11 @@ bool loadTranslation(QTranslator &translator,
                      const QString &localeName,
                      const QString &applicationDirPath);
 
+// The size at which to open a window stored as `stored`: at most the largest of `screens`
+// (their available areas), so that a damaged setting cannot ask for a window of gigabytes;
+// `fallback`, limited the same way, when the stored size is empty or invalid.
+QSize usableWindowSize(const QSize &stored, const QList<QRect> &screens, const QSize &fallback);
+
 // The position at which to open a window stored at `stored`: the stored one when the title
 // bar of a window of `size` there would touch one of `screens`, else `fallback`.
 QPoint usableWindowPosition(const QPoint &stored,

@@ -2,9 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Hostile engine files: the catalogue and the main window start, list what they can, show
 // nothing from outside the engines folder and stay responsive.
+#include "ads/preview.h"
+#include "ads/templatelayout.h"
 #include "app/globals.h"
+#include "dialogdriver.h"
 #include "engines/catalogue.h"
 #include "engines/enginefile.h"
+#include "hostileprofiles.h"
 #include "testsupport.h"
 #include "ui/engineform.h"
 #include "ui/mainform.h"
@@ -192,6 +196,12 @@ private slots:
     void sizeCap();
     void writingBeyondTheCapFails();
     void mainWindowSurvivesHostileFolder();
+    void userRemovesHostileProfile_data();
+    void userRemovesHostileProfile();
+    void fuzzedTemplates_data();
+    void fuzzedTemplates();
+    void saveAsksAboutTemplateBeyondBounds_data();
+    void saveAsksAboutTemplateBeyondBounds();
 
 private:
     QString m_files;
@@ -377,6 +387,118 @@ void tst_Hostile::mainWindowSurvivesHostileFolder()
                  qPrintable(name));
     }
     qInfo("slowest engine to choose: %s, %lld ms", qPrintable(slowestName), slowest);
+}
+
+void tst_Hostile::userRemovesHostileProfile_data()
+{
+    QTest::addColumn<int>("profile");
+
+    const QList<HostileProfiles::Profile> profiles = HostileProfiles::profiles();
+    for (int i = 0; i < profiles.size(); ++i)
+        QTest::addRow("%s", profiles.at(i).row) << i;
+}
+
+// The program starts with the profile first in line, shows it harmlessly, and the user can
+// open the dialog, look at the profile and delete it.
+void tst_Hostile::userRemovesHostileProfile()
+{
+    QFETCH(int, profile);
+
+    const HostileProfiles::Profile hostile = HostileProfiles::profiles().at(profile);
+    QVERIFY(HostileProfiles::writeProfile(m_files, hostile));
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.mainForm->comboBoxEngine->itemText(0), HostileProfiles::hostileName);
+    const QString preview = window.mainForm->textBrowserPreview->toPlainText();
+    if (isWithinLayoutBounds(measureTemplateLayout(hostile.templateText)))
+        QVERIFY2(preview.contains(exampleTitle),
+                 qPrintable(window.mainForm->textBrowserPreview->toHtml()));
+    else
+        QCOMPARE(preview, templateBeyondBoundsMessage(HostileProfiles::hostileName));
+
+    DialogDriver::runDialog(window, [&] {
+        QVERIFY(DialogDriver::clickRow(window.engineForm, HostileProfiles::hostileName));
+        QCOMPARE(window.engineForm->textEditTemplate->toPlainText(), hostile.templateText);
+        auto answers = DialogDriver::answerBoxes({"&Yes"});
+        window.engineForm->pushButtonDelete->click();
+        QCOMPARE(answers->boxes.size(), 1);
+    });
+    QVERIFY(!QFile::exists(m_files + QLatin1Char('/') + HostileProfiles::hostileName
+                           + QStringLiteral(".xml")));
+    QCOMPARE(DialogDriver::comboRows(window), QStringList{HostileProfiles::goodName});
+    QVERIFY(window.mainForm->textBrowserPreview->toPlainText().contains(exampleTitle));
+}
+
+void tst_Hostile::fuzzedTemplates_data()
+{
+    QTest::addColumn<QString>("templateText");
+
+    // Kept from fuzz_previewdocument, each once slow or wrongly measured.
+    QTest::addRow("tables in a quoted attribute")
+        << QStringLiteral("<td title=\"<table><table>\"><table><table><table><table><table>");
+    // Qt nested the table made for the last stray cell inside the one made for the first.
+    QTest::addRow("stray cells") << QStringLiteral(
+        "<table border=1><tr><td colspan=2>%)TIder=1><tTLE%</td></DFKaiSho-SB"
+        "<table><tr><td>%TEXT%</td></tr></tabtr><td>%TEXT%</td></tr></table>"
+        "</td><td>%URL%,/td></tr></tabl");
+    // And put the table for a stray cell into the last cell of a table opened between rows.
+    QTest::addRow("table between rows")
+        << QStringLiteral("<table border=1><tr><td colspan=2>%TITLE%</td></tr>9tr>td><table><tr>"
+                          "<td>x</td></tr></tabd>x</td></tr></table></td><td>");
+}
+
+// Each fuzzed template, first in line: either within the bounds and shown, or refused.
+void tst_Hostile::fuzzedTemplates()
+{
+    QFETCH(QString, templateText);
+
+    const HostileProfiles::Profile fuzzed{"fuzzed", templateText, HostileProfiles::nothing};
+    QVERIFY(HostileProfiles::writeProfile(m_files, fuzzed));
+    MainWindow window;
+    QCOMPARE(window.mainForm->comboBoxEngine->itemText(0), HostileProfiles::hostileName);
+    const bool within = isWithinLayoutBounds(measureTemplateLayout(templateText));
+    QCOMPARE(window.mainForm->textBrowserPreview->toPlainText()
+                 == templateBeyondBoundsMessage(HostileProfiles::hostileName),
+             !within);
+    window.mainForm->textBrowserPreview->grab();
+}
+
+void tst_Hostile::saveAsksAboutTemplateBeyondBounds_data()
+{
+    QTest::addColumn<QString>("templateText");
+    QTest::addColumn<QString>("answer"); // empty: no question expected
+    QTest::addColumn<bool>("saved");
+
+    QTest::addRow("within, no question") << HostileProfiles::deepTables(4) << QString() << true;
+    QTest::addRow("beyond, saved anyway") << HostileProfiles::deepTables(5) << "&Yes" << true;
+    QTest::addRow("beyond, declined") << HostileProfiles::deepTables(24) << "&No" << false;
+}
+
+void tst_Hostile::saveAsksAboutTemplateBeyondBounds()
+{
+    QFETCH(QString, templateText);
+    QFETCH(QString, answer);
+    QFETCH(bool, saved);
+
+    const QString name = QStringLiteral("Deep");
+    MainWindow window;
+    EngineForm *form = window.engineForm;
+    DialogDriver::runDialog(window, [&] {
+        form->pushButtonNew->click();
+        form->lineEditName->setText(name);
+        form->textEditTemplate->setPlainText(templateText);
+        auto answers
+            = DialogDriver::answerBoxes(answer.isEmpty() ? QStringList() : QStringList{answer});
+        form->pushButtonSave->click();
+        QCOMPARE(answers->boxes.size(), answer.isEmpty() ? 0 : 1);
+        if (!answer.isEmpty())
+            QVERIFY(answers->boxes.first().text.contains(u'"' + name + u'"'));
+    });
+    QCOMPARE(readEngineValue(name, QStringLiteral("template")), saved ? templateText : QString());
+    if (saved && !answer.isEmpty())
+        QCOMPARE(window.mainForm->textBrowserPreview->toPlainText(),
+                 templateBeyondBoundsMessage(name));
 }
 
 QTEST_MAIN(tst_Hostile)

@@ -25,6 +25,8 @@ private slots:
     void englishWithoutTranslation();
     void usableWindowPosition_data();
     void usableWindowPosition();
+    void usableWindowSize_data();
+    void usableWindowSize();
 
 private:
     // Copies the build's German translation to <folder>/<name>.
@@ -193,6 +195,39 @@ void tst_Startup::usableWindowPosition()
 
     const QPoint fallback(200, 200);
     QCOMPARE(::usableWindowPosition(stored, size, screens, fallback), kept ? stored : fallback);
+}
+
+void tst_Startup::usableWindowSize_data()
+{
+    QTest::addColumn<QSize>("stored");
+    QTest::addColumn<QList<QRect>>("screens");
+    QTest::addColumn<QSize>("expected");
+
+    const QList<QRect> one{QRect(0, 0, 1920, 1080)};
+    const QList<QRect> two{QRect(0, 0, 1280, 1024), QRect(1280, 0, 2560, 1400)};
+
+    QTest::addRow("fits") << QSize(800, 600) << one << QSize(800, 600);
+    QTest::addRow("the whole screen") << QSize(1920, 1080) << one << QSize(1920, 1080);
+    QTest::addRow("60000 x 60000") << QSize(60000, 60000) << one << QSize(1920, 1080);
+    QTest::addRow("too wide only") << QSize(5000, 500) << one << QSize(1920, 500);
+    QTest::addRow("too tall only") << QSize(500, 5000) << one << QSize(500, 1080);
+    QTest::addRow("largest of two screens") << QSize(60000, 60000) << two << QSize(2560, 1400);
+    QTest::addRow("fits the larger screen") << QSize(2000, 1200) << two << QSize(2000, 1200);
+    QTest::addRow("no size stored") << QSize() << one << QSize(400, 400);
+    QTest::addRow("negative") << QSize(-5, 300) << one << QSize(400, 400);
+    QTest::addRow("zero") << QSize(0, 0) << one << QSize(400, 400);
+    QTest::addRow("no screens") << QSize(60000, 60000) << QList<QRect>() << QSize(400, 400);
+    QTest::addRow("screen smaller than the default")
+        << QSize() << QList<QRect>{QRect(0, 0, 320, 240)} << QSize(320, 240);
+}
+
+void tst_Startup::usableWindowSize()
+{
+    QFETCH(QSize, stored);
+    QFETCH(QList<QRect>, screens);
+    QFETCH(QSize, expected);
+
+    QCOMPARE(::usableWindowSize(stored, screens, QSize(400, 400)), expected);
 }
 
 QTEST_GUILESS_MAIN(tst_Startup)

@@ -421,5 +421,15 @@ Save them?</source>
         <translation>Die Suchmaschine „%1“ hat Änderungen, die nicht gespeichert wurden.
 Speichern?</translation>
     </message>
+    <message>
+        <source>The template of the engine &quot;%1&quot; is not shown: it nests tables or other elements too deeply, or holds too many table cells, for the preview to lay it out in reasonable time.</source>
+        <translation>Die Vorlage der Suchmaschine „%1“ wird nicht angezeigt: Sie verschachtelt Tabellen oder andere Elemente zu tief oder enthält zu viele Tabellenzellen, als dass die Vorschau sie in vertretbarer Zeit darstellen könnte.</translation>
+    </message>
+    <message>
+        <source>The template of &quot;%1&quot; nests tables or other elements too deeply, or holds too many table cells: the preview will not show it.
+Save it anyway?</source>
+        <translation>Die Vorlage von „%1“ verschachtelt Tabellen oder andere Elemente zu tief oder enthält zu viele Tabellenzellen: Die Vorschau wird sie nicht anzeigen.
+Trotzdem speichern?</translation>
+    </message>
 </context>
 </TS>

@@ -4,10 +4,12 @@
 #include "ads/counters.h"
 #include "ads/enginestate.h"
 #include "ads/preview.h"
+#include "ads/templatelayout.h"
 #include "engines/enginefile.h"
 #include "engines/enginesfolder.h"
 #include "ui/mainform.h"
 #include "ui/mainwindow.h"
+#include "ui/previewbrowser.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -27,9 +29,14 @@ void MainWindow::comboBoxEngine_activated(int index)
     if (currentEngine.templateText.isEmpty())
         currentEngine.templateText = defaultTemplate;
 
-    // Images that a template names are looked up in the engine's own folder.
-    mainForm->textBrowserPreview->setSearchPaths({enginesFolder() + QLatin1Char('/') + name});
-    mainForm->textBrowserPreview->setHtml(currentEngine.templateText);
+    // Images that a template names are looked up in the engine's own folder, and read once
+    // for this choice: typing reuses them.
+    QTextBrowser *preview = mainForm->textBrowserPreview;
+    preview->setSearchPaths({enginesFolder() + QLatin1Char('/') + name});
+    forgetPreviewResources(preview);
+    m_previewEngine = name;
+    if (isWithinLayoutBounds(measureTemplateLayout(currentEngine.templateText)))
+        preview->setHtml(currentEngine.templateText);
 
     lineEditTitle_textChanged(QString());
     lineEditText_textChanged(QString());
@@ -67,10 +74,18 @@ void MainWindow::updatePreview()
     const AdFields fields{mainForm->lineEditTitle->text(),
                           mainForm->lineEditText->text(),
                           mainForm->lineEditURL->text()};
-    mainForm->textBrowserPreview->setHtml(renderPreview(currentEngine.templateText,
-                                                        fields,
-                                                        currentEngine.limitTitle,
-                                                        currentEngine.limitText,
-                                                        currentEngine.limitURL,
-                                                        currentEngine.textLineBreak));
+    const QString document = renderPreview(currentEngine.templateText,
+                                           fields,
+                                           currentEngine.limitTitle,
+                                           currentEngine.limitText,
+                                           currentEngine.limitURL,
+                                           currentEngine.textLineBreak);
+    // A document that Qt cannot lay out in bounded time is not rendered at all. The fields are
+    // escaped, but a template may put a placeholder where a tag's name goes, so the document
+    // is measured as it will be shown.
+    if (!isWithinLayoutBounds(measureTemplateLayout(document))) {
+        mainForm->textBrowserPreview->setPlainText(templateBeyondBoundsMessage(m_previewEngine));
+        return;
+    }
+    mainForm->textBrowserPreview->setHtml(document);
 }

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Vellumo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // MainWindow's engine editing in the engine dialog: New, Edit, Save and Delete.
+#include "ads/templatelayout.h"
 #include "engines/enginefile.h"
 #include "ui/engineform.h"
 #include "ui/mainwindow.h"
@@ -77,6 +78,15 @@ bool MainWindow::saveEngine()
                                  .arg(name));
         return false;
     }
+
+    // A template that the preview will not lay out is saved only when the user insists.
+    if (!isWithinLayoutBounds(measureTemplateLayout(engineForm->textEditTemplate->toPlainText()))
+        && !askYesNo(tr("The template of \"%1\" nests tables or other elements too deeply, or "
+                        "holds too many table cells: the preview will not show it.\nSave it "
+                        "anyway?")
+                         .arg(name),
+                     false))
+        return false;
 
     // The engine the editors show keeps its row; a new engine goes after all others.
     const QString oldName = m_loadedEngine;

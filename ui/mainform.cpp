@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/mainform.h"
 
+#include "ui/previewbrowser.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -71,7 +73,8 @@ MainForm::MainForm(QWidget *parent)
     gridLayout1->addWidget(labelURL, 2, 2);
     gridLayout->addWidget(groupBoxAd, 0, 0);
 
-    textBrowserPreview = named(new QTextBrowser(this), "textBrowserPreview");
+    // Loads what a template names through the gate of ads/templateresources.h.
+    textBrowserPreview = named(new PreviewBrowser(this), "textBrowserPreview");
     gridLayout->addWidget(textBrowserPreview, 1, 0);
 
     hboxLayout = new QHBoxLayout();

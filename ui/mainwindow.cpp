@@ -144,7 +144,8 @@ void MainWindow::readSettings()
     const QPoint defaultPosition(200, 200);
     QSettings settings(App::organizationName, App::applicationName);
     const QPoint pos = settings.value(QStringLiteral("pos"), defaultPosition).toPoint();
-    const QSize size = settings.value(QStringLiteral("size"), QSize(400, 400)).toSize();
+    const QSize defaultSize(400, 400);
+    const QSize storedSize = settings.value(QStringLiteral("size"), defaultSize).toSize();
     const bool preview = settings.value(QStringLiteral("preview"), false).toBool();
 
     // A window stored on a monitor that is gone would open where nobody can reach it.
@@ -153,6 +154,8 @@ void MainWindow::readSettings()
     for (const QScreen *screen : allScreens)
         screens.append(screen->availableGeometry());
 
+    // A damaged or foreign size would make a window of gigabytes.
+    const QSize size = usableWindowSize(storedSize, screens, defaultSize);
     resize(size);
     move(usableWindowPosition(pos, size, screens, defaultPosition));
     mainForm->checkBoxPreview->setChecked(preview);

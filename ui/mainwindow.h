@@ -126,6 +126,9 @@ private:
     QAction *aboutAction = nullptr;
     QAction *configureAction = nullptr;
 
+    // composer.cpp: the engine last chosen, named when its template cannot be shown.
+    QString m_previewEngine;
+
     // Every listed engine as the last rebuild read it, in list order.
     QList<CatalogueEntry> m_catalogue;
 
