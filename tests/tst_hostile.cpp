@@ -494,6 +494,11 @@ void tst_Hostile::saveAsksAboutTemplateBeyondBounds()
         QCOMPARE(answers->boxes.size(), answer.isEmpty() ? 0 : 1);
         if (!answer.isEmpty())
             QVERIFY(answers->boxes.first().text.contains(u'"' + name + u'"'));
+        // A declined save leaves the new engine unsaved; emptied, the dialog closes unasked.
+        if (!saved) {
+            form->lineEditName->clear();
+            form->textEditTemplate->clear();
+        }
     });
     QCOMPARE(readEngineValue(name, QStringLiteral("template")), saved ? templateText : QString());
     if (saved && !answer.isEmpty())
