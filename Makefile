@@ -12,7 +12,15 @@ BUILD_DIR := $(BUILD)
 CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo
 endif
 
-.PHONY: all deps configure build run test bench fuzz format clean
+# CI (which sets CI=true) makes every compiler warning an error; WERROR=ON does so anywhere.
+ifeq ($(CI),true)
+WERROR ?= ON
+else
+WERROR ?= OFF
+endif
+CMAKE_FLAGS += -DVELLUMO_WERROR=$(WERROR)
+
+.PHONY: all deps configure build run test bench bench-build fuzz fuzz-build format clean
 
 all: build
 
@@ -31,20 +39,26 @@ run: build
 test: build
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
 
-bench: build
-	@cmake --build $(BUILD_DIR) --target benchmarks -j $(JOBS)
+bench: bench-build
 	@sh tools/run-benchmarks.sh $(BUILD_DIR)
+
+# The benchmarks and the fuzzers compiled without being run, so that they cannot rot unnoticed.
+bench-build: build
+	@cmake --build $(BUILD_DIR) --target benchmarks -j $(JOBS)
 
 # libFuzzer targets with ASan and UBSan in a clang build of their own, each run for
 # FUZZ_SECONDS; any finding fails.
-fuzz:
-	@sh tools/install-deps.sh clang libclang-rt-14-dev
-	@CC=clang CXX=clang++ cmake -S . -B $(BUILD)-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-		-DVELLUMO_FUZZ=ON -DBUILD_TESTING=OFF >/dev/null
-	@cmake --build $(BUILD)-fuzz -j $(JOBS) --target fuzz_enginefile fuzz_preview
+fuzz: fuzz-build
 	@sh tools/run-fuzzers.sh $(BUILD)-fuzz $(FUZZ_SECONDS)
 
+fuzz-build:
+	@sh tools/install-deps.sh clang libclang-rt-14-dev
+	@CC=clang CXX=clang++ cmake -S . -B $(BUILD)-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DVELLUMO_FUZZ=ON -DBUILD_TESTING=OFF -DVELLUMO_WERROR=$(WERROR) >/dev/null
+	@cmake --build $(BUILD)-fuzz -j $(JOBS) --target fuzz_enginefile fuzz_preview
+
 format:
+	@sh tools/install-deps.sh clang-format
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
