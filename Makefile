@@ -12,13 +12,14 @@ BUILD_DIR := $(BUILD)
 CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo
 endif
 
-# CI (which sets CI=true) makes every compiler warning an error; WERROR=ON does so anywhere.
+# CI (which sets CI=true) makes every compiler warning an error; WERROR=ON or OFF sets it
+# anywhere. Left unset, a build folder keeps what it was configured with.
 ifeq ($(CI),true)
 WERROR ?= ON
-else
-WERROR ?= OFF
 endif
+ifneq ($(WERROR),)
 CMAKE_FLAGS += -DVELLUMO_WERROR=$(WERROR)
+endif
 
 .PHONY: all deps configure build run test bench bench-build fuzz fuzz-build format clean
 
@@ -54,7 +55,7 @@ fuzz: fuzz-build
 fuzz-build:
 	@sh tools/install-deps.sh clang libclang-rt-14-dev
 	@CC=clang CXX=clang++ cmake -S . -B $(BUILD)-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-		-DVELLUMO_FUZZ=ON -DBUILD_TESTING=OFF -DVELLUMO_WERROR=$(WERROR) >/dev/null
+		-DVELLUMO_FUZZ=ON -DBUILD_TESTING=OFF $(if $(WERROR),-DVELLUMO_WERROR=$(WERROR)) >/dev/null
 	@cmake --build $(BUILD)-fuzz -j $(JOBS) --target fuzz_enginefile fuzz_preview
 
 format:
