@@ -45,8 +45,9 @@ void onNextModal(std::function<void(QWidget *)> answer);
 // stores the box's text in *text when given (the same lifetime as onNextModal).
 void answerNextMessageBox(const QString &buttonText, QString *text = nullptr);
 
-// Drops every answer still waiting for its widget and returns how many there were. Call from
-// a test's cleanup(); comparing the result with 0 fails a test whose expected box never came.
+// Drops every answer still waiting for its widget and returns how many of them the current
+// test armed. Call from a test's cleanup(); comparing the result with 0 fails a test whose
+// expected box never came.
 int cancelPendingAnswers();
 
 } // namespace TestSupport

@@ -77,6 +77,7 @@ void tst_EngineLayout::sameAsTheParser_data()
     QTest::addRow("Latin-1 bytes") << field("Gr\xfc\xdf"
                                             "e")
                                    << true;
+    QTest::addRow("C1 controls read as Latin-1") << field("\x85\x9f \xc2") << true;
     QTest::addRow("first of a repeated field")
         << engineFile(name + "<Name value=\"B\"/>\n") << true;
     QTest::addRow("digits in a tag") << engineFile(name + "<extra1 value=\"x\"/>\n") << true;
