@@ -12,7 +12,16 @@ BUILD_DIR := $(BUILD)
 CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo
 endif
 
-.PHONY: all deps configure build run test bench fuzz format clean
+# CI (which sets CI=true) makes every compiler warning an error; WERROR=ON or OFF sets it
+# anywhere. Left unset, a build folder keeps what it was configured with.
+ifeq ($(CI),true)
+WERROR ?= ON
+endif
+ifneq ($(WERROR),)
+CMAKE_FLAGS += -DVELLUMO_WERROR=$(WERROR)
+endif
+
+.PHONY: all deps configure build run test bench bench-build fuzz fuzz-build format clean
 
 all: build
 
@@ -31,18 +40,23 @@ run: build
 test: build
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
 
-bench: build
-	@cmake --build $(BUILD_DIR) --target benchmarks -j $(JOBS)
+bench: bench-build
 	@sh tools/run-benchmarks.sh $(BUILD_DIR)
+
+# The benchmarks and the fuzzers compiled without being run, so that they cannot rot unnoticed.
+bench-build: build
+	@cmake --build $(BUILD_DIR) --target benchmarks -j $(JOBS)
 
 # libFuzzer targets with ASan and UBSan in a clang build of their own, each run for
 # FUZZ_SECONDS; any finding fails.
-fuzz:
+fuzz: fuzz-build
+	@sh tools/run-fuzzers.sh $(BUILD)-fuzz $(FUZZ_SECONDS)
+
+fuzz-build:
 	@sh tools/install-deps.sh clang libclang-rt-14-dev
 	@CC=clang CXX=clang++ cmake -S . -B $(BUILD)-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-		-DVELLUMO_FUZZ=ON -DBUILD_TESTING=OFF >/dev/null
+		-DVELLUMO_FUZZ=ON -DBUILD_TESTING=OFF $(if $(WERROR),-DVELLUMO_WERROR=$(WERROR)) >/dev/null
 	@cmake --build $(BUILD)-fuzz -j $(JOBS) --target fuzz_enginefile fuzz_preview fuzz_previewdocument
-	@sh tools/run-fuzzers.sh $(BUILD)-fuzz $(FUZZ_SECONDS)
 
 # The Debian package (CPack's DEB generator): $(BUILD_DIR)/vellumo_<version>_<arch>.deb.
 .PHONY: deb
@@ -50,6 +64,7 @@ deb: build
 	@cd $(BUILD_DIR) && cpack -G DEB
 
 format:
+	@sh tools/install-deps.sh clang-format
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:

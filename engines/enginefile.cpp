@@ -84,6 +84,115 @@ QString xmlSafe(const QString &value)
 
 // Profiles nest two levels deep; a document nested deeper than this is no profile.
 const int maxNestingDepth = 256;
+
+bool writtenLayoutShortcut = true;
+
+bool isXmlChar(char32_t c)
+{
+    return c == 0x09 || c == 0x0A || c == 0x0D || (c >= 0x20 && c <= 0xD7FF)
+           || (c >= 0xE000 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0x10FFFF);
+}
+
+// Reads a file in exactly the layout writeEngineFile produces, without the general XML
+// parser, which spends most of its time on the template's references: "<Engine>", then one
+// `<tag value="..."/>` per line, then "</Engine>". A value holds no "<", no raw tab or line
+// break (XML would turn them into spaces) and only the five named references and character
+// references to characters XML allows. Anything else returns false and is left to the
+// parser, so the two never read a file differently.
+bool readWrittenLayout(QStringView text, QHash<QString, QString> &values)
+{
+    static const QLatin1String opening("<Engine>\n");
+    static const QLatin1String closing("</Engine>");
+    static const QLatin1String attribute(" value=\"");
+    if (!text.startsWith(opening))
+        return false;
+    qsizetype at = opening.size();
+    const qsizetype size = text.size();
+    const auto isLetter
+        = [](QChar c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); };
+    const auto isDigit = [](QChar c) { return c >= u'0' && c <= u'9'; };
+    const auto isHexDigit = [isDigit](QChar c) {
+        return isDigit(c) || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+    };
+    while (at < size && text.at(at) == u'<') {
+        if (text.mid(at).startsWith(closing)) {
+            const QStringView rest = text.mid(at + closing.size());
+            return rest.isEmpty() || rest == u"\n";
+        }
+        // The tag: letters, then letters and digits.
+        const qsizetype tagStart = ++at;
+        if (at >= size || !isLetter(text.at(at)))
+            return false;
+        while (at < size && (isLetter(text.at(at)) || isDigit(text.at(at))))
+            ++at;
+        const QString tag = text.mid(tagStart, at - tagStart).toString();
+        if (!text.mid(at).startsWith(attribute))
+            return false;
+        at += attribute.size();
+        QString value;
+        for (;;) {
+            if (at >= size)
+                return false;
+            const QChar c = text.at(at);
+            const char16_t u = c.unicode();
+            if (u == u'"')
+                break;
+            if (u == u'<' || u < 0x20 || u == 0xFFFE || u == 0xFFFF)
+                return false;
+            if (c.isSurrogate()) {
+                if (!c.isHighSurrogate() || at + 1 >= size || !text.at(at + 1).isLowSurrogate())
+                    return false;
+                value.append(c);
+                value.append(text.at(at + 1));
+                at += 2;
+                continue;
+            }
+            if (u != u'&') {
+                value.append(c);
+                ++at;
+                continue;
+            }
+            const qsizetype end = text.indexOf(u';', at);
+            if (end < 0 || end - at > 10)
+                return false;
+            const QStringView name = text.mid(at + 1, end - at - 1);
+            if (name == u"lt")
+                value.append(u'<');
+            else if (name == u"gt")
+                value.append(u'>');
+            else if (name == u"amp")
+                value.append(u'&');
+            else if (name == u"quot")
+                value.append(u'"');
+            else if (name == u"apos")
+                value.append(u'\'');
+            else if (name.startsWith(u'#')) {
+                const bool hex = name.size() > 1 && name.at(1) == u'x';
+                const QStringView digits = name.mid(hex ? 2 : 1);
+                bool ok
+                    = !digits.isEmpty() && std::all_of(digits.begin(), digits.end(), [&](QChar d) {
+                          return hex ? isHexDigit(d) : isDigit(d);
+                      });
+                const uint code = ok ? digits.toUInt(&ok, hex ? 16 : 10) : 0;
+                if (!ok || !isXmlChar(code))
+                    return false;
+                const char32_t character = code;
+                value.append(QString::fromUcs4(&character, 1));
+            } else {
+                return false;
+            }
+            at = end + 1;
+        }
+        ++at; // the closing quote
+        static const QLatin1String elementEnd("/>\n");
+        if (!text.mid(at).startsWith(elementEnd))
+            return false;
+        at += elementEnd.size();
+        if (!values.contains(tag))
+            values.insert(tag, value);
+    }
+    return false;
+}
 } // namespace
 
 namespace {
@@ -126,9 +235,18 @@ ParsedFields parseEngineFile(const QString &name)
         return parsed;
     }
 
+    // Files as the program writes them are read without the general parser; the catalogue
+    // reads every file on each rebuild.
+    const QString text = decodeEngineFile(bytes);
+    if (writtenLayoutShortcut && readWrittenLayout(text, parsed.values)) {
+        parsed.problem = EngineFileProblem::None;
+        return parsed;
+    }
+    parsed.values.clear();
+
     // The whole file is read, not just up to the fields wanted: a damaged file reads as
     // nothing rather than as some of its values.
-    QXmlStreamReader xml(decodeEngineFile(bytes));
+    QXmlStreamReader xml(text);
     xml.setNamespaceProcessing(false);
     int depth = 0;
     while (!xml.atEnd()) {
@@ -301,6 +419,11 @@ bool writeEngineFile(const QString &name,
 void setEngineWriteFault(std::function<bool(const QString &name)> fails)
 {
     writeFault = std::move(fails);
+}
+
+void setWrittenLayoutShortcut(bool enabled)
+{
+    writtenLayoutShortcut = enabled;
 }
 
 int engineNumber(const QString &text)

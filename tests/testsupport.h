@@ -32,11 +32,22 @@ QString resetEnginesFolder();
 // Writes `bytes` as files/<fileName> below the application directory.
 void writeRawFile(const QString &fileName, const QByteArray &bytes);
 
-// Runs `answer` on the next modal widget (message box, dialog) as soon as it is shown.
+// The helpers below answer modal widgets; they live in the widget part of the test support
+// (modalanswers.cpp) and need a QApplication.
+
+// Runs `answer` on the next modal widget (message box, dialog) as soon as it is shown. The
+// answer belongs to the test function and data row that armed it: it gives up, with a warning,
+// once that test has ended or cancelPendingAnswers() has run, so an answer whose box never
+// came cannot answer a box of a later test.
 void onNextModal(std::function<void(QWidget *)> answer);
 
 // Answers the next message box by clicking the button whose text is `buttonText`, and
-// stores the box's text in *text when given.
+// stores the box's text in *text when given (the same lifetime as onNextModal).
 void answerNextMessageBox(const QString &buttonText, QString *text = nullptr);
+
+// Drops every answer still waiting for its widget and returns how many of them the current
+// test armed. Call from a test's cleanup(); comparing the result with 0 fails a test whose
+// expected box never came.
+int cancelPendingAnswers();
 
 } // namespace TestSupport

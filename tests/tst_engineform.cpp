@@ -126,6 +126,8 @@ void tst_EngineForm::cleanup()
 {
     delete form;
     form = nullptr;
+    // Every dialog a test armed an answer for has opened.
+    QCOMPARE(TestSupport::cancelPendingAnswers(), 0);
 }
 
 void tst_EngineForm::widgetTree_data()
@@ -469,7 +471,8 @@ void tst_EngineForm::clickOnRowPressesEdit()
     list->setCurrentRow(0);
     QTest::keyClick(list, Qt::Key_Down);
     QCOMPARE(list->currentRow(), 1);
-    QTest::qWait(300);
+    // A press of Edit shows the button down until it ends in clicked(); none is under way.
+    QVERIFY(!form->pushButtonEdit->isDown());
     QCOMPARE(edit.count(), 0);
 
     // A mouse click animates a press of Edit, which ends in clicked() a moment later.
@@ -477,8 +480,10 @@ void tst_EngineForm::clickOnRowPressesEdit()
         list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(2)).center());
     QCOMPARE(list->currentRow(), 2);
     QCOMPARE(edit.count(), 0);
+    QVERIFY(form->pushButtonEdit->isDown());
     QTRY_COMPARE(edit.count(), 1);
-    QTest::qWait(200);
+    // The press is over, and no second one follows it.
+    QVERIFY(!form->pushButtonEdit->isDown());
     QCOMPARE(edit.count(), 1);
 }
 

@@ -19,7 +19,14 @@ done
 
 echo "Installing missing packages:$missing"
 sudo=""
-[ "$(id -u)" -eq 0 ] || sudo="sudo"
+if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo >/dev/null 2>&1; then
+        echo "Neither root nor able to use sudo. As root, run:" >&2
+        echo "  apt-get update && apt-get install -y --no-install-recommends$missing" >&2
+        exit 1
+    fi
+    sudo="sudo"
+fi
 $sudo apt-get update
 # shellcheck disable=SC2086
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends $missing

@@ -214,8 +214,8 @@
         <translation>Über %1</translation>
     </message>
     <message>
-        <source>Vellumo - %1&lt;br&gt;&lt;br&gt;Design ads for your favorite search engine.&lt;br&gt;&lt;br&gt;Presented by &lt;a href=&quot;https://vellumo.example.org/&quot;&gt;vellumo.example.org&lt;/a&gt;&lt;br&gt;&lt;br&gt;Copyright (C) 2026 The Vellumo developers&lt;br&gt;&lt;br&gt; </source>
-        <translation>Vellumo - %1&lt;br&gt;&lt;br&gt;Gestalten Sie Anzeigen für Ihre Lieblingssuchmaschine.&lt;br&gt;&lt;br&gt;Präsentiert von &lt;a href=&quot;https://vellumo.example.org/&quot;&gt;vellumo.example.org&lt;/a&gt;&lt;br&gt;&lt;br&gt;Copyright (C) 2026 The Vellumo developers&lt;br&gt;&lt;br&gt; </translation>
+        <source>Vellumo - %1&lt;br&gt;&lt;br&gt;Design ads for your favorite search engine.&lt;br&gt;&lt;br&gt;Copyright (C) 2026 The Vellumo developers&lt;br&gt;&lt;br&gt; </source>
+        <translation>Vellumo - %1&lt;br&gt;&lt;br&gt;Gestalten Sie Anzeigen für Ihre Lieblingssuchmaschine.&lt;br&gt;&lt;br&gt;Copyright (C) 2026 The Vellumo developers&lt;br&gt;&lt;br&gt; </translation>
     </message>
     <message>
         <source>(Newline disabled)</source>

@@ -178,8 +178,7 @@ void MainWindow::about()
     QMessageBox::about(
         this,
         tr("About %1").arg(App::identityString),
-        tr("Vellumo - %1<br><br>Design ads for your favorite search engine.<br><br>Presented by "
-           "<a href=\"https://vellumo.example.org/\">vellumo.example.org</a><br><br>Copyright "
+        tr("Vellumo - %1<br><br>Design ads for your favorite search engine.<br><br>Copyright "
            "(C) 2026 The Vellumo developers<br><br> ")
             .arg(App::versionString, 0, QLatin1Char(' ')));
 }
