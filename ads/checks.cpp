@@ -70,9 +70,14 @@ void add(Findings &out, Kind kind, Severity severity, const QString &subject = {
     out.append({kind, severity, subject, number});
 }
 
+// Emoji shown as emoji by default, and the pictographs of the emoji planes that a variation
+// selector usually turns into one (such as the couch and lamp).
 bool isEmoji(char32_t c)
 {
-    return c >= 0x231A && u_hasBinaryProperty(UChar32(c), UCHAR_EMOJI_PRESENTATION);
+    if (c < 0x231A)
+        return false;
+    return u_hasBinaryProperty(UChar32(c), UCHAR_EMOJI_PRESENTATION)
+           || (c >= 0x1F000 && u_hasBinaryProperty(UChar32(c), UCHAR_EXTENDED_PICTOGRAPHIC));
 }
 
 bool isDecorative(char32_t c)
@@ -402,10 +407,10 @@ const FieldFindings &findings(Rules rules, AdField field, const QString &text)
 {
     thread_local std::array<Memo, 15> memos;
     Memo &memo = memos[std::size_t(rules) * 3 + std::size_t(field)];
-    const bool same = memo.valid
-                      && ((memo.text.constData() == text.constData()
-                           && memo.text.size() == text.size())
-                          || memo.text == text);
+    const bool same
+        = memo.valid
+          && ((memo.text.constData() == text.constData() && memo.text.size() == text.size())
+              || memo.text == text);
     if (!same) {
         memo.findings = computeFindings(rules, field, text);
         memo.text = text;

@@ -174,8 +174,8 @@ QString renderPreview(const QString &templateText,
     if (rules == Rules::Plain)
         return renderPreview(templateText, fields, limitTitle, limitText, limitURL, textLineBreak);
     QList<ShownPiece> pieces;
-    const QString url
-        = prepareField(rules, AdField::URL, fields.url, limitURL, exampleURL, &pieces).toHtmlEscaped();
+    const QString url = prepareField(rules, AdField::URL, fields.url, limitURL, exampleURL, &pieces)
+                            .toHtmlEscaped();
     const QString title
         = prepareField(rules, AdField::Title, fields.title, limitTitle, exampleTitle, &pieces)
               .toHtmlEscaped();

@@ -354,22 +354,33 @@ QString explain(Rules rules, AdField field, const FieldMeasure &m)
 {
     QStringList lines;
     if (m.narrowFree > 0)
-        lines << QCoreApplication::translate("MainWindow", "Punctuation marks not counted: %1").arg(m.narrowFree);
+        lines << QCoreApplication::translate("MainWindow", "Punctuation marks not counted: %1")
+                     .arg(m.narrowFree);
     if (m.doubleWidth > 0)
-        lines << QCoreApplication::translate("MainWindow", "Double-width characters, counted twice: %1").arg(m.doubleWidth);
+        lines << QCoreApplication::translate("MainWindow",
+                                             "Double-width characters, counted twice: %1")
+                     .arg(m.doubleWidth);
     if (m.dynamicCodes > 0)
-        lines << QCoreApplication::translate("MainWindow", "Dynamic text counted by what it shows, not as typed: %1").arg(m.dynamicCodes);
+        lines << QCoreApplication::translate(
+                     "MainWindow", "Dynamic text counted by what it shows, not as typed: %1")
+                     .arg(m.dynamicCodes);
     if (m.templateSigns > 0)
-        lines << QCoreApplication::translate("MainWindow", "Template # signs not counted: %1").arg(m.templateSigns);
+        lines << QCoreApplication::translate("MainWindow", "Template # signs not counted: %1")
+                     .arg(m.templateSigns);
     if (field == AdField::URL && (rules == Rules::Google || rules == Rules::Microsoft)
         && m.count != m.plainLength)
-        lines << QCoreApplication::translate("MainWindow", "Not counted: the domain \"%1\" and the slashes").arg(m.domain);
+        lines << QCoreApplication::translate("MainWindow",
+                                             "Not counted: the domain \"%1\" and the slashes")
+                     .arg(m.domain);
     if (rules == Rules::Microsoft && field == AdField::URL && m.shown.contains(u'_'))
         lines << QCoreApplication::translate("MainWindow", "Spaces in a path are shown as \"_\"");
     if (m.linkDropped > 0)
-        lines << QCoreApplication::translate("MainWindow", "Counted as the display link will show it: %1").arg(m.shown);
+        lines << QCoreApplication::translate("MainWindow",
+                                             "Counted as the display link will show it: %1")
+                     .arg(m.shown);
     if (rules == Rules::Yandex && field == AdField::Title && m.narrowMarks > 0)
-        lines << QCoreApplication::translate("MainWindow", "Yandex's API counts %1, leaving out narrow punctuation marks")
+        lines << QCoreApplication::translate(
+                     "MainWindow", "Yandex's API counts %1, leaving out narrow punctuation marks")
                      .arg(m.count - m.narrowMarks);
     return lines.join(u'\n');
 }

@@ -85,8 +85,8 @@ QString engineVerdictsText(const QList<CatalogueEntry> &catalogue, const AdField
     QStringList lines;
     for (const CatalogueEntry &entry : catalogue) {
         if (!entry.file.isReadable()) {
-            lines.append(QCoreApplication::translate("MainWindow", "%1: cannot be read")
-                             .arg(entry.name));
+            lines.append(
+                QCoreApplication::translate("MainWindow", "%1: cannot be read").arg(entry.name));
             continue;
         }
         const AdCheck check = checkAd(entry.file.values, ad);

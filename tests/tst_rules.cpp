@@ -180,11 +180,10 @@ void tst_Rules::explanations_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("explanation");
 
-    QTest::addRow("punctuation")
-        << Rules::Yandex << AdField::Text << u"a. b, c! d."_s << u"Punctuation marks not counted: 4"_s;
-    QTest::addRow("double width")
-        << Rules::Google << AdField::Title << u"東京駅"_s
-        << u"Double-width characters, counted twice: 3"_s;
+    QTest::addRow("punctuation") << Rules::Yandex << AdField::Text << u"a. b, c! d."_s
+                                 << u"Punctuation marks not counted: 4"_s;
+    QTest::addRow("double width") << Rules::Google << AdField::Title << u"東京駅"_s
+                                  << u"Double-width characters, counted twice: 3"_s;
     QTest::addRow("dynamic") << Rules::Google << AdField::Title << u"{KeyWord:Roses}"_s
                              << u"Dynamic text counted by what it shows, not as typed: 1"_s;
     QTest::addRow("domain") << Rules::Google << AdField::URL << u"example.com/a"_s
@@ -192,9 +191,8 @@ void tst_Rules::explanations_data()
     QTest::addRow("yandex title mentions the API")
         << Rules::Yandex << AdField::Title << u"Sofas, chairs."_s
         << u"Yandex's API counts 12, leaving out narrow punctuation marks"_s;
-    QTest::addRow("yandex link")
-        << Rules::Yandex << AdField::URL << u"sofa sale!"_s
-        << u"Counted as the display link will show it: sofa-sale"_s;
+    QTest::addRow("yandex link") << Rules::Yandex << AdField::URL << u"sofa sale!"_s
+                                 << u"Counted as the display link will show it: sofa-sale"_s;
     QTest::addRow("nothing differs") << Rules::Google << AdField::Title << u"Roses"_s << QString();
     QTest::addRow("plain never explains")
         << Rules::Plain << AdField::Title << u"東京"_s << QString();
@@ -289,7 +287,8 @@ void tst_Rules::lineBreaks_data()
     QTest::addColumn<QStringList>("lines");
 
     QTest::addRow("google: double width breaks by count")
-        << Rules::Google << u"東京東京東京東京"_s << 6 << QStringList{u"東京東"_s, u"京東京"_s, u"東京"_s};
+        << Rules::Google << u"東京東京東京東京"_s << 6
+        << QStringList{u"東京東"_s, u"京東京"_s, u"東京"_s};
     QTest::addRow("google: mixed widths")
         << Rules::Google << u"abcdef東g"_s << 6 << QStringList{u"abcdef"_s, u"東g"_s};
     QTest::addRow("google: a default stays whole")
