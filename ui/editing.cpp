@@ -1,11 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Vellumo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // MainWindow's engine editing in the engine dialog: New, Edit, Save and Delete.
+#include "ads/rules.h"
 #include "engines/enginefile.h"
 #include "engines/plans.h"
 #include "ui/engineform.h"
 #include "ui/mainwindow.h"
 
+#include <QComboBox>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
@@ -19,6 +21,7 @@ void MainWindow::pushButtonNew_clicked()
     engineForm->lineEditName->clear();
     engineForm->lineEditSymbol->clear();
     engineForm->textEditTemplate->clear();
+    engineForm->comboBoxRules->setCurrentIndex(0);
     if (QListWidgetItem *item = engineForm->listWidgetEngine->currentItem())
         item->setSelected(false);
     engineForm->listWidgetEngine->setCurrentRow(-1);
@@ -46,6 +49,10 @@ void MainWindow::pushButtonEdit_clicked()
     engineForm->spinBoxTextLimit->setValue(values.limitText);
     engineForm->spinBoxURLLimit->setValue(values.limitURL);
     engineForm->textEditTemplate->setPlainText(values.templateText);
+    // Missing, empty and unknown rules all count as plain, and show so.
+    const Rules rules = rulesNamed(values.rules);
+    engineForm->comboBoxRules->setCurrentIndex(
+        rules == Rules::Plain ? 0 : engineForm->comboBoxRules->findData(rulesIdentifier(rules)));
     m_loadedEngine = name;
 
     setEngineEditorsLocked(false);
@@ -148,6 +155,7 @@ EngineValues MainWindow::editorValues() const
     values.limitURL = engineForm->spinBoxURLLimit->value();
     values.textLineBreak = engineForm->spinBoxTextLineBreak->value();
     values.templateText = engineForm->textEditTemplate->toPlainText();
+    values.rules = engineForm->comboBoxRules->currentData().toString();
     return values;
 }
 

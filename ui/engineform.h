@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+class QComboBox;
 class QFrame;
 class QGridLayout;
 class QGroupBox;
@@ -60,6 +61,8 @@ public:
     QSpinBox *spinBoxTitleLimit;
     QSpacerItem *spacerItem1;
     QSpinBox *spinBoxTextLineBreak;
+    QLabel *labelRules;
+    QComboBox *comboBoxRules; // item data: the rules' stored identifier
     QPushButton *pushButtonEdit;
     QPushButton *pushButtonSave;
     QPushButton *pushButtonDelete;

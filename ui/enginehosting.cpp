@@ -4,6 +4,7 @@
 #include "ui/engineform.h"
 #include "ui/mainwindow.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -61,13 +62,14 @@ void MainWindow::resetEngineEditors()
     engineForm->lineEditName->clear();
     engineForm->lineEditSymbol->clear();
     engineForm->textEditTemplate->clear();
+    engineForm->comboBoxRules->setCurrentIndex(0);
     m_loadedEngine.clear();
     setEngineEditorsLocked(true);
     engineForm->pushButtonSave->setEnabled(false);
     engineForm->pushButtonDelete->setEnabled(false);
 }
 
-// The seven widgets that show one engine are locked (read-only) and unlocked together.
+// The eight widgets that show one engine are locked (read-only) and unlocked together.
 void MainWindow::setEngineEditorsLocked(bool locked)
 {
     engineForm->lineEditName->setReadOnly(locked);
@@ -77,6 +79,7 @@ void MainWindow::setEngineEditorsLocked(bool locked)
     engineForm->spinBoxTextLimit->setReadOnly(locked);
     engineForm->spinBoxURLLimit->setReadOnly(locked);
     engineForm->spinBoxTextLineBreak->setReadOnly(locked);
+    engineForm->comboBoxRules->setEnabled(!locked); // a combo box has no read-only state
 }
 
 // A question titled "Warning" with the buttons "&Yes" and "&No"; Escape and closing the box

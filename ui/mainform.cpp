@@ -69,6 +69,11 @@ MainForm::MainForm(QWidget *parent)
     gridLayout1->addWidget(label_3_3, 2, 0);
     gridLayout1->addWidget(lineEditURL, 2, 1);
     gridLayout1->addWidget(labelURL, 2, 2);
+    // What the chosen engine's editorial rules find, one problem a line, under the fields.
+    labelChecks = named(new QLabel(groupBoxAd), "labelChecks");
+    labelChecks->setTextFormat(Qt::RichText);
+    labelChecks->setWordWrap(true);
+    gridLayout1->addWidget(labelChecks, 3, 0, 1, 3);
     gridLayout->addWidget(groupBoxAd, 0, 0);
 
     textBrowserPreview = named(new QTextBrowser(this), "textBrowserPreview");
@@ -141,4 +146,5 @@ void MainForm::retranslateUi()
     labelTitle->setText(QString());
     labelText->setText(QString());
     labelURL->setText(QString());
+    labelChecks->setText(QString());
 }

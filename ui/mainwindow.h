@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ads/adcheck.h"
+#include "ads/verdicts.h"
 #include "engines/catalogue.h"
 
 #include <QMainWindow>
@@ -10,6 +12,7 @@ class EngineForm;
 class MainForm;
 class QAction;
 class QCloseEvent;
+class QLabel;
 class QMenu;
 class QToolBar;
 
@@ -99,6 +102,12 @@ private:
     // reordering.cpp
     void moveEngine(int step);
 
+    // verdicts.cpp
+    void createVerdictsLabel();
+    AdFields currentAd() const;
+    AdCheck checkCurrentAd();
+    QString engineVerdictsToolTip() const;
+
     QMenu *fileMenu = nullptr;
     QMenu *editMenu = nullptr;
     QMenu *optionsMenu = nullptr;
@@ -113,6 +122,10 @@ private:
 
     // Every listed engine as the last rebuild read it, in list order.
     QList<CatalogueEntry> m_catalogue;
+    // The same engines' rules and limits, for every engine's verdict on each keystroke.
+    QList<EngineRules> m_engineRules;
+    // The status bar's "Fits 2 of 3 engines".
+    QLabel *m_labelEnginesFit = nullptr;
 
     // The engine whose values the dialog's editors show (Edit or a move loaded it); empty
     // after opening the dialog, New, Save and Delete. Save replaces this engine, and a move
