@@ -102,21 +102,28 @@ void forEachCodePoint(QStringView text, Visit visit)
     }
 }
 
-// Runs of characters for which `inWord` holds.
+// Calls `visit(word)` for each run of characters for which `inWord` holds.
+template<typename InWord, typename Visit>
+void forEachWord(QStringView text, InWord inWord, Visit visit)
+{
+    qsizetype start = -1;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        const bool in = i < text.size() && inWord(text[i]);
+        if (in && start < 0) {
+            start = i;
+        } else if (!in && start >= 0) {
+            visit(text.mid(start, i - start));
+            start = -1;
+        }
+    }
+}
+
+// The runs of characters for which `inWord` holds.
 template<typename InWord>
 QList<QStringView> words(QStringView text, InWord inWord)
 {
     QList<QStringView> result;
-    qsizetype start = -1;
-    for (qsizetype i = 0; i <= text.size(); ++i) {
-        const bool in = i < text.size() && inWord(text[i]);
-        if (in && start < 0)
-            start = i;
-        else if (!in && start >= 0) {
-            result.append(text.mid(start, i - start));
-            start = -1;
-        }
-    }
+    forEachWord(text, inWord, [&](QStringView word) { result.append(word); });
     return result;
 }
 
@@ -132,10 +139,13 @@ bool isAllCapitals(QStringView word)
 QList<QStringView> capitalWords(QStringView text, int minimum)
 {
     QList<QStringView> result;
-    for (const QStringView word : words(text, [](QChar c) { return c.isLetter(); })) {
-        if (word.size() >= minimum && isAllCapitals(word))
-            result.append(word);
-    }
+    forEachWord(
+        text,
+        [](QChar c) { return c.isLetter(); },
+        [&](QStringView word) {
+            if (word.size() >= minimum && isAllCapitals(word))
+                result.append(word);
+        });
     return result;
 }
 
@@ -147,8 +157,7 @@ void repeatedMarks(QStringView text, bool exceptEllipsis, Severity severity, Fin
         while (end < text.size() && text[end] == c)
             ++end;
         const qsizetype run = end - i;
-        const bool markOrSymbol = c.isPunct() || c.isSymbol();
-        if (run >= 2 && markOrSymbol && !(exceptEllipsis && c == u'.' && run == 3))
+        if (run >= 2 && (c.isPunct() || c.isSymbol()) && !(exceptEllipsis && c == u'.' && run == 3))
             add(out, Kind::RepeatedMark, severity, text.mid(i, run).toString());
         i = end;
     }
@@ -156,24 +165,27 @@ void repeatedMarks(QStringView text, bool exceptEllipsis, Severity severity, Fin
 
 void spacedLetters(QStringView text, Findings &out)
 {
-    const QList<QStringView> parts = words(text, [](QChar c) { return !c.isSpace(); });
-    qsizetype run = 0;
-    for (qsizetype i = 0; i <= parts.size(); ++i) {
-        const bool single = i < parts.size() && parts[i].size() == 1 && parts[i][0].isLetter();
-        if (single) {
-            ++run;
-            continue;
-        }
-        if (run >= 3) {
-            const QStringView first = parts[i - run];
-            const QStringView last = parts[i - 1];
-            add(out,
-                Kind::SpacedLetters,
-                Severity::Error,
-                QStringView(first.data(), last.data() + 1 - first.data()).toString());
-        }
+    int run = 0;
+    const QChar *first = nullptr;
+    const QChar *last = nullptr;
+    const auto endRun = [&] {
+        if (run >= 3)
+            add(out, Kind::SpacedLetters, Severity::Error, QStringView(first, last + 1).toString());
         run = 0;
-    }
+    };
+    forEachWord(
+        text,
+        [](QChar c) { return !c.isSpace(); },
+        [&](QStringView part) {
+            if (part.size() != 1 || !part[0].isLetter()) {
+                endRun();
+                return;
+            }
+            if (run++ == 0)
+                first = part.data();
+            last = part.data();
+        });
+    endRun();
 }
 
 void clickHere(QStringView text, Findings &out)
@@ -216,12 +228,18 @@ void emailAddresses(const QString &text, Findings &out)
 
 void repeatedWords(QStringView text, Findings &out)
 {
-    const QList<QStringView> list = words(text, [](QChar c) { return c.isLetterOrNumber(); });
-    for (qsizetype i = 2; i < list.size(); ++i) {
-        if (list[i].compare(list[i - 1], Qt::CaseInsensitive) == 0
-            && list[i].compare(list[i - 2], Qt::CaseInsensitive) == 0)
-            add(out, Kind::RepeatedWord, Severity::Error, list[i].toString());
-    }
+    QStringView before, previous;
+    forEachWord(
+        text,
+        [](QChar c) { return c.isLetterOrNumber(); },
+        [&](QStringView word) {
+            if (word.size() == previous.size() && word.size() == before.size()
+                && word.compare(previous, Qt::CaseInsensitive) == 0
+                && word.compare(before, Qt::CaseInsensitive) == 0)
+                add(out, Kind::RepeatedWord, Severity::Error, word.toString());
+            before = previous;
+            previous = word;
+        });
 }
 
 void emojis(QStringView text, Findings &out)
@@ -264,13 +282,14 @@ Findings googleFindings(AdField field, const QString &text, const FieldMeasure &
     const QString &shown = m.shown;
     repeatedMarks(shown, true, Severity::Error, out);
     forEachCodePoint(shown, [&](char32_t c, qsizetype start, qsizetype length) {
-        const QString character = shown.mid(start, length);
+        if (c < 0x2022)
+            return;
         if (isEmoji(c))
-            add(out, Kind::Emoji, Severity::Error, character);
+            add(out, Kind::Emoji, Severity::Error, shown.mid(start, length));
         else if (c >= 0xFF61 && c <= 0xFF9F)
-            add(out, Kind::HalfWidthKatakana, Severity::Error, character);
+            add(out, Kind::HalfWidthKatakana, Severity::Error, shown.mid(start, length));
         else if (isDecorative(c))
-            add(out, Kind::DecorativeSymbol, Severity::Error, character);
+            add(out, Kind::DecorativeSymbol, Severity::Error, shown.mid(start, length));
     });
     static const QRegularExpression starred(u"\\*[\\w]+\\*"_s);
     auto match = starred.globalMatch(shown);
@@ -356,10 +375,10 @@ Findings yandexFindings(AdField field, const QString &text, const FieldMeasure &
     emojis(text, out);
     const int longest = field == AdField::Title ? 22 : 23;
     const auto inWord = [](QChar c) { return c.isLetterOrNumber() || c == u'-'; };
-    for (const QStringView word : words(text, inWord)) {
+    forEachWord(text, inWord, [&](QStringView word) {
         if (word.size() > longest)
             add(out, Kind::LongWord, Severity::Error, word.toString(), longest);
-    }
+    });
     static const QRegularExpression exclamations(u"!{2,}"_s);
     const QRegularExpressionMatch bang = exclamations.match(text);
     if (bang.hasMatch())

@@ -120,7 +120,7 @@ QString prepareField(Rules rules,
         appendLiteral(rules, emptyValue, &shown, pieces);
         return shown;
     }
-    const FieldMeasure m = measureField(rules, field, text);
+    const FieldMeasure m = measureFieldPieces(rules, field, text);
     if (m.count <= limit) {
         *pieces = m.pieces;
         return m.shown;

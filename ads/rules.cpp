@@ -110,10 +110,13 @@ constexpr int countdownWeight = 8;
 class Measurer
 {
 public:
-    Measurer(Rules rules, AdField field, FieldMeasure &measure)
+    // Without `record`, only the count and what went into it are kept; `shown` and `pieces`
+    // stay empty.
+    Measurer(Rules rules, AdField field, FieldMeasure &measure, bool record = true)
         : m_rules(rules)
         , m_field(field)
         , m_m(measure)
+        , m_record(record)
     {}
 
     // The weight of `text` shown as part of one piece, doubling as the rules double.
@@ -131,9 +134,34 @@ public:
 
     void addPiece(QStringView shown, int weight)
     {
-        m_m.shown.append(shown);
-        m_m.pieces.append({m_m.shown.size(), weight});
         m_m.count += weight;
+        if (m_record) {
+            m_m.shown.append(shown);
+            m_m.pieces.append({m_m.shown.size(), weight});
+        }
+    }
+
+    // Typed text without dynamic text: shown as typed, each code point a piece (when `pieces`).
+    void measureTyped(QStringView text, QList<ShownPiece> *pieces)
+    {
+        // Written through a pointer: appending piece by piece costs more than the counting.
+        ShownPiece *out = nullptr;
+        if (pieces) {
+            pieces->resize(text.size());
+            out = pieces->data();
+        }
+        qsizetype n = 0;
+        for (qsizetype i = 0; i < text.size();) {
+            qsizetype length;
+            const char32_t c = codePointAt(text, i, &length);
+            const int weight = narrowOrWidth(text[i], c);
+            m_m.count += weight;
+            i += length;
+            if (out)
+                out[n++] = {i, weight};
+        }
+        if (pieces)
+            pieces->resize(n);
     }
 
     // One typed character, shown as it is.
@@ -321,6 +349,7 @@ private:
     Rules m_rules;
     AdField m_field;
     FieldMeasure &m_m;
+    bool m_record;
 };
 
 // The Yandex display link as Yandex writes it: letters, digits and "- № / % #" stay, a space or
@@ -397,7 +426,9 @@ bool sameText(const QString &a, const QString &b)
     return (a.constData() == b.constData() && a.size() == b.size()) || a == b;
 }
 
-FieldMeasure computeMeasure(Rules rules, AdField field, const QString &text)
+// With `withPieces` false the pieces are left out. A title or text without dynamic text is
+// shown as typed, and not copied.
+FieldMeasure computeMeasure(Rules rules, AdField field, const QString &text, bool withPieces)
 {
     FieldMeasure m;
     m.plainLength = int(text.size());
@@ -406,9 +437,16 @@ FieldMeasure computeMeasure(Rules rules, AdField field, const QString &text)
         m.shown = text;
         return m;
     }
-    m.pieces.reserve(text.size());
+    const QChar opening = rules == Rules::Yandex ? u'#' : u'{';
+    if (field != AdField::URL && !text.contains(opening)) {
+        Measurer(rules, field, m, false).measureTyped(text, withPieces ? &m.pieces : nullptr);
+        m.shown = text;
+        return m;
+    }
     m.shown.reserve(text.size());
-    Measurer measurer(rules, field, m);
+    if (withPieces)
+        m.pieces.reserve(text.size());
+    Measurer measurer(rules, field, m, true);
     switch (rules) {
     case Rules::Google:
     case Rules::Microsoft:
@@ -435,6 +473,29 @@ FieldMeasure computeMeasure(Rules rules, AdField field, const QString &text)
     case Rules::Plain:
         break;
     }
+    if (!withPieces)
+        m.pieces.clear();
+    return m;
+}
+
+const FieldMeasure &kept(Rules rules, AdField field, const QString &text, bool withPieces)
+{
+    thread_local std::array<Memo, 30> memos;
+    Memo &memo = memos[(std::size_t(rules) * 3 + std::size_t(field)) * 2 + (withPieces ? 1 : 0)];
+    if (!memo.valid || !sameText(memo.text, text)) {
+        memo.measure = computeMeasure(rules, field, text, withPieces);
+        memo.text = text;
+        memo.valid = true;
+    }
+    return memo.measure;
+}
+
+FieldMeasure keptMeasure(Rules rules, AdField field, const QString &text, bool withPieces)
+{
+    FieldMeasure m = kept(rules, field, text, withPieces);
+    // Translated afresh: the language may change while the measure is kept.
+    if (m.count != m.plainLength || m.narrowMarks > 0 || m.templateSigns > 0)
+        m.explanation = explain(rules, field, m);
     return m;
 }
 } // namespace
@@ -462,18 +523,17 @@ QList<Rules> allRules()
 // each keystroke; the last measure of each field under each rule set is kept.
 FieldMeasure measureField(Rules rules, AdField field, const QString &text)
 {
-    thread_local std::array<Memo, 15> memos;
-    Memo &memo = memos[std::size_t(rules) * 3 + std::size_t(field)];
-    if (!memo.valid || !sameText(memo.text, text)) {
-        memo.measure = computeMeasure(rules, field, text);
-        memo.text = text;
-        memo.valid = true;
-    }
-    FieldMeasure m = memo.measure;
-    // Translated afresh: the language may change while the measure is kept.
-    if (m.count != m.plainLength || m.narrowMarks > 0 || m.templateSigns > 0)
-        m.explanation = explain(rules, field, m);
-    return m;
+    return keptMeasure(rules, field, text, false);
+}
+
+FieldMeasure measureFieldPieces(Rules rules, AdField field, const QString &text)
+{
+    return keptMeasure(rules, field, text, true);
+}
+
+int countField(Rules rules, AdField field, const QString &text)
+{
+    return rules == Rules::Plain ? int(text.size()) : kept(rules, field, text, false).count;
 }
 
 int weightOf(Rules rules, const QString &text)

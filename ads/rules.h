@@ -53,8 +53,8 @@ struct FieldMeasure
     // codes replaced by their default text, a countdown as "5 days", Yandex templates without
     // their # signs, a display URL or link as the engine writes it.
     QString shown;
-    // The pieces of `shown` with their weights; empty for plain rules, where every code unit
-    // weighs 1.
+    // The pieces of `shown` with their weights, from measureFieldPieces only; always empty for
+    // plain rules, where every code unit weighs 1.
     QList<ShownPiece> pieces;
 
     int doubleWidth = 0;   // characters counted 2 (double-width scripts, emoji where they count 2)
@@ -76,8 +76,16 @@ struct FieldMeasure
     QString explanation;
 };
 
-// The one measure of a field: `text` in `field`, counted and shown by `rules`.
+// The one measure of a field: `text` in `field`, counted and shown by `rules`. The last
+// measure of each field under each rule set is kept, so asking again for the same text costs
+// nothing; `pieces` is left empty.
 FieldMeasure measureField(Rules rules, AdField field, const QString &text);
+
+// measureField's count alone, with nothing translated.
+int countField(Rules rules, AdField field, const QString &text);
+
+// measureField with the pieces of `shown`, as the preview cuts and breaks them.
+FieldMeasure measureFieldPieces(Rules rules, AdField field, const QString &text);
 
 // The engine's count of `text` alone, as a piece of a field with no dynamic text (used for the
 // appended ellipsis and the example values).

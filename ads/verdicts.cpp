@@ -38,9 +38,9 @@ FitSummary summariseFit(const QList<EngineRules> &engines, const AdFields &ad)
             continue;
         Measured &m = byRules[std::size_t(engine.rules)];
         if (!m.done) {
-            m.title = measureField(engine.rules, AdField::Title, ad.title).count;
-            m.text = measureField(engine.rules, AdField::Text, ad.text).count;
-            m.url = measureField(engine.rules, AdField::URL, ad.url).count;
+            m.title = countField(engine.rules, AdField::Title, ad.title);
+            m.text = countField(engine.rules, AdField::Text, ad.text);
+            m.url = countField(engine.rules, AdField::URL, ad.url);
             m.error = hasEditorialError(engine.rules, ad);
             m.done = true;
         }
