@@ -190,20 +190,24 @@ void spacedLetters(QStringView text, Findings &out)
 
 void clickHere(QStringView text, Findings &out)
 {
-    const qsizetype at = text.indexOf("click here"_L1, 0, Qt::CaseInsensitive);
-    if (at < 0)
-        return;
-    const bool startsWord = at == 0 || !text[at - 1].isLetterOrNumber();
-    const qsizetype end = at + 10;
-    const bool endsWord = end == text.size() || !text[end].isLetterOrNumber();
-    if (startsWord && endsWord)
-        add(out, Kind::ClickHere, Severity::Error, text.mid(at, 10).toString());
+    constexpr qsizetype length = 10; // "click here"
+    for (qsizetype at = 0; at + length <= text.size(); ++at) {
+        if ((text[at].unicode() | 0x20) != u'c'
+            || text.mid(at, length).compare("click here"_L1, Qt::CaseInsensitive) != 0)
+            continue;
+        const bool startsWord = at == 0 || !text[at - 1].isLetterOrNumber();
+        const bool endsWord = at + length == text.size() || !text[at + length].isLetterOrNumber();
+        if (startsWord && endsWord)
+            add(out, Kind::ClickHere, Severity::Error, text.mid(at, length).toString());
+    }
 }
 
 // Seven or more digits joined by spaces, "-" or brackets; thousands written "1 000 000" are a
 // number, not a phone.
 void phoneNumbers(const QString &text, Severity severity, Findings &out)
 {
+    if (std::count_if(text.cbegin(), text.cend(), [](QChar c) { return c.isDigit(); }) < 7)
+        return;
     static const QRegularExpression phone(u"\\+?\\(?\\d[\\d \\-()]*\\d"_s);
     static const QRegularExpression thousands(u"^\\d{1,3}( \\d{3})+$"_s);
     auto match = phone.globalMatch(text);
@@ -219,6 +223,8 @@ void phoneNumbers(const QString &text, Severity severity, Findings &out)
 
 void emailAddresses(const QString &text, Findings &out)
 {
+    if (!text.contains(u'@'))
+        return;
     static const QRegularExpression email(
         u"[A-Za-z0-9._%+\\-]+@[A-Za-z0-9\\-]+(\\.[A-Za-z0-9\\-]+)+"_s);
     auto match = email.globalMatch(text);
@@ -272,7 +278,7 @@ void displayPaths(Rules rules, const FieldMeasure &m, Findings &out)
         add(out, Kind::ThirdPath, Severity::Error, m.paths.mid(2).join(u'/'));
 }
 
-Findings googleFindings(AdField field, const QString &text, const FieldMeasure &m)
+Findings googleFindings(AdField field, const QString &text, const FieldMeasure &m, bool errorsOnly)
 {
     Findings out;
     if (field == AdField::URL) {
@@ -291,12 +297,17 @@ Findings googleFindings(AdField field, const QString &text, const FieldMeasure &
         else if (isDecorative(c))
             add(out, Kind::DecorativeSymbol, Severity::Error, shown.mid(start, length));
     });
-    static const QRegularExpression starred(u"\\*[\\w]+\\*"_s);
-    auto match = starred.globalMatch(shown);
-    while (match.hasNext())
-        add(out, Kind::StarredWord, Severity::Error, match.next().captured());
+    if (shown.contains(u'*')) {
+        static const QRegularExpression starred(u"\\*[\\w]+\\*"_s);
+        auto match = starred.globalMatch(shown);
+        while (match.hasNext())
+            add(out, Kind::StarredWord, Severity::Error, match.next().captured());
+    }
     spacedLetters(shown, out);
     clickHere(shown, out);
+    dynamicText(m, out);
+    if (errorsOnly)
+        return out;
     for (const QStringView word : capitalWords(shown, 4))
         add(out, Kind::Capitals, Severity::Warning, word.toString());
     if (field == AdField::Title) {
@@ -304,7 +315,6 @@ Findings googleFindings(AdField field, const QString &text, const FieldMeasure &
             add(out, Kind::ExclamationInTitle, Severity::Warning);
         phoneNumbers(shown, Severity::Warning, out);
     }
-    dynamicText(m, out);
     Q_UNUSED(text);
     return out;
 }
@@ -345,10 +355,12 @@ Findings microsoftFindings(AdField field, const QString &text, const FieldMeasur
     }
     phoneNumbers(shown, Severity::Error, out);
     clickHere(shown, out);
-    static const QRegularExpression markup(u"<[^<>]*>"_s);
-    const QRegularExpressionMatch tag = markup.match(shown);
-    if (tag.hasMatch())
-        add(out, Kind::Markup, Severity::Error, tag.captured());
+    if (shown.contains(u'<')) {
+        static const QRegularExpression markup(u"<[^<>]*>"_s);
+        const QRegularExpressionMatch tag = markup.match(shown);
+        if (tag.hasMatch())
+            add(out, Kind::Markup, Severity::Error, tag.captured());
+    }
     if (!text.isEmpty()
         && std::none_of(text.cbegin(), text.cend(), [](QChar c) { return c.isLetterOrNumber(); }))
         add(out, Kind::NoLetterOrDigit, Severity::Error);
@@ -356,18 +368,20 @@ Findings microsoftFindings(AdField field, const QString &text, const FieldMeasur
     return out;
 }
 
-Findings yandexFindings(AdField field, const QString &text, const FieldMeasure &m)
+Findings yandexFindings(AdField field, const QString &text, const FieldMeasure &m, bool errorsOnly)
 {
     Findings out;
     if (m.unpairedHash)
         add(out, Kind::UnpairedHash, Severity::Error);
     if (field == AdField::URL) {
-        if (m.linkDropped > 0)
+        if (m.linkDropped > 0 && !errorsOnly)
             add(out, Kind::LinkChanged, Severity::Warning, m.shown);
         return out;
     }
-    for (const QStringView word : capitalWords(text, 4))
-        add(out, Kind::Capitals, Severity::Warning, word.toString());
+    if (!errorsOnly) {
+        for (const QStringView word : capitalWords(text, 4))
+            add(out, Kind::Capitals, Severity::Warning, word.toString());
+    }
     spacedLetters(text, out);
     repeatedWords(text, out);
     phoneNumbers(text, Severity::Error, out);
@@ -379,22 +393,26 @@ Findings yandexFindings(AdField field, const QString &text, const FieldMeasure &
         if (word.size() > longest)
             add(out, Kind::LongWord, Severity::Error, word.toString(), longest);
     });
-    static const QRegularExpression exclamations(u"!{2,}"_s);
-    const QRegularExpressionMatch bang = exclamations.match(text);
-    if (bang.hasMatch())
-        add(out, Kind::RepeatedExclamation, Severity::Warning, bang.captured());
+    const qsizetype bang = errorsOnly ? -1 : text.indexOf("!!"_L1);
+    if (bang >= 0) {
+        qsizetype end = bang + 2;
+        while (end < text.size() && text[end] == u'!')
+            ++end;
+        add(out, Kind::RepeatedExclamation, Severity::Warning, text.mid(bang, end - bang));
+    }
     return out;
 }
 
-FieldFindings computeFindings(Rules rules, AdField field, const QString &text)
+// With `errorsOnly`, the checks that can only warn are left out.
+FieldFindings computeFindings(Rules rules, AdField field, const QString &text, bool errorsOnly)
 {
     FieldFindings result;
     if (rules == Rules::Plain || rules == Rules::Baidu || text.isEmpty())
         return result;
-    const FieldMeasure m = measureField(rules, field, text);
+    const FieldMeasure m = measureFieldUnexplained(rules, field, text);
     switch (rules) {
     case Rules::Google:
-        result.findings = googleFindings(field, text, m);
+        result.findings = googleFindings(field, text, m, errorsOnly);
         if (field != AdField::URL)
             result.exclamations = int(m.shown.count(u'!'));
         break;
@@ -402,7 +420,7 @@ FieldFindings computeFindings(Rules rules, AdField field, const QString &text)
         result.findings = microsoftFindings(field, text, m);
         break;
     case Rules::Yandex:
-        result.findings = yandexFindings(field, text, m);
+        result.findings = yandexFindings(field, text, m, errorsOnly);
         break;
     case Rules::Plain:
     case Rules::Baidu:
@@ -422,20 +440,34 @@ struct Memo
 
 // Like the measures, the findings of the last text of each field under each rule set are
 // kept: a keystroke changes one field, and every engine's verdict asks for all three.
-const FieldFindings &findings(Rules rules, AdField field, const QString &text)
+bool holds(const Memo &memo, const QString &text)
 {
-    thread_local std::array<Memo, 15> memos;
-    Memo &memo = memos[std::size_t(rules) * 3 + std::size_t(field)];
-    const bool same
-        = memo.valid
-          && ((memo.text.constData() == text.constData() && memo.text.size() == text.size())
-              || memo.text == text);
-    if (!same) {
-        memo.findings = computeFindings(rules, field, text);
-        memo.text = text;
-        memo.valid = true;
+    return memo.valid
+           && ((memo.text.constData() == text.constData() && memo.text.size() == text.size())
+               || memo.text == text);
+}
+
+const FieldFindings &findings(Rules rules, AdField field, const QString &text, bool errorsOnly)
+{
+    thread_local std::array<Memo, 30> memos;
+    const std::size_t slot = (std::size_t(rules) * 3 + std::size_t(field)) * 2;
+    Memo &all = memos[slot];
+    // Whether there is an error, all the findings answer as well.
+    if (!errorsOnly || holds(all, text)) {
+        if (!holds(all, text)) {
+            all.findings = computeFindings(rules, field, text, false);
+            all.text = text;
+            all.valid = true;
+        }
+        return all.findings;
     }
-    return memo.findings;
+    Memo &errors = memos[slot + 1];
+    if (!holds(errors, text)) {
+        errors.findings = computeFindings(rules, field, text, true);
+        errors.text = text;
+        errors.valid = true;
+    }
+    return errors.findings;
 }
 
 QString message(const Finding &f)
@@ -541,7 +573,7 @@ QList<AdProblem> checkAdText(Rules rules, const AdFields &ad)
     int exclamations = 0;
     AdField lastExclaimed = AdField::Title;
     for (const AdField field : fields) {
-        const FieldFindings &found = findings(rules, field, ad[field]);
+        const FieldFindings &found = findings(rules, field, ad[field], false);
         for (const Finding &f : found.findings)
             problems.append({field, f.severity, message(f)});
         exclamations += found.exclamations;
@@ -558,7 +590,7 @@ QList<AdProblem> checkAdText(Rules rules, const AdFields &ad)
 bool hasEditorialError(Rules rules, const AdFields &ad)
 {
     for (const AdField field : fields) {
-        if (findings(rules, field, ad[field]).hasError)
+        if (findings(rules, field, ad[field], true).hasError)
             return true;
     }
     return false;

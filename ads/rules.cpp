@@ -264,7 +264,9 @@ public:
 private:
     int narrowOrWidth(QChar unit, char32_t c)
     {
-        if (m_rules == Rules::Yandex && isNarrowMark(unit) && m_field != AdField::URL) {
+        if (m_rules == Rules::Yandex) {
+            if (m_field == AdField::URL || !isNarrowMark(unit))
+                return 1;
             ++m_m.narrowMarks;
             if (m_field == AdField::Text && m_m.narrowFree < freeNarrowMarks) {
                 ++m_m.narrowFree;
@@ -272,6 +274,8 @@ private:
             }
             return 1;
         }
+        if (c < 0x1100) // nothing below is double-width, nor an emoji that counts 2
+            return 1;
         const int weight = charWeight(m_rules, c);
         if (weight == 2)
             ++m_m.doubleWidth;
@@ -490,9 +494,12 @@ const FieldMeasure &kept(Rules rules, AdField field, const QString &text, bool w
     return memo.measure;
 }
 
-FieldMeasure keptMeasure(Rules rules, AdField field, const QString &text, bool withPieces)
+FieldMeasure
+keptMeasure(Rules rules, AdField field, const QString &text, bool withPieces, bool explained = true)
 {
     FieldMeasure m = kept(rules, field, text, withPieces);
+    if (!explained)
+        return m;
     // Translated afresh: the language may change while the measure is kept.
     if (m.count != m.plainLength || m.narrowMarks > 0 || m.templateSigns > 0)
         m.explanation = explain(rules, field, m);
@@ -528,7 +535,12 @@ FieldMeasure measureField(Rules rules, AdField field, const QString &text)
 
 FieldMeasure measureFieldPieces(Rules rules, AdField field, const QString &text)
 {
-    return keptMeasure(rules, field, text, true);
+    return keptMeasure(rules, field, text, true, false);
+}
+
+FieldMeasure measureFieldUnexplained(Rules rules, AdField field, const QString &text)
+{
+    return keptMeasure(rules, field, text, false, false);
 }
 
 int countField(Rules rules, AdField field, const QString &text)

@@ -84,7 +84,11 @@ FieldMeasure measureField(Rules rules, AdField field, const QString &text);
 // measureField's count alone, with nothing translated.
 int countField(Rules rules, AdField field, const QString &text);
 
-// measureField with the pieces of `shown`, as the preview cuts and breaks them.
+// measureField without the explanation, the one part that needs translating.
+FieldMeasure measureFieldUnexplained(Rules rules, AdField field, const QString &text);
+
+// measureField with the pieces of `shown`, as the preview cuts and breaks them, and without
+// the explanation.
 FieldMeasure measureFieldPieces(Rules rules, AdField field, const QString &text);
 
 // The engine's count of `text` alone, as a piece of a field with no dynamic text (used for the
