@@ -57,6 +57,8 @@ struct FieldFindings
     QList<Finding> findings;
     int exclamations = 0;
     bool hasError = false;
+    QList<QString> messages; // the findings' messages, translated under `translatedIn`
+    int translatedIn = -1;
 };
 
 using Findings = QList<Finding>;
@@ -447,7 +449,7 @@ bool holds(const Memo &memo, const QString &text)
                || memo.text == text);
 }
 
-const FieldFindings &findings(Rules rules, AdField field, const QString &text, bool errorsOnly)
+FieldFindings &findings(Rules rules, AdField field, const QString &text, bool errorsOnly)
 {
     thread_local std::array<Memo, 30> memos;
     const std::size_t slot = (std::size_t(rules) * 3 + std::size_t(field)) * 2;
@@ -572,10 +574,17 @@ QList<AdProblem> checkAdText(Rules rules, const AdFields &ad)
     QList<AdProblem> problems;
     int exclamations = 0;
     AdField lastExclaimed = AdField::Title;
+    const int language = languageGeneration();
     for (const AdField field : fields) {
-        const FieldFindings &found = findings(rules, field, ad[field], false);
-        for (const Finding &f : found.findings)
-            problems.append({field, f.severity, message(f)});
+        FieldFindings &found = findings(rules, field, ad[field], false);
+        if (found.translatedIn != language) {
+            found.messages.clear();
+            for (const Finding &f : std::as_const(found.findings))
+                found.messages.append(message(f));
+            found.translatedIn = language;
+        }
+        for (qsizetype i = 0; i < found.findings.size(); ++i)
+            problems.append({field, found.findings[i].severity, found.messages[i]});
         exclamations += found.exclamations;
         if (found.exclamations > 0)
             lastExclaimed = field;
@@ -600,6 +609,17 @@ QString problemsText(const QList<AdProblem> &problems)
 {
     if (problems.isEmpty())
         return QString();
+    // Most keystrokes leave the problems as they were.
+    thread_local QList<AdProblem> lastProblems;
+    thread_local QString lastText;
+    thread_local int lastLanguage = -1;
+    const auto same = [](const AdProblem &a, const AdProblem &b) {
+        return a.field == b.field && a.severity == b.severity && a.message == b.message;
+    };
+    if (lastLanguage == languageGeneration()
+        && std::equal(
+            problems.cbegin(), problems.cend(), lastProblems.cbegin(), lastProblems.cend(), same))
+        return lastText;
     QStringList lines;
     for (const AdProblem &p : problems) {
         const char *colour = p.severity == Severity::Error ? "red" : "orange";
@@ -609,5 +629,8 @@ QString problemsText(const QList<AdProblem> &problems)
                 .arg(fieldName(p.field), p.message)
                 .toHtmlEscaped()));
     }
-    return lines.join("<br>"_L1);
+    lastText = lines.join("<br>"_L1);
+    lastProblems = problems;
+    lastLanguage = languageGeneration();
+    return lastText;
 }

@@ -3,6 +3,8 @@
 #include "ads/rules.h"
 
 #include <QCoreApplication>
+#include <QEvent>
+#include <QPointer>
 
 #include <unicode/uchar.h>
 
@@ -102,6 +104,19 @@ bool isIdentifierChain(QStringView text)
         }
     }
     return !atStart;
+}
+
+// The "}" that closes the "{" at `open`, or -1 when another "{" or the end comes first: codes
+// do not nest. Looking no further than the next brace keeps a field full of braces linear.
+qsizetype closingBrace(QStringView text, qsizetype open)
+{
+    for (qsizetype i = open + 1; i < text.size(); ++i) {
+        if (text[i] == u'}')
+            return i;
+        if (text[i] == u'{')
+            return -1;
+    }
+    return -1;
 }
 
 const QString countdownShown = u"5 days"_s;
@@ -220,7 +235,7 @@ public:
     {
         for (qsizetype i = 0; i < text.size();) {
             if (text[i] == u'{') {
-                const qsizetype close = text.indexOf(u'}', i + 1);
+                const qsizetype close = closingBrace(text, i);
                 if (close > i) {
                     const QStringView shown = text.mid(i + 1, close - i - 1);
                     addPiece(shown, weigh(shown));
@@ -286,7 +301,7 @@ private:
     // returns `open` when no code starts there.
     qsizetype dynamicCode(QStringView text, qsizetype open)
     {
-        const qsizetype close = text.indexOf(u'}', open + 1);
+        const qsizetype close = closingBrace(text, open);
         if (close < 0) {
             m_m.unclosedBrace = true;
             return open;
@@ -423,6 +438,22 @@ struct Memo
     QString text;
     FieldMeasure measure;
     bool valid = false;
+    QString explanation; // translated under `explainedIn`
+    int explainedIn = -1;
+};
+
+class LanguageWatch : public QObject
+{
+public:
+    int generation = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::LanguageChange)
+            ++generation;
+        return QObject::eventFilter(watched, event);
+    }
 };
 
 bool sameText(const QString &a, const QString &b)
@@ -482,7 +513,7 @@ FieldMeasure computeMeasure(Rules rules, AdField field, const QString &text, boo
     return m;
 }
 
-const FieldMeasure &kept(Rules rules, AdField field, const QString &text, bool withPieces)
+Memo &kept(Rules rules, AdField field, const QString &text, bool withPieces)
 {
     thread_local std::array<Memo, 30> memos;
     Memo &memo = memos[(std::size_t(rules) * 3 + std::size_t(field)) * 2 + (withPieces ? 1 : 0)];
@@ -490,19 +521,27 @@ const FieldMeasure &kept(Rules rules, AdField field, const QString &text, bool w
         memo.measure = computeMeasure(rules, field, text, withPieces);
         memo.text = text;
         memo.valid = true;
+        memo.explainedIn = -1;
     }
-    return memo.measure;
+    return memo;
 }
 
 FieldMeasure
 keptMeasure(Rules rules, AdField field, const QString &text, bool withPieces, bool explained = true)
 {
-    FieldMeasure m = kept(rules, field, text, withPieces);
+    Memo &memo = kept(rules, field, text, withPieces);
+    FieldMeasure m = memo.measure;
     if (!explained)
         return m;
-    // Translated afresh: the language may change while the measure is kept.
-    if (m.count != m.plainLength || m.narrowMarks > 0 || m.templateSigns > 0)
-        m.explanation = explain(rules, field, m);
+    // Translated once per text and language.
+    const int language = languageGeneration();
+    if (memo.explainedIn != language) {
+        memo.explanation.clear();
+        if (m.count != m.plainLength || m.narrowMarks > 0 || m.templateSigns > 0)
+            memo.explanation = explain(rules, field, m);
+        memo.explainedIn = language;
+    }
+    m.explanation = memo.explanation;
     return m;
 }
 } // namespace
@@ -545,7 +584,7 @@ FieldMeasure measureFieldUnexplained(Rules rules, AdField field, const QString &
 
 int countField(Rules rules, AdField field, const QString &text)
 {
-    return rules == Rules::Plain ? int(text.size()) : kept(rules, field, text, false).count;
+    return rules == Rules::Plain ? int(text.size()) : kept(rules, field, text, false).measure.count;
 }
 
 int weightOf(Rules rules, const QString &text)
@@ -553,6 +592,22 @@ int weightOf(Rules rules, const QString &text)
     FieldMeasure scratch;
     return rules == Rules::Plain ? int(text.size())
                                  : Measurer(rules, AdField::Title, scratch).weigh(text);
+}
+
+int languageGeneration()
+{
+    // Watches the application object, to which Qt sends LanguageChange when a translator comes
+    // or goes.
+    static QPointer<LanguageWatch> watch;
+    if (!watch) {
+        QCoreApplication *app = QCoreApplication::instance();
+        if (!app)
+            return 0;
+        watch = new LanguageWatch;
+        watch->setParent(app);
+        app->installEventFilter(watch);
+    }
+    return watch->generation;
 }
 
 QString fieldName(AdField field)

@@ -54,9 +54,19 @@ FitSummary summariseFit(const QList<EngineRules> &engines, const AdFields &ad)
 
 QString fitSummaryText(const FitSummary &summary)
 {
-    return QCoreApplication::translate("MainWindow", "Fits %1 of %2 engines")
-        .arg(summary.fitting)
-        .arg(summary.engines);
+    // Most keystrokes leave the summary as it was.
+    thread_local FitSummary last{-1, -1};
+    thread_local QString lastText;
+    thread_local int lastLanguage = -1;
+    if (summary.fitting != last.fitting || summary.engines != last.engines
+        || lastLanguage != languageGeneration()) {
+        lastText = QCoreApplication::translate("MainWindow", "Fits %1 of %2 engines")
+                       .arg(summary.fitting)
+                       .arg(summary.engines);
+        last = summary;
+        lastLanguage = languageGeneration();
+    }
+    return lastText;
 }
 
 QString verdictReason(const AdCheck &check)

@@ -24,6 +24,7 @@ private slots:
     void summary();
     void problemsText();
     void verdictLines();
+    void languageChangeRetranslates();
 };
 
 namespace {
@@ -326,6 +327,27 @@ void tst_Checks::verdictLines()
              u"G: does not fit: Title over its limit (16 of 10)\n"
              "Y: fits, with warnings: Title: \"FREE\" is written in capitals.\n"
              "X: cannot be read"_s);
+}
+
+// Measures and checks are kept across keystrokes; their texts follow a change of language.
+void tst_Checks::languageChangeRetranslates()
+{
+    const AdFields ad{u"FREE roses"_s, u"東京"_s, QString()};
+    QCOMPARE(measureField(Rules::Google, AdField::Text, ad.text).explanation,
+             u"Double-width characters, counted twice: 2"_s);
+    QCOMPARE(checkAdText(Rules::Google, ad).first().message, u"\"FREE\" is written in capitals."_s);
+    QCOMPARE(fitSummaryText({1, 2}), u"Fits 1 of 2 engines"_s);
+
+    QTranslator german;
+    QVERIFY(german.load(u"velm_de"_s, QStringLiteral(VELLUMO_BUILD_DIR)));
+    QCoreApplication::installTranslator(&german);
+    QCOMPARE(measureField(Rules::Google, AdField::Text, ad.text).explanation,
+             u"Zeichen doppelter Breite, doppelt gezählt: 2"_s);
+    QCOMPARE(checkAdText(Rules::Google, ad).first().message,
+             u"„FREE“ ist in Großbuchstaben geschrieben."_s);
+    QCOMPARE(fitSummaryText({1, 2}), u"Passt für 1 von 2 Suchmaschinen"_s);
+    QCoreApplication::removeTranslator(&german);
+    QCOMPARE(fitSummaryText({1, 2}), u"Fits 1 of 2 engines"_s);
 }
 
 QTEST_GUILESS_MAIN(tst_Checks)

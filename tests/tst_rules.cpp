@@ -102,6 +102,14 @@ void tst_Rules::counts_data()
         << Rules::Google << AdField::Title << u"Buy {KeyWord}"_s << 13 << u"Buy {KeyWord}"_s;
     QTest::addRow("google: braces that are no code count as typed")
         << Rules::Google << AdField::Title << u"a {b c} d"_s << 9 << u"a {b c} d"_s;
+    QTest::addRow("google: codes do not nest")
+        << Rules::Google << AdField::Title << u"{a {KeyWord:x}"_s << 4 << u"{a x"_s;
+    QTest::addRow("google: a field of braces")
+        << Rules::Google << AdField::Title << u"{"_s.repeated(30000) << 30000
+        << u"{"_s.repeated(30000);
+    QTest::addRow("baidu: a field of braces")
+        << Rules::Baidu << AdField::Title << u"{a"_s.repeated(15000) + u"}"_s << 29999
+        << u"{a"_s.repeated(14999) + u"a"_s;
     QTest::addRow("google: URL counts the two paths only")
         << Rules::Google << AdField::URL << u"www.example.com/flowers/roses"_s << 12
         << u"www.example.com/flowers/roses"_s;
