@@ -357,11 +357,15 @@ Findings microsoftFindings(AdField field, const QString &text, const FieldMeasur
     }
     phoneNumbers(shown, Severity::Error, out);
     clickHere(shown, out);
-    if (shown.contains(u'<')) {
-        static const QRegularExpression markup(u"<[^<>]*>"_s);
-        const QRegularExpressionMatch tag = markup.match(shown);
-        if (tag.hasMatch())
-            add(out, Kind::Markup, Severity::Error, tag.captured());
+    // The first "<...>" with no "<" or ">" inside.
+    for (qsizetype open = shown.indexOf(u'<'); open >= 0; open = shown.indexOf(u'<', open + 1)) {
+        qsizetype close = open + 1;
+        while (close < shown.size() && shown[close] != u'<' && shown[close] != u'>')
+            ++close;
+        if (close < shown.size() && shown[close] == u'>') {
+            add(out, Kind::Markup, Severity::Error, shown.mid(open, close - open + 1));
+            break;
+        }
     }
     if (!text.isEmpty()
         && std::none_of(text.cbegin(), text.cend(), [](QChar c) { return c.isLetterOrNumber(); }))

@@ -173,14 +173,29 @@ QString renderPreview(const QString &templateText,
 {
     if (rules == Rules::Plain)
         return renderPreview(templateText, fields, limitTitle, limitText, limitURL, textLineBreak);
+    // The pieces are worked out only for a field that is cut or broken into lines.
+    const auto shownWhole = [&](AdField field, const QString &value, int limit, int width) {
+        if (value.isEmpty())
+            return false;
+        const int count = countField(rules, field, value);
+        return count <= limit && (width <= 5 || count <= width);
+    };
     QList<ShownPiece> pieces;
-    const QString url = prepareField(rules, AdField::URL, fields.url, limitURL, exampleURL, &pieces)
-                            .toHtmlEscaped();
+    const auto prepared =
+        [&](AdField field, const QString &value, int limit, int width, const QString &emptyValue) {
+            if (shownWhole(field, value, limit, width)) {
+                pieces.clear();
+                return measureFieldUnexplained(rules, field, value).shown;
+            }
+            return prepareField(rules, field, value, limit, emptyValue, &pieces);
+        };
+    const QString url = prepared(AdField::URL, fields.url, limitURL, 0, exampleURL).toHtmlEscaped();
     const QString title
-        = prepareField(rules, AdField::Title, fields.title, limitTitle, exampleTitle, &pieces)
-              .toHtmlEscaped();
+        = prepared(AdField::Title, fields.title, limitTitle, 0, exampleTitle).toHtmlEscaped();
     const QString text
-        = prepareField(rules, AdField::Text, fields.text, limitText, exampleText, &pieces);
+        = prepared(AdField::Text, fields.text, limitText, textLineBreak, exampleText);
+    if (shownWhole(AdField::Text, fields.text, limitText, textLineBreak))
+        return substitutePlaceholders(templateText, url, title, text.toHtmlEscaped());
     QStringList lines = breakIntoLines(text, pieces, textLineBreak);
     for (QString &line : lines)
         line = line.toHtmlEscaped();
