@@ -144,6 +144,9 @@ void tst_Checks::checks_data()
         << QStringList{
                u"Title: \"Click here\" says nothing about the offer; say what it is. (error)"_s,
                u"Text: \"<b>\" looks like markup. (error)"_s};
+    QTest::addRow("microsoft: a lone < is no markup")
+        << m << QString() << u"Prices < $5, see <b> here"_s << QString()
+        << QStringList{u"Text: \"<b>\" looks like markup. (error)"_s};
     QTest::addRow("microsoft: no letter or digit")
         << m << u"!?"_s << QString() << QString()
         << QStringList{u"Title: There is no letter or digit. (error)"_s};
