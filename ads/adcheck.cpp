@@ -2,14 +2,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ads/adcheck.h"
 
+#include "ads/checks.h"
+#include "ads/rules.h"
+
 AdCheck checkAd(const EngineValues &engine, const AdFields &ad)
 {
+    const Rules rules = rulesNamed(engine.rules);
+    const auto count = [&](AdField field, int limit) {
+        const FieldMeasure m = measureField(rules, field, ad[field]);
+        return FieldCount{m.count, limit, m.explanation};
+    };
     AdCheck check;
-    check.title = {int(ad.title.size()), engine.limitTitle, QString()};
-    check.text = {int(ad.text.size()), engine.limitText, QString()};
-    check.url = {int(ad.url.size()), engine.limitURL, QString()};
+    check.title = count(AdField::Title, engine.limitTitle);
+    check.text = count(AdField::Text, engine.limitText);
+    check.url = count(AdField::URL, engine.limitURL);
+    check.problems = checkAdText(rules, ad);
+
     const bool over = check.title.count > check.title.limit || check.text.count > check.text.limit
                       || check.url.count > check.url.limit;
-    check.verdict = over ? Verdict::DoesNotFit : Verdict::Fits;
+    bool error = false;
+    for (const AdProblem &problem : std::as_const(check.problems))
+        error = error || problem.severity == Severity::Error;
+    if (over || error)
+        check.verdict = Verdict::DoesNotFit;
+    else
+        check.verdict = check.problems.isEmpty() ? Verdict::Fits : Verdict::Warnings;
     return check;
 }

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ads/rules.h"
+
 #include <QString>
 
 // The engine chosen in the main form: written only when an engine is chosen, read by the
@@ -13,6 +15,7 @@ struct EngineState
     int limitURL = 0;
     int textLineBreak = 0;
     QString templateText; // the engine's "template" ("template" is a C++ keyword)
+    Rules rules = Rules::Plain;
 };
 
 extern EngineState currentEngine;

@@ -89,3 +89,115 @@ QString renderPreview(const QString &templateText,
         line = line.toHtmlEscaped();
     return substitutePlaceholders(templateText, url, title, lines.join(lineBreak));
 }
+
+namespace {
+// Each code point of `text` as a piece of its own, weighed by `rules`.
+void appendLiteral(Rules rules, const QString &text, QString *shown, QList<ShownPiece> *pieces)
+{
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype length
+            = text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()
+                  ? 2
+                  : 1;
+        const QString character = text.mid(i, length);
+        shown->append(character);
+        pieces->append({shown->size(), weightOf(rules, character)});
+        i += length;
+    }
+}
+} // namespace
+
+QString prepareField(Rules rules,
+                     AdField field,
+                     const QString &text,
+                     int limit,
+                     const QString &emptyValue,
+                     QList<ShownPiece> *pieces)
+{
+    pieces->clear();
+    QString shown;
+    if (text.isEmpty()) {
+        appendLiteral(rules, emptyValue, &shown, pieces);
+        return shown;
+    }
+    const FieldMeasure m = measureFieldPieces(rules, field, text);
+    if (m.count <= limit) {
+        *pieces = m.pieces;
+        return m.shown;
+    }
+    int count = 0;
+    qsizetype end = 0;
+    for (const ShownPiece &piece : m.pieces) {
+        if (count + piece.weight > limit)
+            break;
+        count += piece.weight;
+        end = piece.end;
+        pieces->append(piece);
+    }
+    shown = m.shown.left(end);
+    appendLiteral(rules, ellipsis, &shown, pieces);
+    return shown;
+}
+
+QStringList breakIntoLines(const QString &text, const QList<ShownPiece> &pieces, int width)
+{
+    int total = 0;
+    for (const ShownPiece &piece : pieces)
+        total += piece.weight;
+    if (width <= 5 || total <= width)
+        return {text};
+    QStringList lines;
+    qsizetype start = 0;
+    qsizetype pieceStart = 0;
+    int line = 0;
+    for (const ShownPiece &piece : pieces) {
+        if (line > 0 && line + piece.weight > width) {
+            lines.append(text.mid(start, pieceStart - start));
+            start = pieceStart;
+            line = 0;
+        }
+        line += piece.weight;
+        pieceStart = piece.end;
+    }
+    lines.append(text.mid(start));
+    return lines;
+}
+
+QString renderPreview(const QString &templateText,
+                      const AdFields &fields,
+                      int limitTitle,
+                      int limitText,
+                      int limitURL,
+                      int textLineBreak,
+                      Rules rules)
+{
+    if (rules == Rules::Plain)
+        return renderPreview(templateText, fields, limitTitle, limitText, limitURL, textLineBreak);
+    // The pieces are worked out only for a field that is cut or broken into lines.
+    const auto shownWhole = [&](AdField field, const QString &value, int limit, int width) {
+        if (value.isEmpty())
+            return false;
+        const int count = countField(rules, field, value);
+        return count <= limit && (width <= 5 || count <= width);
+    };
+    QList<ShownPiece> pieces;
+    const auto prepared =
+        [&](AdField field, const QString &value, int limit, int width, const QString &emptyValue) {
+            if (shownWhole(field, value, limit, width)) {
+                pieces.clear();
+                return measureFieldUnexplained(rules, field, value).shown;
+            }
+            return prepareField(rules, field, value, limit, emptyValue, &pieces);
+        };
+    const QString url = prepared(AdField::URL, fields.url, limitURL, 0, exampleURL).toHtmlEscaped();
+    const QString title
+        = prepared(AdField::Title, fields.title, limitTitle, 0, exampleTitle).toHtmlEscaped();
+    const QString text
+        = prepared(AdField::Text, fields.text, limitText, textLineBreak, exampleText);
+    if (shownWhole(AdField::Text, fields.text, limitText, textLineBreak))
+        return substitutePlaceholders(templateText, url, title, text.toHtmlEscaped());
+    QStringList lines = breakIntoLines(text, pieces, textLineBreak);
+    for (QString &line : lines)
+        line = line.toHtmlEscaped();
+    return substitutePlaceholders(templateText, url, title, lines.join(lineBreak));
+}

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ads/ad.h"
+#include "ads/rules.h"
 
 #include <QString>
 #include <QStringList>
@@ -36,3 +37,27 @@ QString renderPreview(const QString &templateText,
                       int limitText,
                       int limitURL,
                       int textLineBreak);
+
+// A field as the preview shows it under `rules`: `emptyValue` when the field is empty (never
+// shortened), else the field as the engine shows it (measureField's `shown`), cut where the
+// engine's count passes `limit`, with "..." appended. A cut falls between pieces, so never
+// inside a surrogate pair or a dynamic code. `pieces` receives the pieces of the result.
+QString prepareField(Rules rules,
+                     AdField field,
+                     const QString &text,
+                     int limit,
+                     const QString &emptyValue,
+                     QList<ShownPiece> *pieces);
+
+// `text` broken into lines of at most `width` by the engine's count, given its pieces; a piece
+// wider than `width` gets a line of its own. Widths of 5 or less break nothing.
+QStringList breakIntoLines(const QString &text, const QList<ShownPiece> &pieces, int width);
+
+// The preview document under `rules`; plain rules give exactly the document above.
+QString renderPreview(const QString &templateText,
+                      const AdFields &fields,
+                      int limitTitle,
+                      int limitText,
+                      int limitURL,
+                      int textLineBreak,
+                      Rules rules);

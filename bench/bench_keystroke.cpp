@@ -1,11 +1,18 @@
 // SPDX-FileCopyrightText: 2026 The Vellumo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// One keystroke in the ad text with live preview on, against its floor: the same two widget
-// updates given their final strings directly. Our share is counting, the counter message and
-// building the preview document; the floor is what the label and the browser cost anyway.
+// One keystroke in the ad text with live preview on, against its floor: the same widget
+// updates given their final strings directly. Our share is counting as the engine counts,
+// checking the ad, every engine's verdict, the counter message and building the preview
+// document; the floor is what the labels and the browser cost anyway.
+#include "ads/adcheck.h"
+#include "ads/checks.h"
 #include "ads/counters.h"
 #include "ads/enginestate.h"
 #include "ads/preview.h"
+#include "ads/verdicts.h"
+#include "engines/catalogue.h"
+#include "engines/enginefile.h"
+#include "engines/enginesfolder.h"
 #include "ui/mainform.h"
 #include "ui/mainwindow.h"
 
@@ -16,6 +23,7 @@
 #include <QLineEdit>
 #include <QSettings>
 #include <QSignalBlocker>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTextStream>
@@ -79,56 +87,89 @@ struct Result
     double ratio;
 };
 
+// The widgets one keystroke in the ad text writes.
+struct Widgets
+{
+    QString counter;
+    QString counterTip;
+    QString page;
+    QString checks;
+    QString fit;
+};
+
 Result measure(MainWindow &window, const QString &name, const QString &templateText, int length)
 {
     MainForm *form = window.mainForm;
+    QLabel *fitLabel = window.statusBar()->findChild<QLabel *>(u"labelEnginesFit"_s);
     currentEngine.templateText = templateText;
+    EngineValues engine;
+    engine.limitTitle = currentEngine.limitTitle;
+    engine.limitText = currentEngine.limitText;
+    engine.limitURL = currentEngine.limitURL;
+    engine.rules = rulesIdentifier(currentEngine.rules);
+    const QList<EngineRules> engines = engineRulesOf(readCatalogue());
 
     // The keystroke that takes the text from length - 1 to length characters.
-    const int lengthBefore = length - 1;
+    const QString textBefore = adText(length - 1);
     const QString textAfter = adText(length);
-    const auto labelFor = [](int n) {
-        return textCounterMessage(
-            n, currentEngine.limitText, lineBreakHint(n, currentEngine.textLineBreak));
+    // What the widgets show for a text, worked out by the core functions the window calls.
+    const auto widgetsFor = [&](const QString &text) {
+        const AdFields ad{adTitle, text, adURL};
+        const AdCheck check = checkAd(engine, ad);
+        return Widgets{
+            textCounterMessage(check.text.count,
+                               check.text.limit,
+                               lineBreakHint(check.text.count, currentEngine.textLineBreak)),
+            check.text.explanation,
+            renderPreview(currentEngine.templateText,
+                          ad,
+                          currentEngine.limitTitle,
+                          currentEngine.limitText,
+                          currentEngine.limitURL,
+                          currentEngine.textLineBreak,
+                          currentEngine.rules),
+            problemsText(check.problems),
+            fitSummaryText(summariseFit(engines, ad))};
     };
-    const auto htmlFor = [&](const QString &text) {
-        return renderPreview(currentEngine.templateText,
-                             AdFields{adTitle, text, adURL},
-                             currentEngine.limitTitle,
-                             currentEngine.limitText,
-                             currentEngine.limitURL,
-                             currentEngine.textLineBreak);
+    const Widgets before = widgetsFor(textBefore);
+    const Widgets after = widgetsFor(textAfter);
+    const auto show = [&](const Widgets &w) {
+        form->labelText->setText(w.counter);
+        form->labelText->setToolTip(w.counterTip);
+        form->textBrowserPreview->setHtml(w.page);
+        form->labelChecks->setText(w.checks);
+        fitLabel->setText(w.fit);
     };
-    const QString labelBefore = labelFor(lengthBefore);
-    const QString htmlBefore = htmlFor(adText(lengthBefore));
-    const QString labelAfter = labelFor(length);
-    const QString htmlAfter = htmlFor(textAfter);
 
     // Both runs start from the widgets as they stood before the keystroke, with the new text
-    // already in the line edit, and with nothing left pending in the event queue.
+    // already in the line edit, the last measures and checks kept by the core those of the text
+    // before it, and with nothing left pending in the event queue.
     const auto prepare = [&] {
         {
             const QSignalBlocker blocker(form->lineEditText);
             form->lineEditText->setText(textAfter);
         }
-        form->labelText->setText(labelBefore);
-        form->textBrowserPreview->setHtml(htmlBefore);
+        widgetsFor(textBefore);
+        show(before);
         QCoreApplication::processEvents();
     };
     const auto ours = [&] { window.lineEditText_textChanged(textAfter); };
-    const auto floor = [&] {
-        form->labelText->setText(labelAfter);
-        form->textBrowserPreview->setHtml(htmlAfter);
-    };
+    const auto floor = [&] { show(after); };
 
     // Both must leave the same thing behind, or the comparison means nothing.
+    const auto state = [&] {
+        return QStringList{form->labelText->text(),
+                           form->labelText->toolTip(),
+                           form->textBrowserPreview->toHtml(),
+                           form->labelChecks->text(),
+                           fitLabel->text()};
+    };
     prepare();
     ours();
-    const QString oursLabel = form->labelText->text();
-    const QString oursPage = form->textBrowserPreview->toHtml();
+    const QStringList oursState = state();
     prepare();
     floor();
-    if (oursLabel != labelAfter || oursPage != form->textBrowserPreview->toHtml()) {
+    if (oursState != state()) {
         std::fprintf(stderr, "%s: the keystroke and its floor disagree\n", qPrintable(name));
         std::exit(1);
     }
@@ -186,6 +227,41 @@ int main(int argc, char *argv[])
             measure(window, u"keystroke_%1_default"_s.arg(length), defaultTemplate, length));
         results.push_back(measure(window, u"keystroke_%1_10k"_s.arg(length), bigPage, length));
     }
+
+    // With engine rules: the three shipped engines' rule sets in the catalogue, each giving
+    // its verdict on every keystroke, and the chosen engine's checks under the fields.
+    QTemporaryDir enginesDir;
+    setEnginesFolder(enginesDir.path());
+    const auto useCatalogue = [&](int engines, Rules chosen) {
+        const QStringList rules{u"google"_s, u"microsoft"_s, u"yandex"_s, u"baidu"_s, u""_s};
+        for (int i = 0; i < engines; ++i) {
+            writeEngineFile(u"Engine %1"_s.arg(i, 4, 10, QLatin1Char('0')),
+                            QString(),
+                            uint(30 + i % 7),
+                            uint(2300 - i % 5),
+                            uint(35 + i % 3),
+                            i,
+                            50,
+                            QString(),
+                            rules.at(engines == 3 ? i : i % rules.size()));
+        }
+        window.refreshEngineLists();
+        currentEngine.limitTitle = 30;
+        currentEngine.limitText = 2300;
+        currentEngine.limitURL = 35;
+        currentEngine.textLineBreak = 50;
+        currentEngine.rules = chosen;
+    };
+    useCatalogue(3, Rules::Yandex);
+    for (const int length : {80, 2300})
+        results.push_back(
+            measure(window, u"keystroke_rules_yandex_%1"_s.arg(length), defaultTemplate, length));
+    useCatalogue(3, Rules::Google);
+    for (const int length : {80, 2300})
+        results.push_back(
+            measure(window, u"keystroke_rules_google_%1"_s.arg(length), defaultTemplate, length));
+    useCatalogue(1000, Rules::Google);
+    results.push_back(measure(window, u"keystroke_rules_1000engines_80"_s, defaultTemplate, 80));
 
     QTextStream out(stdout);
     out << "template sizes: default " << defaultTemplate.size() << ", 10k " << bigPage.size()

@@ -79,6 +79,30 @@
         <source>&amp;Close</source>
         <translation>S&amp;chließen</translation>
     </message>
+    <message>
+        <source>&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;/head&gt;&lt;body style=&quot; white-space: pre-wrap; font-family:Arial; font-weight:400; font-style:normal; text-decoration:none;&quot;&gt;&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;Counting Rules&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;/head&gt;&lt;body style=&quot; white-space: pre-wrap; font-family:Arial; font-weight:400; font-style:normal; text-decoration:none;&quot;&gt;&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;Zählregeln&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Plain (every character)</source>
+        <translation>Einfach (jedes Zeichen)</translation>
+    </message>
+    <message>
+        <source>Google Ads</source>
+        <translation>Google Ads</translation>
+    </message>
+    <message>
+        <source>Microsoft Advertising</source>
+        <translation>Microsoft Advertising</translation>
+    </message>
+    <message>
+        <source>Yandex Direct</source>
+        <translation>Yandex Direct</translation>
+    </message>
+    <message>
+        <source>Baidu (third-party sources)</source>
+        <translation>Baidu (Quellen Dritter)</translation>
+    </message>
 </context>
 <context>
     <name>MainForm</name>
@@ -430,6 +454,186 @@ Speichern?</translation>
 Save it anyway?</source>
         <translation>Die Vorlage von „%1“ verschachtelt Tabellen oder andere Elemente zu tief oder enthält zu viele Tabellenzellen: Die Vorschau wird sie nicht anzeigen.
 Trotzdem speichern?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; repeats a punctuation mark or symbol.</source>
+        <translation>„%1“ wiederholt ein Satz- oder Sonderzeichen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is an emoji.</source>
+        <translation>„%1“ ist ein Emoji.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a half-width katakana character.</source>
+        <translation>„%1“ ist ein Katakana-Zeichen halber Breite.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a bullet or decorative symbol.</source>
+        <translation>„%1“ ist ein Aufzählungs- oder Schmuckzeichen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is decorated with asterisks.</source>
+        <translation>„%1“ ist mit Sternchen verziert.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; spaces out single letters.</source>
+        <translation>„%1“ sperrt einzelne Buchstaben.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; says nothing about the offer; say what it is.</source>
+        <translation>„%1“ sagt nichts über das Angebot; nennen Sie es.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is written in capitals.</source>
+        <translation>„%1“ ist in Großbuchstaben geschrieben.</translation>
+    </message>
+    <message>
+        <source>More than one word is written in capitals: %1.</source>
+        <translation>Mehr als ein Wort ist in Großbuchstaben geschrieben: %1.</translation>
+    </message>
+    <message>
+        <source>An exclamation mark in the title (an older rule).</source>
+        <translation>Ein Ausrufezeichen im Titel (eine ältere Regel).</translation>
+    </message>
+    <message>
+        <source>More than one exclamation mark in the ad (an older rule).</source>
+        <translation>Mehr als ein Ausrufezeichen in der Anzeige (eine ältere Regel).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; looks like a phone number.</source>
+        <translation>„%1“ sieht wie eine Telefonnummer aus.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; looks like an e-mail address.</source>
+        <translation>„%1“ sieht wie eine E-Mail-Adresse aus.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no default text.</source>
+        <translation>„%1“ hat keinen Standardtext.</translation>
+    </message>
+    <message>
+        <source>A &quot;{&quot; is not closed by &quot;}&quot;.</source>
+        <translation>Ein „{“ wird nicht mit „}“ geschlossen.</translation>
+    </message>
+    <message>
+        <source>The path &quot;%1&quot; is longer than 15 characters.</source>
+        <translation>Der Pfad „%1“ ist länger als 15 Zeichen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a third path; a URL has two at most.</source>
+        <translation>„%1“ ist ein dritter Pfad; eine URL hat höchstens zwei.</translation>
+    </message>
+    <message>
+        <source>Dynamic text cannot be used here.</source>
+        <translation>Dynamischer Text ist hier nicht erlaubt.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; stands three times in a row.</source>
+        <translation>„%1“ steht dreimal hintereinander.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has a currency sign inside a word.</source>
+        <translation>„%1“ hat ein Währungszeichen mitten im Wort.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; looks like markup.</source>
+        <translation>„%1“ sieht wie Markup aus.</translation>
+    </message>
+    <message>
+        <source>There is no letter or digit.</source>
+        <translation>Es gibt keinen Buchstaben und keine Ziffer.</translation>
+    </message>
+    <message>
+        <source>Domain and paths come to %1 characters, more than 67.</source>
+        <translation>Domain und Pfade ergeben %1 Zeichen, mehr als 67.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is longer than %2 characters.</source>
+        <translation>„%1“ ist länger als %2 Zeichen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: more than one exclamation mark in a row.</source>
+        <translation>„%1“: mehr als ein Ausrufezeichen hintereinander.</translation>
+    </message>
+    <message>
+        <source>The display link will show &quot;%1&quot;.</source>
+        <translation>Der angezeigte Link wird „%1“ lauten.</translation>
+    </message>
+    <message>
+        <source>A &quot;#&quot; has no partner to close the template.</source>
+        <translation>Einem „#“ fehlt das zweite, das die Vorlage schließt.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Punctuation marks not counted: %1</source>
+        <translation>Nicht gezählte Satzzeichen: %1</translation>
+    </message>
+    <message>
+        <source>Double-width characters, counted twice: %1</source>
+        <translation>Zeichen doppelter Breite, doppelt gezählt: %1</translation>
+    </message>
+    <message>
+        <source>Dynamic text counted by what it shows, not as typed: %1</source>
+        <translation>Dynamischer Text, gezählt wie angezeigt statt wie getippt: %1</translation>
+    </message>
+    <message>
+        <source>Template # signs not counted: %1</source>
+        <translation>Nicht gezählte #-Zeichen der Vorlagen: %1</translation>
+    </message>
+    <message>
+        <source>Not counted: the domain &quot;%1&quot; and the slashes</source>
+        <translation>Nicht gezählt: die Domain „%1“ und die Schrägstriche</translation>
+    </message>
+    <message>
+        <source>Spaces in a path are shown as &quot;_&quot;</source>
+        <translation>Leerzeichen in einem Pfad werden als „_“ angezeigt</translation>
+    </message>
+    <message>
+        <source>Counted as the display link will show it: %1</source>
+        <translation>Gezählt, wie der angezeigte Link lauten wird: %1</translation>
+    </message>
+    <message>
+        <source>Yandex&apos;s API counts %1, leaving out narrow punctuation marks</source>
+        <translation>Die API von Yandex zählt %1, ohne schmale Satzzeichen</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>Fits %1 of %2 engines</source>
+        <translation>Passt für %1 von %2 Suchmaschinen</translation>
+    </message>
+    <message>
+        <source>%1 over its limit (%2 of %3)</source>
+        <translation>%1 über der Grenze (%2 von %3)</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read</source>
+        <translation>%1: nicht lesbar</translation>
+    </message>
+    <message>
+        <source>%1: fits</source>
+        <translation>%1: passt</translation>
+    </message>
+    <message>
+        <source>%1: fits, with warnings: %2</source>
+        <translation>%1: passt, mit Warnungen: %2</translation>
+    </message>
+    <message>
+        <source>%1: does not fit: %2</source>
+        <translation>%1: passt nicht: %2</translation>
     </message>
 </context>
 </TS>

@@ -28,6 +28,7 @@ void MainWindow::comboBoxEngine_activated(int index)
     currentEngine.templateText = readEngineValue(name, QStringLiteral("template"));
     if (currentEngine.templateText.isEmpty())
         currentEngine.templateText = defaultTemplate;
+    currentEngine.rules = rulesNamed(readEngineValue(name, QStringLiteral("rules")));
 
     // Images that a template names are looked up in the engine's own folder, and read once
     // for this choice: typing reuses them.
@@ -44,42 +45,46 @@ void MainWindow::comboBoxEngine_activated(int index)
     updatePreview();
 }
 
+// The counters show each field's count as the chosen engine counts it; their tool tips say
+// why it differs from the characters typed. Every keystroke checks the ad as well, live
+// preview or not.
 void MainWindow::lineEditTitle_textChanged(const QString &)
 {
-    const int length = int(mainForm->lineEditTitle->text().size());
-    mainForm->labelTitle->setText(counterMessage(length, currentEngine.limitTitle));
+    const FieldCount count = checkCurrentAd().title;
+    mainForm->labelTitle->setText(counterMessage(count.count, count.limit));
+    mainForm->labelTitle->setToolTip(count.explanation);
     if (mainForm->checkBoxPreview->isChecked())
         updatePreview();
 }
 
 void MainWindow::lineEditText_textChanged(const QString &)
 {
-    const int length = int(mainForm->lineEditText->text().size());
+    const FieldCount count = checkCurrentAd().text;
     mainForm->labelText->setText(textCounterMessage(
-        length, currentEngine.limitText, lineBreakHint(length, currentEngine.textLineBreak)));
+        count.count, count.limit, lineBreakHint(count.count, currentEngine.textLineBreak)));
+    mainForm->labelText->setToolTip(count.explanation);
     if (mainForm->checkBoxPreview->isChecked())
         updatePreview();
 }
 
 void MainWindow::lineEditURL_textChanged(const QString &)
 {
-    const int length = int(mainForm->lineEditURL->text().size());
-    mainForm->labelURL->setText(counterMessage(length, currentEngine.limitURL));
+    const FieldCount count = checkCurrentAd().url;
+    mainForm->labelURL->setText(counterMessage(count.count, count.limit));
+    mainForm->labelURL->setToolTip(count.explanation);
     if (mainForm->checkBoxPreview->isChecked())
         updatePreview();
 }
 
 void MainWindow::updatePreview()
 {
-    const AdFields fields{mainForm->lineEditTitle->text(),
-                          mainForm->lineEditText->text(),
-                          mainForm->lineEditURL->text()};
     const QString document = renderPreview(currentEngine.templateText,
-                                           fields,
+                                           currentAd(),
                                            currentEngine.limitTitle,
                                            currentEngine.limitText,
                                            currentEngine.limitURL,
-                                           currentEngine.textLineBreak);
+                                           currentEngine.textLineBreak,
+                                           currentEngine.rules);
     // A document that Qt cannot lay out in bounded time is not rendered at all. The fields are
     // escaped, but a template may put a placeholder where a tag's name goes, so the document
     // is measured as it will be shown.

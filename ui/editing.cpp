@@ -1,11 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Vellumo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // MainWindow's engine editing in the engine dialog: New, Edit, Save and Delete.
+#include "ads/rules.h"
 #include "ads/templatelayout.h"
 #include "engines/enginefile.h"
 #include "ui/engineform.h"
 #include "ui/mainwindow.h"
 
+#include <QComboBox>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
@@ -21,6 +23,7 @@ void MainWindow::pushButtonNew_clicked()
     engineForm->lineEditName->clear();
     engineForm->lineEditSymbol->clear();
     engineForm->textEditTemplate->clear();
+    engineForm->comboBoxRules->setCurrentIndex(0);
     engineForm->listWidgetEngine->clearSelection();
     setCurrentRowQuietly(-1);
     m_loadedEngine.clear();
@@ -170,6 +173,10 @@ void MainWindow::loadEngine(const QString &name)
     engineForm->spinBoxTextLimit->setValue(file.values.limitText);
     engineForm->spinBoxURLLimit->setValue(file.values.limitURL);
     engineForm->textEditTemplate->setPlainText(file.values.templateText);
+    // Missing, empty and unknown rules all count as plain, and show so.
+    const Rules rules = rulesNamed(file.values.rules);
+    engineForm->comboBoxRules->setCurrentIndex(
+        rules == Rules::Plain ? 0 : engineForm->comboBoxRules->findData(rulesIdentifier(rules)));
     m_loadedEngine = name;
 
     setEngineEditorsLocked(false);
@@ -253,6 +260,7 @@ EngineValues MainWindow::editorValues() const
     values.limitURL = engineForm->spinBoxURLLimit->value();
     values.textLineBreak = engineForm->spinBoxTextLineBreak->value();
     values.templateText = engineForm->textEditTemplate->toPlainText();
+    values.rules = engineForm->comboBoxRules->currentData().toString();
     return values;
 }
 

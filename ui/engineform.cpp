@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/engineform.h"
 
+#include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -151,11 +152,20 @@ EngineForm::EngineForm(QWidget *parent)
     spinBoxTitleLimit = limitBox(groupBox_3_3_2, "spinBoxTitleLimit", true);
     gridLayout3->addWidget(spinBoxTitleLimit, 1, 0);
     spacerItem1 = new QSpacerItem(20, 40, QSizePolicy::Minimum, QSizePolicy::Expanding);
-    gridLayout3->addItem(spacerItem1, 8, 0);
+    gridLayout3->addItem(spacerItem1, 10, 0);
     spinBoxTextLineBreak = named(new QSpinBox(groupBox_3_3_2), "spinBoxTextLineBreak");
     spinBoxTextLineBreak->setEnabled(true);
     spinBoxTextLineBreak->setReadOnly(true);
     gridLayout3->addWidget(spinBoxTextLineBreak, 3, 0);
+    // How the engine counts and checks its ads; the items' data is the value stored. Plain
+    // stores nothing, so that a profile from before rules existed is saved as it was read.
+    labelRules = named(new QLabel(groupBox_3_3_2), "labelRules");
+    gridLayout3->addWidget(labelRules, 8, 0);
+    comboBoxRules = named(new QComboBox(groupBox_3_3_2), "comboBoxRules");
+    for (const char *rules : {"", "google", "microsoft", "yandex", "baidu"})
+        comboBoxRules->addItem(QString(), QString::fromLatin1(rules));
+    comboBoxRules->setEnabled(false);
+    gridLayout3->addWidget(comboBoxRules, 9, 0);
     vboxLayout2->addWidget(groupBox_3_3_2);
 
     pushButtonEdit = iconButton(this, "pushButtonEdit", ":/img/editpaste.png");
@@ -192,6 +202,7 @@ EngineForm::EngineForm(QWidget *parent)
     label_7_2->setBuddy(lineEditSymbol);
     label_3_3_3_2->setBuddy(spinBoxTitleLimit);
     label_4_3_3_2->setBuddy(spinBoxTextLimit);
+    labelRules->setBuddy(comboBoxRules);
 
     retranslateUi();
 
@@ -278,6 +289,17 @@ void EngineForm::retranslateUi()
     spinBoxTitleLimit->setSuffix(tr(" Chars"));
     spinBoxTextLineBreak->setSuffix(tr(" Chars"));
     spinBoxTextLineBreak->setPrefix(tr("at "));
+    labelRules->setText(
+        tr("<html><head><meta name=\"qrichtext\" content=\"1\" /></head><body style=\" "
+           "white-space: pre-wrap; font-family:Arial; font-weight:400; font-style:normal; "
+           "text-decoration:none;\"><p style=\" margin-top:0px; margin-bottom:0px; "
+           "margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;\">Counting "
+           "Rules</p></body></html>"));
+    comboBoxRules->setItemText(0, tr("Plain (every character)"));
+    comboBoxRules->setItemText(1, tr("Google Ads"));
+    comboBoxRules->setItemText(2, tr("Microsoft Advertising"));
+    comboBoxRules->setItemText(3, tr("Yandex Direct"));
+    comboBoxRules->setItemText(4, tr("Baidu (third-party sources)"));
     pushButtonEdit->setText(tr("&Edit"));
     pushButtonSave->setText(tr("&Save"));
     pushButtonDelete->setText(tr("&Delete"));

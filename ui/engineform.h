@@ -6,6 +6,7 @@
 
 #include <functional>
 
+class QComboBox;
 class QFrame;
 class QGridLayout;
 class QGroupBox;
@@ -67,6 +68,8 @@ public:
     QSpinBox *spinBoxTitleLimit;
     QSpacerItem *spacerItem1;
     QSpinBox *spinBoxTextLineBreak;
+    QLabel *labelRules;
+    QComboBox *comboBoxRules; // item data: the rules' stored identifier
     QPushButton *pushButtonEdit;
     QPushButton *pushButtonSave;
     QPushButton *pushButtonDelete;

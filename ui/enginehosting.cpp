@@ -4,6 +4,7 @@
 #include "ui/engineform.h"
 #include "ui/mainwindow.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QListWidget>
@@ -197,6 +198,7 @@ void MainWindow::resetEngineEditors()
     engineForm->lineEditName->clear();
     engineForm->lineEditSymbol->clear();
     engineForm->textEditTemplate->clear();
+    engineForm->comboBoxRules->setCurrentIndex(0);
     m_loadedEngine.clear();
     m_creatingEngine = false;
     setEngineEditorsLocked(true);
@@ -204,7 +206,7 @@ void MainWindow::resetEngineEditors()
     engineForm->pushButtonDelete->setEnabled(false);
 }
 
-// The seven widgets that show one engine are locked (read-only) and unlocked together.
+// The eight widgets that show one engine are locked (read-only) and unlocked together.
 void MainWindow::setEngineEditorsLocked(bool locked)
 {
     engineForm->lineEditName->setReadOnly(locked);
@@ -214,6 +216,7 @@ void MainWindow::setEngineEditorsLocked(bool locked)
     engineForm->spinBoxTextLimit->setReadOnly(locked);
     engineForm->spinBoxURLLimit->setReadOnly(locked);
     engineForm->spinBoxTextLineBreak->setReadOnly(locked);
+    engineForm->comboBoxRules->setEnabled(!locked); // a combo box has no read-only state
 }
 
 // A question titled "Warning" with the buttons "&Yes" and "&No"; Escape and closing the box

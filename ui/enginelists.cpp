@@ -24,6 +24,7 @@ void MainWindow::refreshEngineLists()
     // Each file is read once here; the lists, and everything that needs every engine at once,
     // work from this reading until the next rebuild.
     m_catalogue = readCatalogue();
+    m_engineRules = engineRulesOf(m_catalogue);
     // Engines that show the same image share one icon (most often the fallback image).
     QHash<QString, QIcon> icons;
     const QBrush unreadable = engineForm->palette().brush(QPalette::Disabled, QPalette::Text);

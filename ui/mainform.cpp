@@ -71,6 +71,11 @@ MainForm::MainForm(QWidget *parent)
     gridLayout1->addWidget(label_3_3, 2, 0);
     gridLayout1->addWidget(lineEditURL, 2, 1);
     gridLayout1->addWidget(labelURL, 2, 2);
+    // What the chosen engine's editorial rules find, one problem a line, under the fields.
+    labelChecks = named(new QLabel(groupBoxAd), "labelChecks");
+    labelChecks->setTextFormat(Qt::RichText);
+    labelChecks->setWordWrap(true);
+    gridLayout1->addWidget(labelChecks, 3, 0, 1, 3);
     gridLayout->addWidget(groupBoxAd, 0, 0);
 
     // Loads what a template names through the gate of ads/templateresources.h.
@@ -144,4 +149,5 @@ void MainForm::retranslateUi()
     labelTitle->setText(QString());
     labelText->setText(QString());
     labelURL->setText(QString());
+    labelChecks->setText(QString());
 }

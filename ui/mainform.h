@@ -37,6 +37,7 @@ public:
     QLabel *label_3_3;
     QLineEdit *lineEditURL;
     QLabel *labelURL;
+    QLabel *labelChecks;
     QTextBrowser *textBrowserPreview;
     QHBoxLayout *hboxLayout;
     QCheckBox *checkBoxPreview;

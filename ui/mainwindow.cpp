@@ -137,6 +137,7 @@ void MainWindow::createToolBars()
 void MainWindow::createStatusBar()
 {
     statusBar()->showMessage(tr("Ready"));
+    createVerdictsLabel();
 }
 
 void MainWindow::readSettings()

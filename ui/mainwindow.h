@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ads/adcheck.h"
+#include "ads/verdicts.h"
 #include "engines/catalogue.h"
 #include "engines/plans.h"
 
@@ -12,6 +14,7 @@ class MainForm;
 class QAction;
 class QCloseEvent;
 class QListWidgetItem;
+class QLabel;
 class QMenu;
 class QToolBar;
 
@@ -114,6 +117,12 @@ private:
     // reordering.cpp
     void moveEngine(int step);
 
+    // verdicts.cpp
+    void createVerdictsLabel();
+    AdFields currentAd() const;
+    AdCheck checkCurrentAd();
+    QString engineVerdictsToolTip() const;
+
     QMenu *fileMenu = nullptr;
     QMenu *editMenu = nullptr;
     QMenu *optionsMenu = nullptr;
@@ -131,6 +140,10 @@ private:
 
     // Every listed engine as the last rebuild read it, in list order.
     QList<CatalogueEntry> m_catalogue;
+    // The same engines' rules and limits, for every engine's verdict on each keystroke.
+    QList<EngineRules> m_engineRules;
+    // The status bar's "Fits 2 of 3 engines".
+    QLabel *m_labelEnginesFit = nullptr;
 
     // The engine whose values the dialog's editors show (a click, a keyboard move, Edit or a
     // move loaded it); empty after opening the dialog, New, Save and Delete. Its row is the

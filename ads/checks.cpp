@@ -1,0 +1,640 @@
+// SPDX-FileCopyrightText: 2026 The Vellumo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ads/checks.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+
+#include <unicode/uchar.h>
+
+#include <algorithm>
+#include <array>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+enum class Kind {
+    RepeatedMark,
+    Emoji,
+    HalfWidthKatakana,
+    DecorativeSymbol,
+    StarredWord,
+    SpacedLetters,
+    ClickHere,
+    Capitals,
+    ManyCapitals,
+    ExclamationInTitle,
+    ManyExclamations,
+    Phone,
+    Email,
+    NoDefault,
+    UnclosedBrace,
+    LongPath,
+    ThirdPath,
+    DynamicInURL,
+    RepeatedWord,
+    CurrencyInWord,
+    Markup,
+    NoLetterOrDigit,
+    LongURL,
+    LongWord,
+    RepeatedExclamation,
+    LinkChanged,
+    UnpairedHash,
+};
+
+// A problem before translation: kept across keystrokes, translated when asked for.
+struct Finding
+{
+    Kind kind;
+    Severity severity;
+    QString subject;
+    int number = 0;
+};
+
+struct FieldFindings
+{
+    QList<Finding> findings;
+    int exclamations = 0;
+    bool hasError = false;
+    QList<QString> messages; // the findings' messages, translated under `translatedIn`
+    int translatedIn = -1;
+};
+
+using Findings = QList<Finding>;
+
+void add(Findings &out, Kind kind, Severity severity, const QString &subject = {}, int number = 0)
+{
+    for (const Finding &f : std::as_const(out)) {
+        if (f.kind == kind && f.subject == subject)
+            return; // each word or mark once
+    }
+    out.append({kind, severity, subject, number});
+}
+
+// Emoji shown as emoji by default, and the pictographs of the emoji planes that a variation
+// selector usually turns into one (such as the couch and lamp).
+bool isEmoji(char32_t c)
+{
+    if (c < 0x231A)
+        return false;
+    return u_hasBinaryProperty(UChar32(c), UCHAR_EMOJI_PRESENTATION)
+           || (c >= 0x1F000 && u_hasBinaryProperty(UChar32(c), UCHAR_EXTENDED_PICTOGRAPHIC));
+}
+
+bool isDecorative(char32_t c)
+{
+    return c == 0x2022 || c == 0x2023 || c == 0x2043 || c == 0x2219 || (c >= 0x25A0 && c <= 0x25FF)
+           || (c >= 0x2600 && c <= 0x27BF);
+}
+
+// Calls `visit(c, start, length)` for each code point of `text`.
+template<typename Visit>
+void forEachCodePoint(QStringView text, Visit visit)
+{
+    for (qsizetype i = 0; i < text.size();) {
+        qsizetype length = 1;
+        char32_t c = text[i].unicode();
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(text[i], text[i + 1]);
+            length = 2;
+        }
+        visit(c, i, length);
+        i += length;
+    }
+}
+
+// Calls `visit(word)` for each run of characters for which `inWord` holds.
+template<typename InWord, typename Visit>
+void forEachWord(QStringView text, InWord inWord, Visit visit)
+{
+    qsizetype start = -1;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        const bool in = i < text.size() && inWord(text[i]);
+        if (in && start < 0) {
+            start = i;
+        } else if (!in && start >= 0) {
+            visit(text.mid(start, i - start));
+            start = -1;
+        }
+    }
+}
+
+// The runs of characters for which `inWord` holds.
+template<typename InWord>
+QList<QStringView> words(QStringView text, InWord inWord)
+{
+    QList<QStringView> result;
+    forEachWord(text, inWord, [&](QStringView word) { result.append(word); });
+    return result;
+}
+
+bool isAllCapitals(QStringView word)
+{
+    for (const QChar c : word) {
+        if (!c.isUpper())
+            return false;
+    }
+    return true;
+}
+
+QList<QStringView> capitalWords(QStringView text, int minimum)
+{
+    QList<QStringView> result;
+    forEachWord(
+        text,
+        [](QChar c) { return c.isLetter(); },
+        [&](QStringView word) {
+            if (word.size() >= minimum && isAllCapitals(word))
+                result.append(word);
+        });
+    return result;
+}
+
+void repeatedMarks(QStringView text, bool exceptEllipsis, Severity severity, Findings &out)
+{
+    for (qsizetype i = 0; i < text.size();) {
+        const QChar c = text[i];
+        qsizetype end = i + 1;
+        while (end < text.size() && text[end] == c)
+            ++end;
+        const qsizetype run = end - i;
+        if (run >= 2 && (c.isPunct() || c.isSymbol()) && !(exceptEllipsis && c == u'.' && run == 3))
+            add(out, Kind::RepeatedMark, severity, text.mid(i, run).toString());
+        i = end;
+    }
+}
+
+void spacedLetters(QStringView text, Findings &out)
+{
+    int run = 0;
+    const QChar *first = nullptr;
+    const QChar *last = nullptr;
+    const auto endRun = [&] {
+        if (run >= 3)
+            add(out, Kind::SpacedLetters, Severity::Error, QStringView(first, last + 1).toString());
+        run = 0;
+    };
+    forEachWord(
+        text,
+        [](QChar c) { return !c.isSpace(); },
+        [&](QStringView part) {
+            if (part.size() != 1 || !part[0].isLetter()) {
+                endRun();
+                return;
+            }
+            if (run++ == 0)
+                first = part.data();
+            last = part.data();
+        });
+    endRun();
+}
+
+void clickHere(QStringView text, Findings &out)
+{
+    constexpr qsizetype length = 10; // "click here"
+    for (qsizetype at = 0; at + length <= text.size(); ++at) {
+        if ((text[at].unicode() | 0x20) != u'c'
+            || text.mid(at, length).compare("click here"_L1, Qt::CaseInsensitive) != 0)
+            continue;
+        const bool startsWord = at == 0 || !text[at - 1].isLetterOrNumber();
+        const bool endsWord = at + length == text.size() || !text[at + length].isLetterOrNumber();
+        if (startsWord && endsWord)
+            add(out, Kind::ClickHere, Severity::Error, text.mid(at, length).toString());
+    }
+}
+
+// Seven or more digits joined by spaces, "-" or brackets; thousands written "1 000 000" are a
+// number, not a phone.
+void phoneNumbers(const QString &text, Severity severity, Findings &out)
+{
+    if (std::count_if(text.cbegin(), text.cend(), [](QChar c) { return c.isDigit(); }) < 7)
+        return;
+    static const QRegularExpression phone(u"\\+?\\(?\\d[\\d \\-()]*\\d"_s);
+    static const QRegularExpression thousands(u"^\\d{1,3}( \\d{3})+$"_s);
+    auto match = phone.globalMatch(text);
+    while (match.hasNext()) {
+        const QString found = match.next().captured();
+        int digits = 0;
+        for (const QChar c : found)
+            digits += c.isDigit() ? 1 : 0;
+        if (digits >= 7 && !thousands.match(found).hasMatch())
+            add(out, Kind::Phone, severity, found);
+    }
+}
+
+void emailAddresses(const QString &text, Findings &out)
+{
+    if (!text.contains(u'@'))
+        return;
+    static const QRegularExpression email(
+        u"[A-Za-z0-9._%+\\-]+@[A-Za-z0-9\\-]+(\\.[A-Za-z0-9\\-]+)+"_s);
+    auto match = email.globalMatch(text);
+    while (match.hasNext())
+        add(out, Kind::Email, Severity::Error, match.next().captured());
+}
+
+void repeatedWords(QStringView text, Findings &out)
+{
+    QStringView before, previous;
+    forEachWord(
+        text,
+        [](QChar c) { return c.isLetterOrNumber(); },
+        [&](QStringView word) {
+            if (word.size() == previous.size() && word.size() == before.size()
+                && word.compare(previous, Qt::CaseInsensitive) == 0
+                && word.compare(before, Qt::CaseInsensitive) == 0)
+                add(out, Kind::RepeatedWord, Severity::Error, word.toString());
+            before = previous;
+            previous = word;
+        });
+}
+
+void emojis(QStringView text, Findings &out)
+{
+    forEachCodePoint(text, [&](char32_t c, qsizetype start, qsizetype length) {
+        if (isEmoji(c))
+            add(out, Kind::Emoji, Severity::Error, text.mid(start, length).toString());
+    });
+}
+
+void dynamicText(const FieldMeasure &m, Findings &out)
+{
+    for (const DynamicCode &code : m.codes) {
+        if (!code.hasDefault)
+            add(out, Kind::NoDefault, Severity::Error, code.code);
+    }
+    if (m.unclosedBrace)
+        add(out, Kind::UnclosedBrace, Severity::Error);
+}
+
+void displayPaths(Rules rules, const FieldMeasure &m, Findings &out)
+{
+    if (m.dynamicInURL)
+        add(out, Kind::DynamicInURL, Severity::Error);
+    for (qsizetype i = 0; i < qMin<qsizetype>(m.paths.size(), 2); ++i) {
+        if (weightOf(rules, m.paths[i]) > 15)
+            add(out, Kind::LongPath, Severity::Error, m.paths[i]);
+    }
+    if (m.paths.size() > 2)
+        add(out, Kind::ThirdPath, Severity::Error, m.paths.mid(2).join(u'/'));
+}
+
+Findings googleFindings(AdField field, const QString &text, const FieldMeasure &m, bool errorsOnly)
+{
+    Findings out;
+    if (field == AdField::URL) {
+        displayPaths(Rules::Google, m, out);
+        return out;
+    }
+    const QString &shown = m.shown;
+    repeatedMarks(shown, true, Severity::Error, out);
+    forEachCodePoint(shown, [&](char32_t c, qsizetype start, qsizetype length) {
+        if (c < 0x2022)
+            return;
+        if (isEmoji(c))
+            add(out, Kind::Emoji, Severity::Error, shown.mid(start, length));
+        else if (c >= 0xFF61 && c <= 0xFF9F)
+            add(out, Kind::HalfWidthKatakana, Severity::Error, shown.mid(start, length));
+        else if (isDecorative(c))
+            add(out, Kind::DecorativeSymbol, Severity::Error, shown.mid(start, length));
+    });
+    if (shown.contains(u'*')) {
+        static const QRegularExpression starred(u"\\*[\\w]+\\*"_s);
+        auto match = starred.globalMatch(shown);
+        while (match.hasNext())
+            add(out, Kind::StarredWord, Severity::Error, match.next().captured());
+    }
+    spacedLetters(shown, out);
+    clickHere(shown, out);
+    dynamicText(m, out);
+    if (errorsOnly)
+        return out;
+    for (const QStringView word : capitalWords(shown, 4))
+        add(out, Kind::Capitals, Severity::Warning, word.toString());
+    if (field == AdField::Title) {
+        if (shown.contains(u'!'))
+            add(out, Kind::ExclamationInTitle, Severity::Warning);
+        phoneNumbers(shown, Severity::Warning, out);
+    }
+    Q_UNUSED(text);
+    return out;
+}
+
+Findings microsoftFindings(AdField field, const QString &text, const FieldMeasure &m)
+{
+    Findings out;
+    if (field == AdField::URL) {
+        displayPaths(Rules::Microsoft, m, out);
+        const int whole = weightOf(Rules::Microsoft, m.shown);
+        if (whole > 67)
+            add(out, Kind::LongURL, Severity::Error, {}, whole);
+        return out;
+    }
+    const QString &shown = m.shown;
+    const QList<QStringView> capitals = capitalWords(shown, 2);
+    if (capitals.size() > 1) {
+        QStringList quoted;
+        for (const QStringView word : capitals)
+            quoted.append(u'"' + word.toString() + u'"');
+        quoted.removeDuplicates();
+        add(out, Kind::ManyCapitals, Severity::Error, quoted.join(", "_L1));
+    }
+    repeatedMarks(shown, false, Severity::Error, out);
+    repeatedWords(shown, out);
+    for (qsizetype i = 1; i + 1 < shown.size(); ++i) {
+        if (shown[i].category() == QChar::Symbol_Currency && shown[i - 1].isLetter()
+            && shown[i + 1].isLetter()) {
+            const QList<QStringView> around = words(shown, [](QChar c) {
+                return c.isLetter() || c.category() == QChar::Symbol_Currency;
+            });
+            for (const QStringView word : around) {
+                if (word.data() <= shown.constData() + i
+                    && word.data() + word.size() > shown.constData() + i)
+                    add(out, Kind::CurrencyInWord, Severity::Error, word.toString());
+            }
+        }
+    }
+    phoneNumbers(shown, Severity::Error, out);
+    clickHere(shown, out);
+    // The first "<...>" with no "<" or ">" inside.
+    for (qsizetype open = shown.indexOf(u'<'); open >= 0; open = shown.indexOf(u'<', open + 1)) {
+        qsizetype close = open + 1;
+        while (close < shown.size() && shown[close] != u'<' && shown[close] != u'>')
+            ++close;
+        if (close < shown.size() && shown[close] == u'>') {
+            add(out, Kind::Markup, Severity::Error, shown.mid(open, close - open + 1));
+            break;
+        }
+    }
+    if (!text.isEmpty()
+        && std::none_of(text.cbegin(), text.cend(), [](QChar c) { return c.isLetterOrNumber(); }))
+        add(out, Kind::NoLetterOrDigit, Severity::Error);
+    dynamicText(m, out);
+    return out;
+}
+
+Findings yandexFindings(AdField field, const QString &text, const FieldMeasure &m, bool errorsOnly)
+{
+    Findings out;
+    if (m.unpairedHash)
+        add(out, Kind::UnpairedHash, Severity::Error);
+    if (field == AdField::URL) {
+        if (m.linkDropped > 0 && !errorsOnly)
+            add(out, Kind::LinkChanged, Severity::Warning, m.shown);
+        return out;
+    }
+    if (!errorsOnly) {
+        for (const QStringView word : capitalWords(text, 4))
+            add(out, Kind::Capitals, Severity::Warning, word.toString());
+    }
+    spacedLetters(text, out);
+    repeatedWords(text, out);
+    phoneNumbers(text, Severity::Error, out);
+    emailAddresses(text, out);
+    emojis(text, out);
+    const int longest = field == AdField::Title ? 22 : 23;
+    const auto inWord = [](QChar c) { return c.isLetterOrNumber() || c == u'-'; };
+    forEachWord(text, inWord, [&](QStringView word) {
+        if (word.size() > longest)
+            add(out, Kind::LongWord, Severity::Error, word.toString(), longest);
+    });
+    const qsizetype bang = errorsOnly ? -1 : text.indexOf("!!"_L1);
+    if (bang >= 0) {
+        qsizetype end = bang + 2;
+        while (end < text.size() && text[end] == u'!')
+            ++end;
+        add(out, Kind::RepeatedExclamation, Severity::Warning, text.mid(bang, end - bang));
+    }
+    return out;
+}
+
+// With `errorsOnly`, the checks that can only warn are left out.
+FieldFindings computeFindings(Rules rules, AdField field, const QString &text, bool errorsOnly)
+{
+    FieldFindings result;
+    if (rules == Rules::Plain || rules == Rules::Baidu || text.isEmpty())
+        return result;
+    const FieldMeasure m = measureFieldUnexplained(rules, field, text);
+    switch (rules) {
+    case Rules::Google:
+        result.findings = googleFindings(field, text, m, errorsOnly);
+        if (field != AdField::URL)
+            result.exclamations = int(m.shown.count(u'!'));
+        break;
+    case Rules::Microsoft:
+        result.findings = microsoftFindings(field, text, m);
+        break;
+    case Rules::Yandex:
+        result.findings = yandexFindings(field, text, m, errorsOnly);
+        break;
+    case Rules::Plain:
+    case Rules::Baidu:
+        break;
+    }
+    for (const Finding &f : std::as_const(result.findings))
+        result.hasError = result.hasError || f.severity == Severity::Error;
+    return result;
+}
+
+struct Memo
+{
+    QString text;
+    FieldFindings findings;
+    bool valid = false;
+};
+
+// Like the measures, the findings of the last text of each field under each rule set are
+// kept: a keystroke changes one field, and every engine's verdict asks for all three.
+bool holds(const Memo &memo, const QString &text)
+{
+    return memo.valid
+           && ((memo.text.constData() == text.constData() && memo.text.size() == text.size())
+               || memo.text == text);
+}
+
+FieldFindings &findings(Rules rules, AdField field, const QString &text, bool errorsOnly)
+{
+    thread_local std::array<Memo, 30> memos;
+    const std::size_t slot = (std::size_t(rules) * 3 + std::size_t(field)) * 2;
+    Memo &all = memos[slot];
+    // Whether there is an error, all the findings answer as well.
+    if (!errorsOnly || holds(all, text)) {
+        if (!holds(all, text)) {
+            all.findings = computeFindings(rules, field, text, false);
+            all.text = text;
+            all.valid = true;
+        }
+        return all.findings;
+    }
+    Memo &errors = memos[slot + 1];
+    if (!holds(errors, text)) {
+        errors.findings = computeFindings(rules, field, text, true);
+        errors.text = text;
+        errors.valid = true;
+    }
+    return errors.findings;
+}
+
+QString message(const Finding &f)
+{
+    switch (f.kind) {
+    case Kind::RepeatedMark:
+        return QCoreApplication::translate("MainWindow",
+                                           "\"%1\" repeats a punctuation mark or symbol.")
+            .arg(f.subject);
+    case Kind::Emoji:
+        return QCoreApplication::translate("MainWindow", "\"%1\" is an emoji.").arg(f.subject);
+    case Kind::HalfWidthKatakana:
+        return QCoreApplication::translate("MainWindow",
+                                           "\"%1\" is a half-width katakana character.")
+            .arg(f.subject);
+    case Kind::DecorativeSymbol:
+        return QCoreApplication::translate("MainWindow", "\"%1\" is a bullet or decorative symbol.")
+            .arg(f.subject);
+    case Kind::StarredWord:
+        return QCoreApplication::translate("MainWindow", "\"%1\" is decorated with asterisks.")
+            .arg(f.subject);
+    case Kind::SpacedLetters:
+        return QCoreApplication::translate("MainWindow", "\"%1\" spaces out single letters.")
+            .arg(f.subject);
+    case Kind::ClickHere:
+        return QCoreApplication::translate("MainWindow",
+                                           "\"%1\" says nothing about the offer; say what it is.")
+            .arg(f.subject);
+    case Kind::Capitals:
+        return QCoreApplication::translate("MainWindow", "\"%1\" is written in capitals.")
+            .arg(f.subject);
+    case Kind::ManyCapitals:
+        return QCoreApplication::translate("MainWindow",
+                                           "More than one word is written in capitals: %1.")
+            .arg(f.subject);
+    case Kind::ExclamationInTitle:
+        return QCoreApplication::translate("MainWindow",
+                                           "An exclamation mark in the title (an older rule).");
+    case Kind::ManyExclamations:
+        return QCoreApplication::translate(
+            "MainWindow", "More than one exclamation mark in the ad (an older rule).");
+    case Kind::Phone:
+        return QCoreApplication::translate("MainWindow", "\"%1\" looks like a phone number.")
+            .arg(f.subject);
+    case Kind::Email:
+        return QCoreApplication::translate("MainWindow", "\"%1\" looks like an e-mail address.")
+            .arg(f.subject);
+    case Kind::NoDefault:
+        return QCoreApplication::translate("MainWindow", "\"%1\" has no default text.")
+            .arg(f.subject);
+    case Kind::UnclosedBrace:
+        return QCoreApplication::translate("MainWindow", "A \"{\" is not closed by \"}\".");
+    case Kind::LongPath:
+        return QCoreApplication::translate("MainWindow",
+                                           "The path \"%1\" is longer than 15 characters.")
+            .arg(f.subject);
+    case Kind::ThirdPath:
+        return QCoreApplication::translate("MainWindow",
+                                           "\"%1\" is a third path; a URL has two at most.")
+            .arg(f.subject);
+    case Kind::DynamicInURL:
+        return QCoreApplication::translate("MainWindow", "Dynamic text cannot be used here.");
+    case Kind::RepeatedWord:
+        return QCoreApplication::translate("MainWindow", "\"%1\" stands three times in a row.")
+            .arg(f.subject);
+    case Kind::CurrencyInWord:
+        return QCoreApplication::translate("MainWindow",
+                                           "\"%1\" has a currency sign inside a word.")
+            .arg(f.subject);
+    case Kind::Markup:
+        return QCoreApplication::translate("MainWindow", "\"%1\" looks like markup.")
+            .arg(f.subject);
+    case Kind::NoLetterOrDigit:
+        return QCoreApplication::translate("MainWindow", "There is no letter or digit.");
+    case Kind::LongURL:
+        return QCoreApplication::translate("MainWindow",
+                                           "Domain and paths come to %1 characters, more than 67.")
+            .arg(f.number);
+    case Kind::LongWord:
+        return QCoreApplication::translate("MainWindow", "\"%1\" is longer than %2 characters.")
+            .arg(f.subject)
+            .arg(f.number);
+    case Kind::RepeatedExclamation:
+        return QCoreApplication::translate("MainWindow",
+                                           "\"%1\": more than one exclamation mark in a row.")
+            .arg(f.subject);
+    case Kind::LinkChanged:
+        return QCoreApplication::translate("MainWindow", "The display link will show \"%1\".")
+            .arg(f.subject);
+    case Kind::UnpairedHash:
+        return QCoreApplication::translate("MainWindow",
+                                           "A \"#\" has no partner to close the template.");
+    }
+    return QString();
+}
+
+constexpr AdField fields[] = {AdField::Title, AdField::Text, AdField::URL};
+} // namespace
+
+QList<AdProblem> checkAdText(Rules rules, const AdFields &ad)
+{
+    QList<AdProblem> problems;
+    int exclamations = 0;
+    AdField lastExclaimed = AdField::Title;
+    const int language = languageGeneration();
+    for (const AdField field : fields) {
+        FieldFindings &found = findings(rules, field, ad[field], false);
+        if (found.translatedIn != language) {
+            found.messages.clear();
+            for (const Finding &f : std::as_const(found.findings))
+                found.messages.append(message(f));
+            found.translatedIn = language;
+        }
+        for (qsizetype i = 0; i < found.findings.size(); ++i)
+            problems.append({field, found.findings[i].severity, found.messages[i]});
+        exclamations += found.exclamations;
+        if (found.exclamations > 0)
+            lastExclaimed = field;
+    }
+    if (rules == Rules::Google && exclamations > 1)
+        problems.append({lastExclaimed,
+                         Severity::Warning,
+                         message({Kind::ManyExclamations, Severity::Warning, {}})});
+    return problems;
+}
+
+bool hasEditorialError(Rules rules, const AdFields &ad)
+{
+    for (const AdField field : fields) {
+        if (findings(rules, field, ad[field], true).hasError)
+            return true;
+    }
+    return false;
+}
+
+QString problemsText(const QList<AdProblem> &problems)
+{
+    if (problems.isEmpty())
+        return QString();
+    // Most keystrokes leave the problems as they were.
+    thread_local QList<AdProblem> lastProblems;
+    thread_local QString lastText;
+    thread_local int lastLanguage = -1;
+    const auto same = [](const AdProblem &a, const AdProblem &b) {
+        return a.field == b.field && a.severity == b.severity && a.message == b.message;
+    };
+    if (lastLanguage == languageGeneration()
+        && std::equal(
+            problems.cbegin(), problems.cend(), lastProblems.cbegin(), lastProblems.cend(), same))
+        return lastText;
+    QStringList lines;
+    for (const AdProblem &p : problems) {
+        const char *colour = p.severity == Severity::Error ? "red" : "orange";
+        lines.append(u"<span style=\" color:%1;\">%2</span>"_s.arg(
+            QLatin1StringView(colour),
+            QCoreApplication::translate("MainWindow", "%1: %2")
+                .arg(fieldName(p.field), p.message)
+                .toHtmlEscaped()));
+    }
+    lastText = lines.join("<br>"_L1);
+    lastProblems = problems;
+    lastLanguage = languageGeneration();
+    return lastText;
+}

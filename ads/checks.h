@@ -1,0 +1,20 @@
+// SPDX-FileCopyrightText: 2026 The Vellumo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "ads/adcheck.h"
+#include "ads/rules.h"
+
+#include <QList>
+#include <QString>
+
+// The editorial problems `rules` find in `ad`, field by field in the order title, text, URL,
+// with translated messages. Plain rules find none.
+QList<AdProblem> checkAdText(Rules rules, const AdFields &ad);
+
+// Whether `rules` find an error (not a mere warning) in `ad`; cheaper than checkAdText.
+bool hasEditorialError(Rules rules, const AdFields &ad);
+
+// The problems as rich text for the main form, one line each naming its field, errors in red
+// and warnings in orange; empty when there is none.
+QString problemsText(const QList<AdProblem> &problems);

@@ -1,0 +1,103 @@
+// SPDX-FileCopyrightText: 2026 The Vellumo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "ads/ad.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// How an engine counts its fields and which dynamic text it understands. A profile names its
+// rules in <rules value="..."/>; plain counts every UTF-16 code unit, as the program always has.
+enum class Rules { Plain, Google, Microsoft, Yandex, Baidu };
+
+// The rules a profile's stored value names: missing, empty or unknown values are Plain.
+Rules rulesNamed(const QString &name);
+
+// The value stored for `rules`: "plain", "google", "microsoft", "yandex" or "baidu".
+QString rulesIdentifier(Rules rules);
+
+// Every rule set, Plain first.
+QList<Rules> allRules();
+
+// One piece of a field as the engine shows it: one character, or one dynamic code shown as
+// its default, which is never split. `end` is where it ends in FieldMeasure::shown.
+struct ShownPiece
+{
+    qsizetype end = 0;
+    int weight = 0; // what the piece adds to the engine's count
+};
+
+enum class DynamicKind {
+    Default,   // {KeyWord:default}, {CUSTOMIZER.Name:default}, {LOCATION(City):default}, {default}
+    If,        // {=IF(condition,text):default}
+    Countdown, // {=COUNTDOWN(...)}, {=GLOBAL_COUNTDOWN(...)}
+    Template,  // Yandex #phrase#
+};
+
+// A dynamic code as typed.
+struct DynamicCode
+{
+    QString code; // the whole code as typed, braces or # signs included
+    DynamicKind kind = DynamicKind::Default;
+    bool hasDefault = true;
+};
+
+// A field counted as its engine counts it, with what went into the count.
+struct FieldMeasure
+{
+    int count = 0;       // the engine's count
+    int plainLength = 0; // UTF-16 code units as typed
+    // The field as the engine shows it when it has nothing better than the defaults: dynamic
+    // codes replaced by their default text, a countdown as "5 days", Yandex templates without
+    // their # signs, a display URL or link as the engine writes it.
+    QString shown;
+    // The pieces of `shown` with their weights, from measureFieldPieces only; always empty for
+    // plain rules, where every code unit weighs 1.
+    QList<ShownPiece> pieces;
+
+    int doubleWidth = 0;   // characters counted 2 (double-width scripts, emoji where they count 2)
+    int narrowFree = 0;    // Yandex narrow punctuation marks not counted
+    int narrowMarks = 0;   // Yandex narrow punctuation marks in all
+    int dynamicCodes = 0;  // dynamic codes counted by what they show, not as typed
+    int templateSigns = 0; // Yandex # signs not counted
+    QString domain;        // the display URL's domain, not counted (Google, Microsoft)
+    QStringList paths;     // the display URL's paths after the domain (Google, Microsoft)
+    int linkDropped = 0;   // characters the Yandex display link leaves out or merges
+
+    QList<DynamicCode> codes;   // the dynamic codes found, in order
+    bool unclosedBrace = false; // a "{" that no "}" closes
+    bool unpairedHash = false;  // a Yandex "#" without its partner
+    bool dynamicInURL = false;  // dynamic text where the engine allows none
+
+    // Translated lines saying why `count` differs from `plainLength` (and, for Yandex titles,
+    // how the API counts); empty when nothing differs.
+    QString explanation;
+};
+
+// The one measure of a field: `text` in `field`, counted and shown by `rules`. The last
+// measure of each field under each rule set is kept, so asking again for the same text costs
+// nothing; `pieces` is left empty.
+FieldMeasure measureField(Rules rules, AdField field, const QString &text);
+
+// measureField's count alone, with nothing translated.
+int countField(Rules rules, AdField field, const QString &text);
+
+// measureField without the explanation, the one part that needs translating.
+FieldMeasure measureFieldUnexplained(Rules rules, AdField field, const QString &text);
+
+// measureField with the pieces of `shown`, as the preview cuts and breaks them, and without
+// the explanation.
+FieldMeasure measureFieldPieces(Rules rules, AdField field, const QString &text);
+
+// The engine's count of `text` alone, as a piece of a field with no dynamic text (used for the
+// appended ellipsis and the example values).
+int weightOf(Rules rules, const QString &text);
+
+// A number that changes whenever the application's language changes (a translator installed
+// or removed while it runs): texts translated under an older number are out of date.
+int languageGeneration();
+
+// The translated name of a field, as the checks name it: "Title", "Text", "URL".
+QString fieldName(AdField field);

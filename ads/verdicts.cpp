@@ -1,0 +1,118 @@
+// SPDX-FileCopyrightText: 2026 The Vellumo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ads/verdicts.h"
+
+#include "ads/checks.h"
+
+#include <QCoreApplication>
+
+#include <array>
+
+QList<EngineRules> engineRulesOf(const QList<CatalogueEntry> &catalogue)
+{
+    QList<EngineRules> engines;
+    engines.reserve(catalogue.size());
+    for (const CatalogueEntry &entry : catalogue) {
+        const EngineValues &v = entry.file.values;
+        engines.append(
+            {rulesNamed(v.rules), v.limitTitle, v.limitText, v.limitURL, entry.file.isReadable()});
+    }
+    return engines;
+}
+
+FitSummary summariseFit(const QList<EngineRules> &engines, const AdFields &ad)
+{
+    // What each rule set makes of the ad, worked out the first time an engine needs it.
+    struct Measured
+    {
+        bool done = false;
+        bool error = false;
+        int title = 0;
+        int text = 0;
+        int url = 0;
+    };
+    std::array<Measured, 5> byRules;
+    FitSummary summary;
+    for (const EngineRules &engine : engines) {
+        if (!engine.readable)
+            continue;
+        Measured &m = byRules[std::size_t(engine.rules)];
+        if (!m.done) {
+            m.title = countField(engine.rules, AdField::Title, ad.title);
+            m.text = countField(engine.rules, AdField::Text, ad.text);
+            m.url = countField(engine.rules, AdField::URL, ad.url);
+            m.error = hasEditorialError(engine.rules, ad);
+            m.done = true;
+        }
+        ++summary.engines;
+        if (!m.error && m.title <= engine.limitTitle && m.text <= engine.limitText
+            && m.url <= engine.limitURL)
+            ++summary.fitting;
+    }
+    return summary;
+}
+
+QString fitSummaryText(const FitSummary &summary)
+{
+    // Most keystrokes leave the summary as it was.
+    thread_local FitSummary last{-1, -1};
+    thread_local QString lastText;
+    thread_local int lastLanguage = -1;
+    if (summary.fitting != last.fitting || summary.engines != last.engines
+        || lastLanguage != languageGeneration()) {
+        lastText = QCoreApplication::translate("MainWindow", "Fits %1 of %2 engines")
+                       .arg(summary.fitting)
+                       .arg(summary.engines);
+        last = summary;
+        lastLanguage = languageGeneration();
+    }
+    return lastText;
+}
+
+QString verdictReason(const AdCheck &check)
+{
+    const AdField fields[] = {AdField::Title, AdField::Text, AdField::URL};
+    for (const AdField field : fields) {
+        const FieldCount &c = check.count(field);
+        if (c.count > c.limit)
+            return QCoreApplication::translate("MainWindow", "%1 over its limit (%2 of %3)")
+                .arg(fieldName(field))
+                .arg(c.count)
+                .arg(c.limit);
+    }
+    for (const Severity severity : {Severity::Error, Severity::Warning}) {
+        for (const AdProblem &p : check.problems) {
+            if (p.severity == severity)
+                return QCoreApplication::translate("MainWindow", "%1: %2")
+                    .arg(fieldName(p.field), p.message);
+        }
+    }
+    return QString();
+}
+
+QString engineVerdictsText(const QList<CatalogueEntry> &catalogue, const AdFields &ad)
+{
+    QStringList lines;
+    for (const CatalogueEntry &entry : catalogue) {
+        if (!entry.file.isReadable()) {
+            lines.append(
+                QCoreApplication::translate("MainWindow", "%1: cannot be read").arg(entry.name));
+            continue;
+        }
+        const AdCheck check = checkAd(entry.file.values, ad);
+        switch (check.verdict) {
+        case Verdict::Fits:
+            lines.append(QCoreApplication::translate("MainWindow", "%1: fits").arg(entry.name));
+            break;
+        case Verdict::Warnings:
+            lines.append(QCoreApplication::translate("MainWindow", "%1: fits, with warnings: %2")
+                             .arg(entry.name, verdictReason(check)));
+            break;
+        case Verdict::DoesNotFit:
+            lines.append(QCoreApplication::translate("MainWindow", "%1: does not fit: %2")
+                             .arg(entry.name, verdictReason(check)));
+            break;
+        }
+    }
+    return lines.join(u'\n');
+}

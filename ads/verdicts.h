@@ -1,0 +1,42 @@
+// SPDX-FileCopyrightText: 2026 The Vellumo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "ads/adcheck.h"
+#include "ads/rules.h"
+#include "engines/catalogue.h"
+
+#include <QList>
+#include <QString>
+
+// One listed engine as its verdict needs it, taken from the catalogue once per rebuild.
+struct EngineRules
+{
+    Rules rules = Rules::Plain;
+    int limitTitle = 0;
+    int limitText = 0;
+    int limitURL = 0;
+    bool readable = false; // an unreadable engine has no verdict and is not counted
+};
+
+QList<EngineRules> engineRulesOf(const QList<CatalogueEntry> &catalogue);
+
+struct FitSummary
+{
+    int fitting = 0; // engines with no field over its limit and no error
+    int engines = 0; // readable engines
+};
+
+// For how many engines `ad` fits. Each rule set in use measures and checks the ad once,
+// whatever the number of engines.
+FitSummary summariseFit(const QList<EngineRules> &engines, const AdFields &ad);
+
+// "Fits 2 of 3 engines", translated.
+QString fitSummaryText(const FitSummary &summary);
+
+// Why an ad gets its verdict, translated: the first field over its limit, else the first
+// error, else the first warning; empty when it fits.
+QString verdictReason(const AdCheck &check);
+
+// One line per engine of the catalogue with its verdict and the reason, translated.
+QString engineVerdictsText(const QList<CatalogueEntry> &catalogue, const AdFields &ad);

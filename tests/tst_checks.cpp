@@ -1,0 +1,357 @@
+// SPDX-FileCopyrightText: 2026 The Vellumo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Each engine's editorial checks, the verdicts they lead to and the summary over every engine.
+#include "ads/adcheck.h"
+#include "ads/checks.h"
+#include "ads/verdicts.h"
+
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+Q_DECLARE_METATYPE(Rules)
+Q_DECLARE_METATYPE(Verdict)
+
+class tst_Checks : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void checks_data();
+    void checks();
+    void verdicts_data();
+    void verdicts();
+    void summary();
+    void problemsText();
+    void verdictLines();
+    void languageChangeRetranslates();
+};
+
+namespace {
+// A problem as "Field: message (error|warning)".
+QStringList described(const QList<AdProblem> &problems)
+{
+    QStringList lines;
+    for (const AdProblem &p : problems) {
+        lines.append(
+            u"%1: %2 (%3)"_s.arg(fieldName(p.field),
+                                 p.message,
+                                 p.severity == Severity::Error ? u"error"_s : u"warning"_s));
+    }
+    return lines;
+}
+
+EngineValues engine(const QString &rules, int title = 30, int text = 90, int url = 30)
+{
+    EngineValues values;
+    values.rules = rules;
+    values.limitTitle = title;
+    values.limitText = text;
+    values.limitURL = url;
+    return values;
+}
+} // namespace
+
+void tst_Checks::checks_data()
+{
+    QTest::addColumn<Rules>("rules");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("url");
+    QTest::addColumn<QStringList>("problems");
+
+    const Rules g = Rules::Google, m = Rules::Microsoft, y = Rules::Yandex;
+    // Google
+    QTest::addRow("google: repeated marks")
+        << g << u"Flowers!!"_s << u"Pay $$ less"_s << QString()
+        << QStringList{
+               u"Title: \"!!\" repeats a punctuation mark or symbol. (error)"_s,
+               u"Title: An exclamation mark in the title (an older rule). (warning)"_s,
+               u"Text: \"$$\" repeats a punctuation mark or symbol. (error)"_s,
+               u"Title: More than one exclamation mark in the ad (an older rule). (warning)"_s};
+    QTest::addRow("google: an ellipsis passes")
+        << g << QString() << u"Roses... and more"_s << QString() << QStringList{};
+    QTest::addRow("google: emoji and half-width katakana")
+        << g << u"Sale 🎉"_s << u"ｶﾀｶﾅ"_s << QString()
+        << QStringList{u"Title: \"🎉\" is an emoji. (error)"_s,
+                       u"Text: \"ｶ\" is a half-width katakana character. (error)"_s,
+                       u"Text: \"ﾀ\" is a half-width katakana character. (error)"_s,
+                       u"Text: \"ﾅ\" is a half-width katakana character. (error)"_s};
+    QTest::addRow("google: bullets and starred words")
+        << g << u"• Free delivery"_s << u"A *great* deal ★"_s << QString()
+        << QStringList{u"Title: \"•\" is a bullet or decorative symbol. (error)"_s,
+                       u"Text: \"★\" is a bullet or decorative symbol. (error)"_s,
+                       u"Text: \"*great*\" is decorated with asterisks. (error)"_s};
+    QTest::addRow("google: spaced letters")
+        << g << u"f l o w e r s"_s << u"a b are two"_s << QString()
+        << QStringList{u"Title: \"f l o w e r s\" spaces out single letters. (error)"_s};
+    QTest::addRow("google: click here")
+        << g << QString() << u"Click here for deals"_s << QString()
+        << QStringList{
+               u"Text: \"Click here\" says nothing about the offer; say what it is. (error)"_s};
+    QTest::addRow("google: capitals warn")
+        << g << u"FREE Shipping"_s << u"Made in the USA"_s << QString()
+        << QStringList{u"Title: \"FREE\" is written in capitals. (warning)"_s};
+    QTest::addRow("google: FREE Shipping!!")
+        << g << u"FREE Shipping!!"_s << QString() << QString()
+        << QStringList{
+               u"Title: \"!!\" repeats a punctuation mark or symbol. (error)"_s,
+               u"Title: \"FREE\" is written in capitals. (warning)"_s,
+               u"Title: An exclamation mark in the title (an older rule). (warning)"_s,
+               u"Title: More than one exclamation mark in the ad (an older rule). (warning)"_s};
+    QTest::addRow("google: one ! in the text passes")
+        << g << QString() << u"Fresh roses!"_s << QString() << QStringList{};
+    QTest::addRow("google: phone in the headline")
+        << g << u"Call 1-800-555-0199"_s << u"Call 1-800-555-0199"_s << QString()
+        << QStringList{u"Title: \"1-800-555-0199\" looks like a phone number. (warning)"_s};
+    QTest::addRow("google: dynamic text without a default")
+        << g << u"Buy {KeyWord}"_s << u"Buy {KeyWord:Roses"_s << QString()
+        << QStringList{u"Title: \"{KeyWord}\" has no default text. (error)"_s,
+                       u"Text: A \"{\" is not closed by \"}\". (error)"_s};
+    QTest::addRow("google: keyword in capitals is no shouting")
+        << g << u"{KEYWORD:Roses}"_s << QString() << QString() << QStringList{};
+    QTest::addRow("google: paths")
+        << g << QString() << QString() << u"example.com/a/b/c"_s
+        << QStringList{u"URL: \"c\" is a third path; a URL has two at most. (error)"_s};
+    QTest::addRow("google: a long path")
+        << g << QString() << QString() << u"example.com/abcdefghijklmnop"_s
+        << QStringList{
+               u"URL: The path \"abcdefghijklmnop\" is longer than 15 characters. (error)"_s};
+    QTest::addRow("google: no dynamic text in the URL")
+        << g << QString() << QString() << u"example.com/{KeyWord:x}"_s
+        << QStringList{u"URL: Dynamic text cannot be used here. (error)"_s};
+    // Microsoft
+    QTest::addRow("microsoft: more than one word in capitals")
+        << m << u"Order FRESH fruit TODAY"_s << u"Made in the USA"_s << QString()
+        << QStringList{
+               u"Title: More than one word is written in capitals: \"FRESH\", \"TODAY\". (error)"_s};
+    QTest::addRow("microsoft: repeated punctuation")
+        << m << u"swimsuits!!!!"_s << QString() << QString()
+        << QStringList{u"Title: \"!!!!\" repeats a punctuation mark or symbol. (error)"_s};
+    QTest::addRow("microsoft: the same word three times")
+        << m << u"Sale, sale, sale"_s << QString() << QString()
+        << QStringList{u"Title: \"sale\" stands three times in a row. (error)"_s};
+    QTest::addRow("microsoft: currency sign in a word")
+        << m << u"Get Ca$h Now"_s << u"Only $5"_s << QString()
+        << QStringList{u"Title: \"Ca$h\" has a currency sign inside a word. (error)"_s};
+    QTest::addRow("microsoft: phone in the description")
+        << m << QString() << u"Call 425-555-0100"_s << QString()
+        << QStringList{u"Text: \"425-555-0100\" looks like a phone number. (error)"_s};
+    QTest::addRow("microsoft: thousands are no phone")
+        << m << QString() << u"Over 1 000 000 sold"_s << QString() << QStringList{};
+    QTest::addRow("microsoft: click here and markup")
+        << m << u"Click here now"_s << u"<b>Sale</b>"_s << QString()
+        << QStringList{
+               u"Title: \"Click here\" says nothing about the offer; say what it is. (error)"_s,
+               u"Text: \"<b>\" looks like markup. (error)"_s};
+    QTest::addRow("microsoft: a lone < is no markup")
+        << m << QString() << u"Prices < $5, see <b> here"_s << QString()
+        << QStringList{u"Text: \"<b>\" looks like markup. (error)"_s};
+    QTest::addRow("microsoft: no letter or digit")
+        << m << u"!?"_s << QString() << QString()
+        << QStringList{u"Title: There is no letter or digit. (error)"_s};
+    QTest::addRow("microsoft: no default")
+        << m << u"{keyword}"_s << QString() << QString()
+        << QStringList{u"Title: \"{keyword}\" has no default text. (error)"_s};
+    QTest::addRow("microsoft: a path with a slash inside, a long URL")
+        << m << QString() << QString()
+        << u"www.a-very-long-domain-name-for-flowers-and-plants.example.com/roses/red/x"_s
+        << QStringList{u"URL: \"x\" is a third path; a URL has two at most. (error)"_s,
+                       u"URL: Domain and paths come to 74 characters, more than 67. (error)"_s};
+    // Yandex
+    QTest::addRow("yandex: capitals warn")
+        << y << u"КУПИТЬ ДИВАН"_s << u"По ГОСТ"_s << QString()
+        << QStringList{u"Title: \"КУПИТЬ\" is written in capitals. (warning)"_s,
+                       u"Title: \"ДИВАН\" is written in capitals. (warning)"_s,
+                       u"Text: \"ГОСТ\" is written in capitals. (warning)"_s};
+    QTest::addRow("yandex: spaced letters, repeated words")
+        << y << u"Р А С П Р О Д А Ж А"_s << u"Скидки скидки скидки"_s << QString()
+        << QStringList{u"Title: \"Р А С П Р О Д А Ж А\" spaces out single letters. (error)"_s,
+                       u"Text: \"скидки\" stands three times in a row. (error)"_s};
+    QTest::addRow("yandex: phone and e-mail")
+        << y << u"Звоните +7 495 123-45-67"_s << u"Пишите shop@example.ru"_s << QString()
+        << QStringList{u"Title: \"+7 495 123-45-67\" looks like a phone number. (error)"_s,
+                       u"Text: \"shop@example.ru\" looks like an e-mail address. (error)"_s};
+    QTest::addRow("yandex: emoji") << y << u"Диваны 🛋"_s << QString() << QString()
+                                   << QStringList{u"Title: \"🛋\" is an emoji. (error)"_s};
+    QTest::addRow("yandex: long words")
+        << y << u"Электрогенераторостроение"_s << u"Электрогенераторостроение"_s << QString()
+        << QStringList{
+               u"Title: \"Электрогенераторостроение\" is longer than 22 characters. (error)"_s,
+               u"Text: \"Электрогенераторостроение\" is longer than 23 characters. (error)"_s};
+    QTest::addRow("yandex: a word of 23 passes in the text")
+        << y << QString() << u"Электрогенераторострое"_s.append(u'н') << QString() << QStringList{};
+    QTest::addRow("yandex: !! warns")
+        << y << u"Скидки!!"_s << QString() << QString()
+        << QStringList{u"Title: \"!!\": more than one exclamation mark in a row. (warning)"_s};
+    QTest::addRow("yandex: display link dropped characters")
+        << y << QString() << QString() << u"диваны!"_s
+        << QStringList{u"URL: The display link will show \"диваны\". (warning)"_s};
+    QTest::addRow("yandex: unpaired #")
+        << y << u"Купить #слона недорого"_s << QString() << QString()
+        << QStringList{u"Title: A \"#\" has no partner to close the template. (error)"_s};
+    QTest::addRow("yandex: a clean ad")
+        << y << u"Купить диван недорого"_s << u"Диваны в наличии. Доставка!"_s << u"диваны"_s
+        << QStringList{};
+    // Rules without checks
+    QTest::addRow("baidu checks nothing")
+        << Rules::Baidu << u"FREE!!"_s << u"Click here"_s << QString() << QStringList{};
+    QTest::addRow("plain checks nothing")
+        << Rules::Plain << u"FREE!!"_s << u"Click here"_s << u"a/b/c/d"_s << QStringList{};
+}
+
+void tst_Checks::checks()
+{
+    QFETCH(Rules, rules);
+    QFETCH(QString, title);
+    QFETCH(QString, text);
+    QFETCH(QString, url);
+    QFETCH(QStringList, problems);
+    const AdFields ad{title, text, url};
+    bool error = false;
+    for (const QString &p : std::as_const(problems))
+        error = error || p.endsWith(u"(error)"_s);
+    // Asked first, the question runs the error checks alone; asked after, it takes the answer
+    // from all the checks.
+    QCOMPARE(hasEditorialError(rules, ad), error);
+    QCOMPARE(described(checkAdText(rules, ad)), problems);
+    QCOMPARE(hasEditorialError(rules, ad), error);
+}
+
+void tst_Checks::verdicts_data()
+{
+    QTest::addColumn<QString>("rules");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<Verdict>("verdict");
+    QTest::addColumn<int>("titleCount");
+    QTest::addColumn<int>("textCount");
+
+    const QString japanese16 = u"東京で人気の花屋さん新鮮な花束を"_s;
+    QTest::addRow("plain: 16 Japanese fit 30")
+        << u""_s << japanese16 << QString() << Verdict::Fits << 16 << 0;
+    QTest::addRow("google: 16 Japanese count 32")
+        << u"google"_s << japanese16 << QString() << Verdict::DoesNotFit << 32 << 0;
+    QTest::addRow("google: a warning")
+        << u"google"_s << u"FREE Shipping"_s << QString() << Verdict::Warnings << 13 << 0;
+    QTest::addRow("google: an error")
+        << u"google"_s << u"Shipping!!"_s << QString() << Verdict::DoesNotFit << 10 << 0;
+    QTest::addRow("google: keyword insertion fits")
+        << u"google"_s << u"Buy {KeyWord:Chocolate}"_s << QString() << Verdict::Fits << 13 << 0;
+    QTest::addRow("yandex: eight narrow marks leave 76 of 84")
+        << u"yandex"_s << QString()
+        << u"Fresh roses, tulips and lilies delivered to your door every single day"
+           "a.b,c.d,e.f,g."_s
+        << Verdict::Fits << 0 << 76;
+    QTest::addRow("unknown rules count as plain")
+        << u"bing"_s << u"Shipping!!"_s << u"ab"_s << Verdict::Fits << 10 << 2;
+}
+
+void tst_Checks::verdicts()
+{
+    QFETCH(QString, rules);
+    QFETCH(QString, title);
+    QFETCH(QString, text);
+    QFETCH(Verdict, verdict);
+    QFETCH(int, titleCount);
+    QFETCH(int, textCount);
+    const AdCheck check = checkAd(engine(rules, 30, 81), AdFields{title, text, QString()});
+    QCOMPARE(check.title.count, titleCount);
+    QCOMPARE(check.title.limit, 30);
+    QCOMPARE(check.text.count, textCount);
+    QCOMPARE(check.verdict, verdict);
+    QCOMPARE(verdictReason(check).isEmpty(), verdict == Verdict::Fits);
+}
+
+void tst_Checks::summary()
+{
+    QList<CatalogueEntry> catalogue;
+    const auto addEngine = [&](const QString &name, const EngineValues &values, bool readable) {
+        CatalogueEntry entry;
+        entry.name = name;
+        entry.file.problem = readable ? EngineFileProblem::None : EngineFileProblem::NotWellFormed;
+        entry.file.values = values;
+        catalogue.append(entry);
+    };
+    addEngine(u"Google"_s, engine(u"google"_s), true);
+    addEngine(u"Yandex"_s, engine(u"yandex"_s, 56, 81, 20), true);
+    addEngine(u"Old"_s, engine(QString(), 20, 90, 30), true);
+    addEngine(u"Broken"_s, engine(u"google"_s), false);
+    const QList<EngineRules> engines = engineRulesOf(catalogue);
+
+    // 16 Japanese characters: Google counts 32, the others 16.
+    const AdFields japanese{u"東京で人気の花屋さん新鮮な花束を"_s, QString(), QString()};
+    FitSummary fit = summariseFit(engines, japanese);
+    QCOMPARE(fit.engines, 3);
+    QCOMPARE(fit.fitting, 2);
+    QCOMPARE(fitSummaryText(fit), u"Fits 2 of 3 engines"_s);
+
+    // An error in Google's eyes only; 22 characters pass the plain 20 for none.
+    const AdFields shouting{u"Great flowers today!!!"_s, QString(), QString()};
+    fit = summariseFit(engines, shouting);
+    QCOMPARE(fit.fitting, 1);
+
+    // Each engine agrees with its own checkAd.
+    for (const AdFields &ad : {japanese, shouting}) {
+        int fitting = 0;
+        for (const CatalogueEntry &entry : std::as_const(catalogue)) {
+            if (entry.file.isReadable()
+                && checkAd(entry.file.values, ad).verdict != Verdict::DoesNotFit)
+                ++fitting;
+        }
+        QCOMPARE(summariseFit(engines, ad).fitting, fitting);
+    }
+}
+
+void tst_Checks::problemsText()
+{
+    QCOMPARE(::problemsText({}), QString());
+    const QString text = ::problemsText(
+        {{AdField::Title, Severity::Warning, u"\"FREE\" is written in capitals."_s},
+         {AdField::URL, Severity::Error, u"\"<b>\" looks like markup."_s}});
+    QCOMPARE(text,
+             u"<span style=\" color:orange;\">Title: &quot;FREE&quot; is written in "
+             "capitals.</span><br><span style=\" color:red;\">URL: &quot;&lt;b&gt;&quot; looks "
+             "like markup.</span>"_s);
+}
+
+void tst_Checks::verdictLines()
+{
+    QList<CatalogueEntry> catalogue(3);
+    catalogue[0].name = u"G"_s;
+    catalogue[0].file.problem = EngineFileProblem::None;
+    catalogue[0].file.values = engine(u"google"_s, 10);
+    catalogue[1].name = u"Y"_s;
+    catalogue[1].file.problem = EngineFileProblem::None;
+    catalogue[1].file.values = engine(u"yandex"_s, 56);
+    catalogue[2].name = u"X"_s;
+    const AdFields ad{u"FREE roses today"_s, QString(), QString()};
+    QCOMPARE(engineVerdictsText(catalogue, ad),
+             u"G: does not fit: Title over its limit (16 of 10)\n"
+             "Y: fits, with warnings: Title: \"FREE\" is written in capitals.\n"
+             "X: cannot be read"_s);
+}
+
+// Measures and checks are kept across keystrokes; their texts follow a change of language.
+void tst_Checks::languageChangeRetranslates()
+{
+    const AdFields ad{u"FREE roses"_s, u"東京"_s, QString()};
+    QCOMPARE(measureField(Rules::Google, AdField::Text, ad.text).explanation,
+             u"Double-width characters, counted twice: 2"_s);
+    QCOMPARE(checkAdText(Rules::Google, ad).first().message, u"\"FREE\" is written in capitals."_s);
+    QCOMPARE(fitSummaryText({1, 2}), u"Fits 1 of 2 engines"_s);
+
+    QTranslator german;
+    QVERIFY(german.load(u"velm_de"_s, QStringLiteral(VELLUMO_BUILD_DIR)));
+    QCoreApplication::installTranslator(&german);
+    QCOMPARE(measureField(Rules::Google, AdField::Text, ad.text).explanation,
+             u"Zeichen doppelter Breite, doppelt gezählt: 2"_s);
+    QCOMPARE(checkAdText(Rules::Google, ad).first().message,
+             u"„FREE“ ist in Großbuchstaben geschrieben."_s);
+    QCOMPARE(fitSummaryText({1, 2}), u"Passt für 1 von 2 Suchmaschinen"_s);
+    QCoreApplication::removeTranslator(&german);
+    QCOMPARE(fitSummaryText({1, 2}), u"Fits 1 of 2 engines"_s);
+}
+
+QTEST_GUILESS_MAIN(tst_Checks)
+#include "tst_checks.moc"
