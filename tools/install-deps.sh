@@ -4,7 +4,8 @@
 set -eu
 
 packages="cmake make g++ pkg-config qt6-base-dev qt6-tools-dev qt6-tools-dev-tools \
-qt6-l10n-tools qt6-translations-l10n qt6-qpa-plugins libgl-dev fonts-dejavu-core $*"
+qt6-l10n-tools qt6-translations-l10n qt6-qpa-plugins libgl-dev fonts-dejavu-core \
+libcsv-dev $*"
 
 missing=""
 for p in $packages; do
