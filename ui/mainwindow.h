@@ -2,13 +2,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ads/copydeck.h"
 #include "engines/catalogue.h"
 
 #include <QMainWindow>
 
+class AdSheetModel;
 class EngineForm;
 class MainForm;
 class QAction;
+class QDockWidget;
+class QModelIndex;
+class QPushButton;
+class QTableView;
 class QCloseEvent;
 class QMenu;
 class QToolBar;
@@ -56,6 +62,13 @@ public slots:
     void pushButtonUp_clicked();
     void pushButtonDown_clicked();
 
+    // adsheet.cpp
+    void pushButtonKeep_clicked();
+    void pushButtonRemove_clicked();
+    void tableViewSheet_doubleClicked(const QModelIndex &index);
+    void importAds();
+    void exportAds();
+
 protected:
     // mainwindow.cpp
     void closeEvent(QCloseEvent *event) override;
@@ -99,6 +112,11 @@ private:
     // reordering.cpp
     void moveEngine(int step);
 
+    // adsheet.cpp
+    void createAdSheet();
+    void saveAdSheet();
+    QList<NamedEngine> sheetEngines() const;
+
     QMenu *fileMenu = nullptr;
     QMenu *editMenu = nullptr;
     QMenu *optionsMenu = nullptr;
@@ -118,4 +136,18 @@ private:
     // after opening the dialog, New, Save and Delete. Save replaces this engine, and a move
     // takes the moved engine's values from the editors only when it is this one.
     QString m_loadedEngine;
+
+    // adsheet.cpp: the ad sheet, its dock and file, and the copy-deck actions.
+    QMenu *viewMenu = nullptr;
+    QDockWidget *m_sheetDock = nullptr;
+    QTableView *m_sheetView = nullptr;
+    AdSheetModel *m_sheetModel = nullptr;
+    QPushButton *m_keepButton = nullptr;
+    QPushButton *m_removeButton = nullptr;
+    QAction *m_importAction = nullptr;
+    QAction *m_exportAction = nullptr;
+    QAction *m_sheetAction = nullptr;
+    QString m_sheetPath;
+    bool m_sheetWritable = true;    // false while an unreadable sheet file could not be moved
+    bool m_sheetSaveFailed = false; // a failed save was reported; reset by the next success
 };
