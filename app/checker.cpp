@@ -16,11 +16,6 @@
 #include <memory>
 
 namespace {
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Checker", text);
-}
-
 // The engines to check against, or an error message.
 QList<NamedEngine> chosenEngines(const QStringList &names, QString *error)
 {
@@ -42,7 +37,7 @@ QList<NamedEngine> chosenEngines(const QStringList &names, QString *error)
                 found = &entry;
         }
         if (!found) {
-            *error = tr("there is no engine \"%1\" in %2")
+            *error = QCoreApplication::translate("Checker", "there is no engine \"%1\" in %2")
                          .arg(name, QDir::toNativeSeparators(enginesFolder()));
             return {};
         }
@@ -50,14 +45,15 @@ QList<NamedEngine> chosenEngines(const QStringList &names, QString *error)
             chosen.append(found);
     }
     if (chosen.isEmpty()) {
-        *error = tr("there are no engine profiles in %1")
+        *error = QCoreApplication::translate("Checker", "there are no engine profiles in %1")
                      .arg(QDir::toNativeSeparators(enginesFolder()));
         return {};
     }
     QList<NamedEngine> engines;
     for (const CatalogueEntry *entry : std::as_const(chosen)) {
         if (!entry->file.isReadable()) {
-            *error = tr("the engine profile \"%1\" cannot be read: %2")
+            *error = QCoreApplication::translate("Checker",
+                                                 "the engine profile \"%1\" cannot be read: %2")
                          .arg(entry->name, engineFileProblemText(entry->file));
             return {};
         }
@@ -71,35 +67,44 @@ int runChecker(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
     const QString program = QStringLiteral("vellumo-check");
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        tr("Checks the ads of copy decks (CSV or TSV with a header row naming Title, Text and "
-           "URL columns) against engine profiles.\n"
-           "Prints FILE:ROW: ENGINE: FIELD: message for every problem, then a summary.\n"
-           "Exit status: 0 when every ad fits every engine, 1 when some do not (or a row "
-           "cannot be read), 2 when a file, a profile or the command line cannot be used."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "Checker",
+        "Checks the ads of copy decks (CSV or TSV with a header row naming Title, Text and "
+        "URL columns) against engine profiles.\n"
+        "Prints FILE:ROW: ENGINE: FIELD: message for every problem, then a summary.\n"
+        "Exit status: 0 when every ad fits every engine, 1 when some do not (or a row "
+        "cannot be read), 2 when a file, a profile or the command line cannot be used."));
     const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
-                                        tr("Shows this help."));
-    const QCommandLineOption versionOption({QStringLiteral("v"), QStringLiteral("version")},
-                                           tr("Shows the version."));
+                                        QCoreApplication::translate("Checker", "Shows this help."));
+    const QCommandLineOption versionOption(
+        {QStringLiteral("v"), QStringLiteral("version")},
+        QCoreApplication::translate("Checker", "Shows the version."));
     const QCommandLineOption enginesOption(
         QStringLiteral("engines"),
-        tr("Reads the engine profiles from DIR instead of the folder beside the program."),
+        QCoreApplication::translate(
+            "Checker",
+            "Reads the engine profiles from DIR instead of the folder beside the program."),
         QStringLiteral("DIR"));
     const QCommandLineOption engineOption(
         QStringLiteral("engine"),
-        tr("Checks against the engine NAME only; may be given more than once."),
+        QCoreApplication::translate(
+            "Checker", "Checks against the engine NAME only; may be given more than once."),
         QStringLiteral("NAME"));
     const QCommandLineOption csvOption(
         QStringLiteral("csv"),
-        tr("Writes every ad with its counts and verdicts per engine to the copy deck OUT."),
+        QCoreApplication::translate(
+            "Checker",
+            "Writes every ad with its counts and verdicts per engine to the copy deck OUT."),
         QStringLiteral("OUT"));
     parser.addOptions({helpOption, versionOption, enginesOption, engineOption, csvOption});
-    parser.addPositionalArgument(
-        QStringLiteral("FILE"), tr("A copy deck to check."), QStringLiteral("FILE..."));
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QCoreApplication::translate("Checker", "A copy deck to check."),
+                                 QStringLiteral("FILE..."));
 
     const auto usageError = [&](const QString &message) {
         err << program << QStringLiteral(": ") << message << Qt::endl
-            << tr("Try \"%1 --help\".").arg(program) << Qt::endl;
+            << QCoreApplication::translate("Checker", "Try \"%1 --help\".").arg(program)
+            << Qt::endl;
         return CheckerCannotCheck;
     };
     if (!parser.parse(arguments))
@@ -115,12 +120,14 @@ int runChecker(const QStringList &arguments, QTextStream &out, QTextStream &err)
     }
     const QStringList files = parser.positionalArguments();
     if (files.isEmpty())
-        return usageError(tr("no copy deck to check"));
+        return usageError(QCoreApplication::translate("Checker", "no copy deck to check"));
 
     if (parser.isSet(enginesOption)) {
         const QString folder = parser.value(enginesOption);
         if (!QFileInfo(folder).isDir())
-            return usageError(tr("the engines folder %1 does not exist").arg(folder));
+            return usageError(
+                QCoreApplication::translate("Checker", "the engines folder %1 does not exist")
+                    .arg(folder));
         setEnginesFolder(QDir(folder).absolutePath());
     }
     QString error;
@@ -141,8 +148,8 @@ int runChecker(const QStringList &arguments, QTextStream &out, QTextStream &err)
     int notFitting = 0;
     int unreadableRows = 0;
     const QString separator = QStringLiteral(": ");
-    const QString errorPattern = tr("error: %1");
-    const QString warningPattern = tr("warning: %1");
+    const QString errorPattern = QCoreApplication::translate("Checker", "error: %1");
+    const QString warningPattern = QCoreApplication::translate("Checker", "warning: %1");
     QList<AdCheck> checks;
     checks.reserve(engines.size());
     for (const QString &file : files) {
@@ -174,7 +181,8 @@ int runChecker(const QStringList &arguments, QTextStream &out, QTextStream &err)
         const auto unreadable = [&](const UnreadableRow &bad) {
             ++unreadableRows;
             out << file << QLatin1Char(':') << bad.row << separator
-                << tr("this row cannot be read: %1").arg(rowProblemText(bad.problem))
+                << QCoreApplication::translate("Checker", "this row cannot be read: %1")
+                       .arg(rowProblemText(bad.problem))
                 << QLatin1Char('\n');
         };
         const CopyDeckReport report = scanCopyDeckFile(file, checkOne, -1, unreadable);
@@ -189,12 +197,16 @@ int runChecker(const QStringList &arguments, QTextStream &out, QTextStream &err)
     if (csv && !cannotCheck && !csv->commit()) {
         out.flush();
         err << program << QStringLiteral(": ")
-            << tr("the copy deck %1 cannot be written").arg(parser.value(csvOption)) << Qt::endl;
+            << QCoreApplication::translate("Checker", "the copy deck %1 cannot be written")
+                   .arg(parser.value(csvOption))
+            << Qt::endl;
         cannotCheck = true;
     }
 
-    out << tr("%1 ads checked against %2 engines: %3 fit, %4 fit with warnings, %5 do not fit; "
-              "%6 rows cannot be read.")
+    out << QCoreApplication::translate(
+               "Checker",
+               "%1 ads checked against %2 engines: %3 fit, %4 fit with warnings, %5 do not fit; "
+               "%6 rows cannot be read.")
                .arg(ads)
                .arg(engines.size())
                .arg(fit)
