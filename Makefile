@@ -41,7 +41,7 @@ fuzz:
 	@sh tools/install-deps.sh clang libclang-rt-14-dev
 	@CC=clang CXX=clang++ cmake -S . -B $(BUILD)-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 		-DVELLUMO_FUZZ=ON -DBUILD_TESTING=OFF >/dev/null
-	@cmake --build $(BUILD)-fuzz -j $(JOBS) --target fuzz_enginefile fuzz_preview
+	@cmake --build $(BUILD)-fuzz -j $(JOBS) --target fuzz_enginefile fuzz_preview fuzz_copydeck
 	@sh tools/run-fuzzers.sh $(BUILD)-fuzz $(FUZZ_SECONDS)
 
 format:

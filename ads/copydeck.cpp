@@ -117,7 +117,7 @@ struct Scan
     int row = 0; // records finished so far
     int cell = 0;
     AdFields ad;
-    bool anyText = false;
+    bool fieldTooLong = false;
     bool tooManyCells = false;
     bool notUtf8 = false;
     int previousEnd = 0;         // the character that ended the previous record
@@ -145,9 +145,12 @@ struct Scan
         }
         if (length == 0 || row + 1 <= headerRow)
             return;
-        anyText = true;
         if (column >= fieldOfColumn.size()) {
             tooManyCells = true;
+            return;
+        }
+        if (fieldOfColumn.at(column) >= 0 && length > size_t(maxCopyDeckFieldBytes)) {
+            fieldTooLong = true;
             return;
         }
         switch (fieldOfColumn.at(column)) {
@@ -190,7 +193,9 @@ struct Scan
                 reportRow({number, RowProblem::NotUtf8});
             else if (tooManyCells)
                 reportRow({number, RowProblem::TooManyCells});
-            else if (anyText)
+            else if (fieldTooLong)
+                reportRow({number, RowProblem::FieldTooLong});
+            else if (ad != AdFields())
                 (*sink)(number, ad);
         }
         clearRecord();
@@ -217,7 +222,7 @@ struct Scan
     {
         cell = 0;
         ad = AdFields();
-        anyText = tooManyCells = notUtf8 = false;
+        fieldTooLong = tooManyCells = notUtf8 = false;
         headerCells.clear();
     }
 };

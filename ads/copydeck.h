@@ -73,12 +73,12 @@ using UnreadableSink = std::function<void(const UnreadableRow &row)>;
 
 // Reads a copy deck from `bytes`: UTF-8 with or without a byte order mark, or UTF-16 with
 // one; the separator (tab, semicolon or comma) is the one under which the first non-blank
-// row names the most columns. Calls `sink` for every ad in file order; blank rows are no
-// ads. A malformed row is reported and reading goes on after it, so that no good row is
-// lost: a stray quotation mark costs the rest of its line, a quote that never closes only
-// the line it opens on. Missing cells read as empty; cells past the header's columns must
-// be empty. `unreadable` hears of each row that cannot be read as it is met; the report
-// lists them all too.
+// row names the most columns. Calls `sink` for every ad in file order; a row whose title,
+// text and URL are all empty is no ad. A malformed row is reported and reading goes on with
+// the line after the one it starts on, so that no good row is lost: a quote that never
+// closes costs only the line it opens on. Missing cells read as empty; cells past the
+// header's columns must be empty. `unreadable` hears of each row that cannot be read as it is met;
+// the report lists them all too.
 CopyDeckReport
 scanCopyDeck(QByteArrayView bytes, const AdSink &sink, const UnreadableSink &unreadable = {});
 

@@ -147,6 +147,9 @@ void tst_CopyDeck::import_data()
         << "Title,Text,URL\n  Bread , Fresh\t,x \n"_ba
         << Ads{{u"  Bread "_s, u" Fresh\t"_s, u"x "_s}} << ',';
     QTest::addRow("header only") << "Title,Text,URL\n"_ba << Ads{} << ',';
+    QTest::addRow("rows with text only in other columns are no ads")
+        << "Campaign,Title,Text,URL\nC1,,,\nC2,Bread,,\n"_ba
+        << Ads{{u"Bread"_s, QString(), QString()}} << ',';
 }
 
 void tst_CopyDeck::import()
@@ -214,6 +217,12 @@ void tst_CopyDeck::hostileInputEndsAndKeepsGoodRows_data()
         << RowProblem::UnclosedQuote;
     QTest::addRow("unquoted field over the limit")
         << QByteArray(3 * maxCopyDeckFieldBytes, 'b') + ",t,u\n"_ba << RowProblem::FieldTooLong;
+    QTest::addRow("field just over the limit, within two chunks")
+        << "t," + QByteArray(maxCopyDeckFieldBytes + 1, 'c') + ",u\n"_ba
+        << RowProblem::FieldTooLong;
+    QTest::addRow("quoted field over the limit, closed on its line")
+        << "\"" + QByteArray(maxCopyDeckFieldBytes + 1, 'd') + "\",t,u\n"_ba
+        << RowProblem::FieldTooLong;
     QTest::addRow("text after a closing quote") << "\"a\"b,t,u\n"_ba << RowProblem::StrayQuote;
 }
 

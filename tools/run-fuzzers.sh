@@ -19,7 +19,7 @@ export TMPDIR
 trap 'rm -rf "$TMPDIR"' EXIT INT TERM
 
 status=0
-for name in enginefile preview; do
+for name in enginefile preview copydeck; do
     program="$build/fuzz/fuzz_$name"
     if [ ! -x "$program" ]; then
         echo "no fuzzer $program (build the fuzz targets first)"
