@@ -114,6 +114,20 @@ void MainWindow::createAdSheet()
     QTimer::singleShot(0, this, [this, text] { QMessageBox::warning(this, tr("Warning"), text); });
 }
 
+void MainWindow::setSheetEngines()
+{
+    m_sheetModel->setEngines(sheetEngines());
+    // Engine columns as wide as their names; the verdicts are shorter.
+    for (int column = AdSheetModel::firstEngineColumn; column < m_sheetModel->columnCount();
+         ++column) {
+        const QString name = m_sheetModel->headerData(column, Qt::Horizontal).toString();
+        m_sheetView->setColumnWidth(
+            column,
+            std::max(90,
+                     m_sheetView->horizontalHeader()->fontMetrics().horizontalAdvance(name) + 24));
+    }
+}
+
 QList<NamedEngine> MainWindow::sheetEngines() const
 {
     QList<NamedEngine> engines;

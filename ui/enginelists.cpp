@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // MainWindow's rebuild of both engine lists from the catalogue.
 #include "engines/catalogue.h"
-#include "ui/adsheetmodel.h"
 #include "ui/engineform.h"
 #include "ui/mainform.h"
 #include "ui/mainwindow.h"
@@ -43,7 +42,7 @@ void MainWindow::refreshEngineLists()
         }
         engineForm->listWidgetEngine->addItem(item);
     }
-    m_sheetModel->setEngines(sheetEngines());
+    setSheetEngines();
     comboBoxEngine_activated(0);
 }
 

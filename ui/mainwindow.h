@@ -115,6 +115,7 @@ private:
     // adsheet.cpp
     void createAdSheet();
     void saveAdSheet();
+    void setSheetEngines();
     QList<NamedEngine> sheetEngines() const;
 
     QMenu *fileMenu = nullptr;
