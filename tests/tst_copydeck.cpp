@@ -36,7 +36,6 @@ private slots:
     void failedWriteKeepsTheOldFile();
     void sheetSurvives();
     void unreadableSheetIsKeptAside();
-    void findingsNameOverLimitCounts();
 
 private:
     QTemporaryDir m_dir;
@@ -359,21 +358,6 @@ void tst_CopyDeck::unreadableSheetIsKeptAside()
     QVERIFY(second.keptAs != load.keptAs);
     QCOMPARE(fileBytes(load.keptAs), bytes);
     QCOMPARE(fileBytes(second.keptAs), "no header\n"_ba);
-}
-
-void tst_CopyDeck::findingsNameOverLimitCounts()
-{
-    const EngineValues engine{{}, 5, 5, 5, 0, {}, {}};
-    const AdFields ad{u"123456"_s, u"12345"_s, u"1234567"_s};
-    const AdCheck check = checkAd(engine, ad);
-    const QList<Finding> findings = adFindings(check);
-    QList<AdField> over;
-    for (const Finding &finding : findings) {
-        if (finding.message.startsWith(u"counts"_s))
-            over.append(finding.field);
-    }
-    QCOMPARE(over, QList<AdField>({AdField::Title, AdField::URL}));
-    QCOMPARE(findings.size(), 2 + check.problems.size());
 }
 
 QTEST_GUILESS_MAIN(tst_CopyDeck)
