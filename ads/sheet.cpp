@@ -12,14 +12,15 @@
 
 QString sheetFilePath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
-           + QStringLiteral("/sheet.csv");
+    // Without a home there is no data folder: no path, rather than one at the root.
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return folder.isEmpty() ? QString() : folder + QStringLiteral("/sheet.csv");
 }
 
 SheetLoad loadSheet(const QString &path)
 {
     SheetLoad load;
-    if (!QFileInfo::exists(path))
+    if (path.isEmpty() || !QFileInfo::exists(path))
         return load;
     const CopyDeck deck = readCopyDeck(path);
     load.ads = deck.ads;
@@ -57,6 +58,8 @@ SheetLoad loadSheet(const QString &path)
 
 bool saveSheet(const QString &path, const Sheet &ads)
 {
+    if (path.isEmpty())
+        return false;
     QDir().mkpath(QFileInfo(path).absolutePath());
     return writeCopyDeck(path, ads);
 }

@@ -11,7 +11,7 @@
 // user's data folder, written whole after every change.
 using Sheet = QList<AdFields>;
 
-// "<AppDataLocation>/sheet.csv".
+// "<AppDataLocation>/sheet.csv"; empty when the system names no data folder.
 QString sheetFilePath();
 
 // The sheet as found at start.
@@ -30,5 +30,5 @@ struct SheetLoad
 SheetLoad loadSheet(const QString &path);
 
 // Writes `ads` to `path` atomically (see writeCopyDeck): the old file stays whole when any
-// step fails. Creates the folder when missing. True on success.
+// step fails. Creates the folder when missing. True on success; false for an empty path.
 bool saveSheet(const QString &path, const Sheet &ads);

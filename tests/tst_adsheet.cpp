@@ -5,6 +5,7 @@
 #include "app/globals.h"
 #include "engines/enginefile.h"
 #include "testsupport.h"
+#include "ui/filechooser.h"
 #include "ui/mainform.h"
 #include "ui/mainwindow.h"
 
@@ -13,7 +14,6 @@
 #include <QApplication>
 #include <QDockWidget>
 #include <QFile>
-#include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -67,27 +67,6 @@ QByteArray fileBytes(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Answers the next file dialog with `path`, in the name filter that contains `filter`.
-void answerFileDialog(const QString &path, const QString &filter = QString())
-{
-    TestSupport::onNextModal([path, filter](QWidget *modal) {
-        auto dialog = qobject_cast<QFileDialog *>(modal);
-        if (!dialog) {
-            qWarning("expected a file dialog, found %s", modal->metaObject()->className());
-            modal->close();
-            return;
-        }
-        if (!filter.isEmpty()) {
-            const QStringList filters = dialog->nameFilters();
-            for (const QString &name : filters) {
-                if (name.contains(filter))
-                    dialog->selectNameFilter(name);
-            }
-        }
-        dialog->selectFile(path);
-        static_cast<QDialog *>(dialog)->accept();
-    });
-}
 } // namespace
 
 void tst_AdSheet::initTestCase()
@@ -324,7 +303,7 @@ void tst_AdSheet::importAndExport()
                    "Rolls;Warm;y.org\r\n");
     }
     newWindow();
-    answerFileDialog(deck);
+    FileChooser::setNextAnswer(deck);
     QString message;
     TestSupport::answerNextMessageBox(u"OK"_s, &message);
     fileAction(u"&Import Ads..."_s)->trigger();
@@ -335,9 +314,9 @@ void tst_AdSheet::importAndExport()
 
     const QString out = m_dir.filePath(fileName);
     QFile::remove(out);
-    answerFileDialog(out, filter);
+    FileChooser::setNextAnswer(out, filter);
     fileAction(u"&Export Ads..."_s)->trigger();
-    QTRY_VERIFY(QFile::exists(out));
+    QVERIFY(QFile::exists(out));
     const CopyDeck exported = readCopyDeck(out);
     QCOMPARE(exported.ads, m_window.get() ? sheetOnDisk() : Sheet());
     QCOMPARE(exported.ads.at(0).text, u"Fresh; warm"_s);

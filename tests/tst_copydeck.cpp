@@ -311,9 +311,11 @@ void tst_CopyDeck::failedWriteKeepsTheOldFile()
     QVERIFY(!writeCommanderFile(path, {{u"new"_s, u"ad"_s, u"x"_s}}));
     QVERIFY(!saveSheet(path, {}));
     QCOMPARE(fileBytes(path), before);
+    setCopyDeckWriteFault({});
+    QVERIFY(!saveSheet(QString(), awkward));
+    QVERIFY(loadSheet(QString()).ads.isEmpty());
     QCOMPARE(QDir(m_dir.path()).entryList({u"kept*"_s}, QDir::Files), QStringList{u"kept.csv"_s});
 
-    setCopyDeckWriteFault({});
     // A folder in the way fails too, without leaving anything behind.
     QVERIFY(QDir(m_dir.path()).mkdir(u"folder.csv"_s));
     QVERIFY(!writeCopyDeck(m_dir.filePath(u"folder.csv"_s), awkward));

@@ -5,13 +5,13 @@
 #include "ads/copydeck.h"
 #include "ads/sheet.h"
 #include "ui/adsheetmodel.h"
+#include "ui/filechooser.h"
 #include "ui/mainform.h"
 #include "ui/mainwindow.h"
 
 #include <QAction>
 #include <QDir>
 #include <QDockWidget>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -201,10 +201,10 @@ void MainWindow::tableViewSheet_doubleClicked(const QModelIndex &index)
 void MainWindow::importAds()
 {
     const QString path
-        = QFileDialog::getOpenFileName(this,
-                                       tr("Import Ads"),
-                                       QDir::homePath(),
-                                       tr("Copy decks (*.csv *.tsv *.txt);;All files (*)"));
+        = FileChooser::openFileName(this,
+                                    tr("Import Ads"),
+                                    QDir::homePath(),
+                                    tr("Copy decks (*.csv *.tsv *.txt);;All files (*)"));
     if (path.isEmpty())
         return;
     CopyDeck deck;
@@ -253,11 +253,11 @@ void MainWindow::exportAds()
     const QString copyDeck = tr("Copy deck with counts (*.csv)");
     const QString commander = tr("Yandex Direct Commander (*.tsv)");
     QString filter = copyDeck;
-    QString path = QFileDialog::getSaveFileName(this,
-                                                tr("Export Ads"),
-                                                QDir::homePath(),
-                                                copyDeck + QStringLiteral(";;") + commander,
-                                                &filter);
+    QString path = FileChooser::saveFileName(this,
+                                             tr("Export Ads"),
+                                             QDir::homePath(),
+                                             copyDeck + QStringLiteral(";;") + commander,
+                                             &filter);
     if (path.isEmpty())
         return;
     const bool forCommander
