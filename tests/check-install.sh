@@ -9,7 +9,7 @@ prefix="$scratch/prefix"
 rm -rf "$prefix" "$scratch/config"
 cmake --install "$build" --prefix "$prefix" >"$scratch/install.log"
 folder="$prefix/lib/vellumo"
-for f in vellumo velm_de.qm img/unknown.png; do
+for f in vellumo vellumo-check velm_de.qm img/unknown.png; do
     [ -e "$folder/$f" ] || { echo "missing after install: $folder/$f"; exit 1; }
 done
 [ -f "$prefix/share/applications/vellumo.desktop" ] || { echo "no menu entry"; exit 1; }
@@ -19,6 +19,8 @@ grep -qx "Exec=$folder/vellumo" "$prefix/share/applications/vellumo.desktop" \
 
 # The installed program starts and keeps running until it is stopped.
 export XDG_CONFIG_HOME="$scratch/config"
+# The ad sheet is user data: it stays in the scratch folder too.
+export XDG_DATA_HOME="$scratch/data"
 status=0
 timeout 3 "$folder/vellumo" 2>"$scratch/vellumo.log" || status=$?
 if [ "$status" -ne 124 ]; then
@@ -38,6 +40,12 @@ if [ "$listed" != "$expected" ]; then
     echo "listed:"; echo "$listed"; echo "expected:"; echo "$expected"
     exit 1
 fi
+# The installed checker finds the installed engines without a display.
+printf 'Title,Text,URL\nBread,Fresh,example.com\n' >"$scratch/deck.csv"
+env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= "$folder/vellumo-check" "$scratch/deck.csv" \
+    >"$scratch/check.log" 2>&1 || { echo "the installed checker failed:"; cat "$scratch/check.log"; exit 1; }
+grep -q "against $(echo "$expected" | wc -l) engines" "$scratch/check.log" \
+    || { echo "the installed checker did not use the installed engines:"; cat "$scratch/check.log"; exit 1; }
 # A second install keeps the engines the user has.
 echo changed >"$folder/files/mine.xml"
 cmake --install "$build" --prefix "$prefix" >/dev/null

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program under a German locale (LANG=de_DE.UTF-8, set for this test by CMake), with the
 // built velm_de.qm beside it, speaks German: menus, counters and the engine dialog.
+#include "ads/copydeck.h"
 #include "app/startup.h"
 #include "engines/enginefile.h"
 #include "testsupport.h"
@@ -55,6 +56,7 @@ void tst_German::programSpeaksGerman()
     QCOMPARE(menus,
              QStringList({QStringLiteral("&Datei"),
                           QStringLiteral("&Bearbeiten"),
+                          QStringLiteral("&Ansicht"),
                           QStringLiteral("&Optionen"),
                           QStringLiteral("&Hilfe")}));
 
@@ -66,6 +68,12 @@ void tst_German::programSpeaksGerman()
     QCOMPARE(window.engineForm->windowTitle(), QStringLiteral("Suchmaschinen-Dialog"));
     QCOMPARE(window.engineForm->pushButtonSave->text(), QStringLiteral("&Speichern"));
     QCOMPARE(window.engineForm->okButton->text(), QStringLiteral("S&chließen"));
+
+    // The ad sheet, in German too.
+    const auto buttons = window.findChildren<QPushButton *>(QStringLiteral("pushButtonKeep"));
+    QCOMPARE(buttons.size(), 1);
+    QCOMPARE(buttons.constFirst()->text(), QStringLiteral("&Behalten"));
+    QCOMPARE(verdictText(Verdict::DoesNotFit), QStringLiteral("passt nicht"));
 }
 
 QTEST_MAIN(tst_German)

@@ -192,12 +192,15 @@ void tst_MainWindow::menusAndToolBar()
                 entries << menuAction->text() + QLatin1Char('>') + action->text();
         }
     }
-    QCOMPARE(bar, QStringList({"&File", "&Edit", "&Options", "|", "&Help"}));
+    QCOMPARE(bar, QStringList({"&File", "&Edit", "&View", "&Options", "|", "&Help"}));
     QCOMPARE(entries,
-             QStringList({"&File>E&xit",
+             QStringList({"&File>&Import Ads...",
+                          "&File>&Export Ads...",
+                          "&File>E&xit",
                           "&Edit>Cu&t",
                           "&Edit>&Copy",
                           "&Edit>&Paste",
+                          "&View>&Ad Sheet",
                           "&Options>C&onfigure",
                           "&Help>&About"}));
 

@@ -1,6 +1,6 @@
 #!/bin/sh
 # Takes the README's screenshots from the real program on a virtual X display:
-# docs/main-window.png and docs/engine-dialog.png.
+# docs/main-window.png, docs/engine-dialog.png and docs/ad-sheet.png.
 # Usage: tools/screenshots.sh [build dir]   (after "make build")
 set -eu
 cd "$(dirname "$0")/.."
@@ -12,12 +12,19 @@ trap 'rm -rf "$work"' EXIT
 # A copy of the program with the shipped engines and its own settings.
 cp "$build/vellumo" "$build"/velm_*.qm "$work/"
 cp -r files "$work/files"
-mkdir -p "$work/img" "$work/config/Vellumo"
+mkdir -p "$work/img" "$work/config/Vellumo" "$work/data/vellumo"
+# A few ads already kept in the sheet, one too long for the narrower engines.
+cat > "$work/data/vellumo/sheet.csv" <<'SHEET'
+Title,Text,URL
+Rye bread from the wood oven,"Baked before six, every morning. Order online.",example-bakery.com/rye
+Sourdough loaves and rolls delivered warm,Fresh bread to your door across town; free delivery over 20 euros.,example-bakery.com
+Свежий хлеб каждое утро,Закажите онлайн — заберите по дороге на работу.,пекарня/хлеб
+SHEET
 cp resources/img/unknown.png "$work/img/"
 cat > "$work/config/Vellumo/VELM.conf" <<CONF
 [General]
 pos=@Point(0 0)
-size=@Size(620 520)
+size=@Size(760 680)
 preview=true
 CONF
 
@@ -25,7 +32,7 @@ cat > "$work/shoot.sh" <<'SHOT'
 #!/bin/sh
 set -eu
 cd "$1"
-XDG_CONFIG_HOME="$1/config" LANG=C.UTF-8 ./vellumo &
+XDG_CONFIG_HOME="$1/config" XDG_DATA_HOME="$1/data" LANG=C.UTF-8 ./vellumo &
 pid=$!
 for _ in $(seq 50); do
     xdotool search --name '^Vellumo' >/dev/null 2>&1 && break
@@ -42,6 +49,10 @@ xdotool key Tab
 xdotool type --delay 10 "www.example-bakery.com"
 sleep 1
 import -window "$main" "$1/main-window.png"
+# "Keep" adds the typed ad to the sheet below the form.
+xdotool key alt+k
+sleep 1
+import -window "$main" "$1/ad-sheet.png"
 xdotool key ctrl+o
 for _ in $(seq 50); do
     xdotool search --name '^Engine Dialog' >/dev/null 2>&1 && break
@@ -57,5 +68,5 @@ import -window "$dialog" "$1/engine-dialog.png"
 kill "$pid"
 SHOT
 xvfb-run -a -s "-screen 0 1024x768x24" sh "$work/shoot.sh" "$work"
-cp "$work/main-window.png" "$work/engine-dialog.png" docs/
-echo "docs/main-window.png and docs/engine-dialog.png written"
+cp "$work/main-window.png" "$work/engine-dialog.png" "$work/ad-sheet.png" docs/
+echo "docs/main-window.png, docs/engine-dialog.png and docs/ad-sheet.png written"

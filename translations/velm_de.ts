@@ -2,6 +2,85 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>Checker</name>
+    <message>
+        <source>there is no engine &quot;%1&quot; in %2</source>
+        <translation>es gibt keine Suchmaschine „%1“ in %2</translation>
+    </message>
+    <message>
+        <source>there are no engine profiles in %1</source>
+        <translation>in %1 gibt es keine Suchmaschinen-Profile</translation>
+    </message>
+    <message>
+        <source>the engine profile &quot;%1&quot; cannot be read: %2</source>
+        <translation>das Suchmaschinen-Profil „%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Checks the ads of copy decks (CSV or TSV with a header row naming Title, Text and URL columns) against engine profiles.
+Prints FILE:ROW: ENGINE: FIELD: message for every problem, then a summary.
+Exit status: 0 when every ad fits every engine, 1 when some do not (or a row cannot be read), 2 when a file, a profile or the command line cannot be used.</source>
+        <translation>Prüft die Anzeigen von Anzeigentabellen (CSV oder TSV mit einer Kopfzeile, die die Spalten Title, Text und URL benennt) gegen Suchmaschinen-Profile.
+Gibt DATEI:ZEILE: SUCHMASCHINE: FELD: Meldung für jedes Problem aus, dann eine Zusammenfassung.
+Exit-Status: 0, wenn jede Anzeige zu jeder Suchmaschine passt, 1, wenn manche nicht passen (oder eine Zeile nicht lesbar ist), 2, wenn eine Datei, ein Profil oder die Befehlszeile nicht verwendbar ist.</translation>
+    </message>
+    <message>
+        <source>Shows this help.</source>
+        <translation>Zeigt diese Hilfe.</translation>
+    </message>
+    <message>
+        <source>Shows the version.</source>
+        <translation>Zeigt die Version.</translation>
+    </message>
+    <message>
+        <source>Reads the engine profiles from DIR instead of the folder beside the program.</source>
+        <translation>Liest die Suchmaschinen-Profile aus DIR statt aus dem Ordner neben dem Programm.</translation>
+    </message>
+    <message>
+        <source>Checks against the engine NAME only; may be given more than once.</source>
+        <translation>Prüft nur gegen die Suchmaschine NAME; darf mehrfach angegeben werden.</translation>
+    </message>
+    <message>
+        <source>Writes every ad with its counts and verdicts per engine to the copy deck OUT.</source>
+        <translation>Schreibt jede Anzeige mit ihren Zählungen und Urteilen je Suchmaschine in die Anzeigentabelle OUT.</translation>
+    </message>
+    <message>
+        <source>A copy deck to check.</source>
+        <translation>Eine zu prüfende Anzeigentabelle.</translation>
+    </message>
+    <message>
+        <source>Try &quot;%1 --help&quot;.</source>
+        <translation>Siehe „%1 --help“.</translation>
+    </message>
+    <message>
+        <source>no copy deck to check</source>
+        <translation>keine Anzeigentabelle zu prüfen</translation>
+    </message>
+    <message>
+        <source>the engines folder %1 does not exist</source>
+        <translation>den Suchmaschinen-Ordner %1 gibt es nicht</translation>
+    </message>
+    <message>
+        <source>error: %1</source>
+        <translation>Fehler: %1</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <translation>Warnung: %1</translation>
+    </message>
+    <message>
+        <source>this row cannot be read: %1</source>
+        <translation>diese Zeile kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>the copy deck %1 cannot be written</source>
+        <translation>die Anzeigentabelle %1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>%1 ads checked against %2 engines: %3 fit, %4 fit with warnings, %5 do not fit; %6 rows cannot be read.</source>
+        <translation>%1 Anzeigen gegen %2 Suchmaschinen geprüft: %3 passen, %4 passen mit Warnungen, %5 passen nicht; %6 Zeilen nicht lesbar.</translation>
+    </message>
+</context>
+<context>
     <name>EngineForm</name>
     <message>
         <source>Engine Dialog</source>
@@ -634,6 +713,213 @@ Trotzdem speichern?</translation>
     <message>
         <source>%1: does not fit: %2</source>
         <translation>%1: passt nicht: %2</translation>
+    </message>
+    <message>
+        <source>a quotation mark stands inside a field that is not quoted, or after the end of a quoted one</source>
+        <translation>ein Anführungszeichen steht in einem Feld ohne Anführungszeichen oder nach dem Ende eines Felds in Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>a quoted field never ends</source>
+        <translation>ein Feld in Anführungszeichen endet nie</translation>
+    </message>
+    <message>
+        <source>a field is longer than %1 bytes</source>
+        <translation>ein Feld ist länger als %1 Bytes</translation>
+    </message>
+    <message>
+        <source>it has text in more cells than the header names</source>
+        <translation>sie hat Text in mehr Zellen, als die Kopfzeile benennt</translation>
+    </message>
+    <message>
+        <source>it holds bytes that are not UTF-8 text</source>
+        <translation>sie enthält Bytes, die kein UTF-8-Text sind</translation>
+    </message>
+    <message>
+        <source>the file is too large</source>
+        <translation>die Datei ist zu groß</translation>
+    </message>
+    <message>
+        <source>no header row names a Title, Text or URL column (separated by commas, semicolons or tabs)</source>
+        <translation>keine Kopfzeile benennt eine Spalte Title, Text oder URL (getrennt durch Kommas, Semikolons oder Tabulatoren)</translation>
+    </message>
+    <message>
+        <source>fits</source>
+        <translation>passt</translation>
+    </message>
+    <message>
+        <source>warnings</source>
+        <translation>Warnungen</translation>
+    </message>
+    <message>
+        <source>does not fit</source>
+        <translation>passt nicht</translation>
+    </message>
+    <message>
+        <source>counts %1 of %2, %3 too many</source>
+        <translation>zählt %1 von %2, %3 zu viel</translation>
+    </message>
+    <message>
+        <source>%1: %2 (of %3)</source>
+        <translation>%1: %2 (von %3)</translation>
+    </message>
+    <message>
+        <source>%1: verdict</source>
+        <translation>%1: Urteil</translation>
+    </message>
+    <message>
+        <source>%1: findings</source>
+        <translation>%1: Befunde</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) cannot be read, the first, row %1, because %2</source>
+        <translation>
+            <numerusform>%n Zeile kann nicht gelesen werden, Zeile %1, weil %2</numerusform>
+            <numerusform>%n Zeilen können nicht gelesen werden, die erste, Zeile %1, weil %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Ad Sheet</source>
+        <translation>Anzeigenliste</translation>
+    </message>
+    <message>
+        <source>&amp;Keep</source>
+        <translation>&amp;Behalten</translation>
+    </message>
+    <message>
+        <source>Adds the ad in the form to the sheet</source>
+        <translation>Fügt die Anzeige im Formular der Liste hinzu</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>Removes the selected ads from the sheet</source>
+        <translation>Entfernt die gewählten Anzeigen aus der Liste</translation>
+    </message>
+    <message>
+        <source>&amp;Import Ads...</source>
+        <translation>Anzeigen &amp;importieren...</translation>
+    </message>
+    <message>
+        <source>Add the ads of a copy deck (CSV or TSV) to the sheet</source>
+        <translation>Die Anzeigen einer Anzeigentabelle (CSV oder TSV) der Liste hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Export Ads...</source>
+        <translation>Anzeigen e&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>Write the sheet as a copy deck with every engine&apos;s counts, or for Yandex Direct Commander</source>
+        <translation>Die Liste als Anzeigentabelle mit den Zählungen jeder Suchmaschine oder für Yandex Direct Commander schreiben</translation>
+    </message>
+    <message>
+        <source>&amp;Ad Sheet</source>
+        <translation>&amp;Anzeigenliste</translation>
+    </message>
+    <message>
+        <source>Show or hide the ad sheet</source>
+        <translation>Die Anzeigenliste zeigen oder verbergen</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>The ad sheet %1 could not be read whole: %2.
+
+The file is kept as %3; the ads that could be read are in the sheet.</source>
+        <translation>Die Anzeigenliste %1 konnte nicht vollständig gelesen werden: %2.
+
+Die Datei bleibt als %3 erhalten; die lesbaren Anzeigen stehen in der Liste.</translation>
+    </message>
+    <message>
+        <source>The ad sheet %1 could not be read whole: %2.
+
+It could not be moved aside either, so the sheet will not be saved until the file is moved or repaired.</source>
+        <translation>Die Anzeigenliste %1 konnte nicht vollständig gelesen werden: %2.
+
+Sie ließ sich auch nicht beiseitelegen; die Liste wird daher nicht gespeichert, bis die Datei verschoben oder repariert ist.</translation>
+    </message>
+    <message>
+        <source>The ad sheet is not saved: its file could not be read.</source>
+        <translation>Die Anzeigenliste wird nicht gespeichert: Ihre Datei konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The ad sheet could not be saved.</source>
+        <translation>Die Anzeigenliste konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The ad sheet could not be saved to %1. The file there is as it was; the sheet stays open and is saved again with the next change.</source>
+        <translation>Die Anzeigenliste konnte nicht in %1 gespeichert werden. Die Datei dort ist unverändert; die Liste bleibt offen und wird mit der nächsten Änderung erneut gespeichert.</translation>
+    </message>
+    <message>
+        <source>There is no ad in the form to keep.</source>
+        <translation>Im Formular steht keine Anzeige zum Behalten.</translation>
+    </message>
+    <message>
+        <source>Import Ads</source>
+        <translation>Anzeigen importieren</translation>
+    </message>
+    <message>
+        <source>Copy decks (*.csv *.tsv *.txt);;All files (*)</source>
+        <translation>Anzeigentabellen (*.csv *.tsv *.txt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported: %2.</source>
+        <translation>%1 kann nicht importiert werden: %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ad(s) imported.</source>
+        <translation>
+            <numerusform>%n Anzeige importiert.</numerusform>
+            <numerusform>%n Anzeigen importiert.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>row %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>und %n weitere</numerusform>
+            <numerusform>und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) could not be read:</source>
+        <translation>
+            <numerusform>%n Zeile konnte nicht gelesen werden:</numerusform>
+            <numerusform>%n Zeilen konnten nicht gelesen werden:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Copy deck with counts (*.csv)</source>
+        <translation>Anzeigentabelle mit Zählungen (*.csv)</translation>
+    </message>
+    <message>
+        <source>Yandex Direct Commander (*.tsv)</source>
+        <translation>Yandex Direct Commander (*.tsv)</translation>
+    </message>
+    <message>
+        <source>Export Ads</source>
+        <translation>Anzeigen exportieren</translation>
+    </message>
+    <message>
+        <source>The ads could not be written to %1.</source>
+        <translation>Die Anzeigen konnten nicht nach %1 geschrieben werden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ad(s) exported.</source>
+        <translation>
+            <numerusform>%n Anzeige exportiert.</numerusform>
+            <numerusform>%n Anzeigen exportiert.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: title %2 of %3, text %4 of %5, URL %6 of %7</source>
+        <translation>%1: Titel %2 von %3, Text %4 von %5, URL %6 von %7</translation>
     </message>
 </context>
 </TS>

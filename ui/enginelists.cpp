@@ -53,6 +53,7 @@ void MainWindow::refreshEngineLists()
     QAbstractItemView *popup = mainForm->comboBoxEngine->view();
     popup->setMinimumWidth(popup->sizeHintForColumn(0) + 2 * popup->frameWidth()
                            + popup->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    setSheetEngines();
     comboBoxEngine_activated(0);
 }
 

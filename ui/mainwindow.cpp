@@ -38,6 +38,7 @@ MainWindow::MainWindow()
     createToolBars();
     createStatusBar();
     readSettings();
+    createAdSheet();
     // Relative paths (the fallback symbol, template images) resolve against the program's folder.
     QDir::setCurrent(App::applicationDirectory);
 
@@ -160,6 +161,10 @@ void MainWindow::readSettings()
     resize(size);
     move(usableWindowPosition(pos, size, screens, defaultPosition));
     mainForm->checkBoxPreview->setChecked(preview);
+    // The ad being written, as the program was closed.
+    mainForm->lineEditTitle->setText(settings.value(QStringLiteral("adTitle")).toString());
+    mainForm->lineEditText->setText(settings.value(QStringLiteral("adText")).toString());
+    mainForm->lineEditURL->setText(settings.value(QStringLiteral("adURL")).toString());
     const EnginesFolderChoice engines
         = App::setApplicationDirectory(QCoreApplication::applicationDirPath());
     if (!engines.problem.isEmpty())
@@ -172,6 +177,9 @@ void MainWindow::writeSettings()
     settings.setValue(QStringLiteral("pos"), pos());
     settings.setValue(QStringLiteral("size"), size());
     settings.setValue(QStringLiteral("preview"), mainForm->checkBoxPreview->isChecked());
+    settings.setValue(QStringLiteral("adTitle"), mainForm->lineEditTitle->text());
+    settings.setValue(QStringLiteral("adText"), mainForm->lineEditText->text());
+    settings.setValue(QStringLiteral("adURL"), mainForm->lineEditURL->text());
 }
 
 void MainWindow::about()

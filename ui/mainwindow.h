@@ -3,15 +3,21 @@
 #pragma once
 
 #include "ads/adcheck.h"
+#include "ads/copydeck.h"
 #include "ads/verdicts.h"
 #include "engines/catalogue.h"
 #include "engines/plans.h"
 
 #include <QMainWindow>
 
+class AdSheetModel;
 class EngineForm;
 class MainForm;
 class QAction;
+class QDockWidget;
+class QModelIndex;
+class QPushButton;
+class QTableView;
 class QCloseEvent;
 class QListWidgetItem;
 class QLabel;
@@ -60,6 +66,13 @@ public slots:
     // reordering.cpp
     void pushButtonUp_clicked();
     void pushButtonDown_clicked();
+
+    // adsheet.cpp
+    void pushButtonKeep_clicked();
+    void pushButtonRemove_clicked();
+    void tableViewSheet_doubleClicked(const QModelIndex &index);
+    void importAds();
+    void exportAds();
 
 protected:
     // mainwindow.cpp
@@ -123,6 +136,12 @@ private:
     AdCheck checkCurrentAd();
     QString engineVerdictsToolTip() const;
 
+    // adsheet.cpp
+    void createAdSheet();
+    void saveAdSheet();
+    void setSheetEngines();
+    QList<NamedEngine> sheetEngines() const;
+
     QMenu *fileMenu = nullptr;
     QMenu *editMenu = nullptr;
     QMenu *optionsMenu = nullptr;
@@ -162,4 +181,18 @@ private:
     bool m_listPressHandled = false;
     // Set while the list handles a key press that the dialog passed on to it.
     bool m_listKeyHandled = false;
+
+    // adsheet.cpp: the ad sheet, its dock and file, and the copy-deck actions.
+    QMenu *viewMenu = nullptr;
+    QDockWidget *m_sheetDock = nullptr;
+    QTableView *m_sheetView = nullptr;
+    AdSheetModel *m_sheetModel = nullptr;
+    QPushButton *m_keepButton = nullptr;
+    QPushButton *m_removeButton = nullptr;
+    QAction *m_importAction = nullptr;
+    QAction *m_exportAction = nullptr;
+    QAction *m_sheetAction = nullptr;
+    QString m_sheetPath;
+    bool m_sheetWritable = true;    // false while an unreadable sheet file could not be moved
+    bool m_sheetSaveFailed = false; // a failed save was reported; reset by the next success
 };

@@ -1,0 +1,636 @@
+// SPDX-FileCopyrightText: 2026 The Vellumo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ads/copydeck.h"
+
+#include <csv.h>
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QSaveFile>
+#include <QStringConverter>
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+std::function<bool(const QString &)> writeFault;
+
+QString normalisedHeader(const QString &cell)
+{
+    QString normal;
+    normal.reserve(cell.size());
+    for (const QChar c : cell) {
+        if (!c.isSpace() && c != QChar(0xFEFF))
+            normal += c.toCaseFolded();
+    }
+    return normal;
+}
+
+const QHash<QString, AdField> &headerNames()
+{
+    static const QHash<QString, AdField> names = [] {
+        QHash<QString, AdField> hash;
+        const auto add = [&hash](AdField field, std::initializer_list<const char *> spellings) {
+            for (const char *spelling : spellings)
+                hash.insert(normalisedHeader(QString::fromUtf8(spelling)), field);
+        };
+        add(AdField::Title, {"Title", "Headline", "Заголовок 1"});
+        add(AdField::Text, {"Text", "Description", "Текст"});
+        add(AdField::URL, {"URL", "Path", "Display URL", "Отображаемая ссылка"});
+        return hash;
+    }();
+    return names;
+}
+
+// Spaces belong to the field: an ad's text is counted as it is written.
+int noSpace(unsigned char)
+{
+    return 0;
+}
+
+constexpr unsigned char parserOptions = CSV_STRICT | CSV_STRICT_FINI | CSV_REPALL_NL;
+
+// One libcsv parser for one separator, freed with its owner.
+class Parser
+{
+public:
+    explicit Parser(char separator)
+        : m_separator(separator)
+    {
+        init();
+    }
+    ~Parser() { csv_free(&p); }
+    Parser(const Parser &) = delete;
+    Parser &operator=(const Parser &) = delete;
+
+    void reset()
+    {
+        csv_free(&p);
+        init();
+    }
+
+    csv_parser p;
+
+private:
+    void init()
+    {
+        csv_init(&p, parserOptions);
+        csv_set_delim(&p, static_cast<unsigned char>(m_separator));
+        csv_set_space_func(&p, noSpace);
+        csv_set_blk_size(&p, 4096);
+    }
+    char m_separator;
+};
+
+// The start of the line after the one that holds `from` (after "\r\n", "\r" or "\n").
+qsizetype nextLineStart(const char *data, qsizetype from, qsizetype end)
+{
+    for (qsizetype i = from; i < end; ++i) {
+        if (data[i] == '\n')
+            return i + 1;
+        if (data[i] == '\r')
+            return i + 1 < end && data[i + 1] == '\n' ? i + 2 : i + 1;
+    }
+    return end;
+}
+
+// One pass over the records of a file with one separator. In header mode it stops at the
+// first non-blank record that reads and keeps its cells; otherwise it hands every ad after
+// the header row to the sink.
+struct Scan
+{
+    explicit Scan(const AdSink *sink)
+        : sink(sink)
+    {}
+
+    const AdSink *sink = nullptr; // null: header mode
+    const UnreadableSink *onUnreadable = nullptr;
+    QList<int> fieldOfColumn; // per header column, the AdField or -1
+    int headerRow = 0;
+    QStringList headerCells; // header mode: the cells found
+    bool done = false;
+    QList<UnreadableRow> unreadable;
+
+    int row = 0; // records finished so far
+    int cell = 0;
+    AdFields ad;
+    bool fieldTooLong = false;
+    bool tooManyCells = false;
+    bool notUtf8 = false;
+    int previousEnd = 0;         // the character that ended the previous record
+    bool endedLastEvent = false; // no field since the last record end
+    bool endedInChunk = false;   // the same, within the chunk being parsed
+    QStringDecoder decoder{QStringConverter::Utf8, QStringConverter::Flag::Stateless};
+
+    QString decode(const char *data, size_t length)
+    {
+        QString text = decoder(QByteArrayView(data, qsizetype(length)));
+        if (decoder.hasError()) {
+            notUtf8 = true;
+            decoder.resetState();
+        }
+        return text;
+    }
+
+    void field(const char *data, size_t length)
+    {
+        endedLastEvent = endedInChunk = false;
+        const int column = cell++;
+        if (!sink) {
+            headerCells.append(decode(data, length));
+            return;
+        }
+        if (length == 0 || row + 1 <= headerRow)
+            return;
+        if (column >= fieldOfColumn.size()) {
+            tooManyCells = true;
+            return;
+        }
+        if (fieldOfColumn.at(column) >= 0 && length > size_t(maxCopyDeckFieldBytes)) {
+            fieldTooLong = true;
+            return;
+        }
+        switch (fieldOfColumn.at(column)) {
+        case int(AdField::Title):
+            ad.title = decode(data, length);
+            break;
+        case int(AdField::Text):
+            ad.text = decode(data, length);
+            break;
+        case int(AdField::URL):
+            ad.url = decode(data, length);
+            break;
+        default:
+            break;
+        }
+    }
+
+    void recordEnd(int c)
+    {
+        // "\r\n" ends one record, not a record and a blank one.
+        if (c == '\n' && previousEnd == '\r' && cell == 0 && endedLastEvent) {
+            previousEnd = 0;
+            endedInChunk = true;
+            return;
+        }
+        previousEnd = c;
+        endedLastEvent = endedInChunk = true;
+        const int number = ++row;
+        if (!sink) {
+            const bool blank = std::all_of(headerCells.cbegin(),
+                                           headerCells.cend(),
+                                           [](const QString &cell) { return cell.isEmpty(); });
+            if (!blank && !notUtf8) {
+                headerRow = number;
+                done = true;
+                return;
+            }
+        } else if (number > headerRow) {
+            if (notUtf8)
+                reportRow({number, RowProblem::NotUtf8});
+            else if (tooManyCells)
+                reportRow({number, RowProblem::TooManyCells});
+            else if (fieldTooLong)
+                reportRow({number, RowProblem::FieldTooLong});
+            else if (ad != AdFields())
+                (*sink)(number, ad);
+        }
+        clearRecord();
+    }
+
+    void fail(RowProblem problem)
+    {
+        const int number = ++row;
+        if (sink && number > headerRow)
+            reportRow({number, problem});
+        previousEnd = 0;
+        endedLastEvent = true;
+        clearRecord();
+    }
+
+    void reportRow(const UnreadableRow &bad)
+    {
+        unreadable.append(bad);
+        if (onUnreadable && *onUnreadable)
+            (*onUnreadable)(bad);
+    }
+
+    void clearRecord()
+    {
+        cell = 0;
+        ad = AdFields();
+        fieldTooLong = tooManyCells = notUtf8 = false;
+        headerCells.clear();
+    }
+};
+
+void onField(void *data, size_t length, void *scan)
+{
+    static_cast<Scan *>(scan)->field(static_cast<const char *>(data), length);
+}
+
+void onRecordEnd(int c, void *scan)
+{
+    static_cast<Scan *>(scan)->recordEnd(c);
+}
+
+// Feeds libcsv one line at a time (at most 64 KiB), so that a malformed record is known by
+// where it started and reading can go on after it.
+void run(Scan &scan, QByteArrayView bytes, char separator)
+{
+    constexpr qsizetype chunkLimit = 64 * 1024;
+    const char *data = bytes.data();
+    const qsizetype end = bytes.size();
+    Parser parser(separator);
+    qsizetype pos = 0;
+    qsizetype recordStart = 0;
+    qsizetype nextLF = -1;
+    qsizetype nextCR = -1;
+    const auto find = [data, end](char c, qsizetype from) {
+        const void *hit = std::memchr(data + from, c, size_t(end - from));
+        return hit ? static_cast<const char *>(hit) - data : end;
+    };
+    // A record that cannot be read costs the line it starts on. Reading goes on with the next
+    // line: when a quote opened there never closes, the lines it swallowed are good rows.
+    const auto startOver = [&](RowProblem problem) {
+        scan.fail(problem);
+        pos = recordStart = nextLineStart(data, recordStart, end);
+        parser.reset();
+    };
+
+    for (;;) {
+        while (pos < end && !scan.done) {
+            if (nextLF < pos)
+                nextLF = find('\n', pos);
+            if (nextCR < pos)
+                nextCR = find('\r', pos);
+            const qsizetype chunkEnd
+                = std::min({nextLF, nextCR, end - 1, pos + chunkLimit - 1}) + 1;
+            const size_t length = size_t(chunkEnd - pos);
+            scan.endedInChunk = false;
+            const size_t parsed
+                = csv_parse(&parser.p, data + pos, length, onField, onRecordEnd, &scan);
+            if (parsed < length) {
+                // Past the record's first line the quote that opened it most likely never
+                // closed, and this quotation mark opens a later row.
+                startOver(pos > recordStart ? RowProblem::UnclosedQuote : RowProblem::StrayQuote);
+                continue;
+            }
+            pos = chunkEnd;
+            const char last = data[chunkEnd - 1];
+            if ((last == '\n' || last == '\r') && scan.endedInChunk)
+                recordStart = pos;
+            else if (parser.p.entry_pos > size_t(maxCopyDeckFieldBytes))
+                startOver(parser.p.quoted ? RowProblem::UnclosedQuote : RowProblem::FieldTooLong);
+        }
+        if (scan.done || csv_fini(&parser.p, onField, onRecordEnd, &scan) == 0)
+            break;
+        startOver(RowProblem::UnclosedQuote);
+    }
+}
+
+struct Header
+{
+    char separator = ',';
+    int row = 0;
+    int recognised = 0;
+    QList<int> fieldOfColumn;
+};
+
+// The first non-blank record that reads, split at `separator`, and which fields it names.
+Header findHeader(QByteArrayView bytes, char separator)
+{
+    // A header sits at the top: a file that shows none in its first megabyte has none.
+    Scan scan(nullptr);
+    run(scan, bytes.first(std::min<qsizetype>(bytes.size(), 1024 * 1024)), separator);
+    Header header;
+    header.separator = separator;
+    if (!scan.done)
+        return header;
+    header.row = scan.headerRow;
+    bool seen[3] = {false, false, false};
+    for (const QString &cell : std::as_const(scan.headerCells)) {
+        const std::optional<AdField> field = copyDeckColumn(cell);
+        if (field && !seen[int(*field)]) {
+            seen[int(*field)] = true;
+            ++header.recognised;
+            header.fieldOfColumn.append(int(*field));
+        } else {
+            header.fieldOfColumn.append(-1);
+        }
+    }
+    return header;
+}
+
+QByteArray quotedField(const QString &text, char separator)
+{
+    const QByteArray bytes = text.toUtf8();
+    const bool plain = std::none_of(bytes.cbegin(), bytes.cend(), [separator](char c) {
+        return c == separator || c == '"' || c == '\r' || c == '\n';
+    });
+    if (plain)
+        return bytes;
+    QByteArray quoted(2 * bytes.size() + 2, Qt::Uninitialized);
+    const size_t size = csv_write2(
+        quoted.data(), size_t(quoted.size()), bytes.constData(), size_t(bytes.size()), '"');
+    quoted.truncate(qsizetype(size));
+    return quoted;
+}
+
+QByteArray line(const QStringList &cells, char separator)
+{
+    QByteArray bytes;
+    for (qsizetype i = 0; i < cells.size(); ++i) {
+        if (i > 0)
+            bytes += separator;
+        bytes += quotedField(cells.at(i), separator);
+    }
+    bytes += "\r\n";
+    return bytes;
+}
+
+bool commitFile(QSaveFile &file)
+{
+    if (writeFault && writeFault(file.fileName())) {
+        file.cancelWriting();
+        file.commit();
+        return false;
+    }
+    return file.commit();
+}
+
+constexpr AdField adFields[] = {AdField::Title, AdField::Text, AdField::URL};
+
+} // namespace
+
+std::optional<AdField> copyDeckColumn(const QString &headerCell)
+{
+    const auto found = headerNames().constFind(normalisedHeader(headerCell));
+    if (found == headerNames().cend())
+        return std::nullopt;
+    return *found;
+}
+
+QString rowProblemText(RowProblem problem)
+{
+    switch (problem) {
+    case RowProblem::StrayQuote:
+        return QCoreApplication::translate("MainWindow",
+                                           "a quotation mark stands inside a field that is not "
+                                           "quoted, or after the end of a quoted one");
+    case RowProblem::UnclosedQuote:
+        return QCoreApplication::translate("MainWindow", "a quoted field never ends");
+    case RowProblem::FieldTooLong:
+        return QCoreApplication::translate("MainWindow", "a field is longer than %1 bytes")
+            .arg(maxCopyDeckFieldBytes);
+    case RowProblem::TooManyCells:
+        return QCoreApplication::translate("MainWindow",
+                                           "it has text in more cells than the header names");
+    case RowProblem::NotUtf8:
+        return QCoreApplication::translate("MainWindow", "it holds bytes that are not UTF-8 text");
+    }
+    return QString();
+}
+
+QString copyDeckProblemText(CopyDeckProblem problem)
+{
+    switch (problem) {
+    case CopyDeckProblem::None:
+        return QString();
+    case CopyDeckProblem::Unopenable:
+        return QCoreApplication::translate("MainWindow", "the file cannot be opened");
+    case CopyDeckProblem::TooLarge:
+        return QCoreApplication::translate("MainWindow", "the file is too large");
+    case CopyDeckProblem::NoHeader:
+        return QCoreApplication::translate(
+            "MainWindow",
+            "no header row names a Title, Text or URL column (separated by commas, semicolons "
+            "or tabs)");
+    }
+    return QString();
+}
+
+CopyDeckReport
+scanCopyDeck(QByteArrayView bytes, const AdSink &sink, const UnreadableSink &unreadable)
+{
+    // UTF-16 (and UTF-32) files are read as the same text in UTF-8.
+    QByteArray converted;
+    const std::optional<QStringConverter::Encoding> encoding
+        = QStringConverter::encodingForData(bytes);
+    if (encoding && *encoding != QStringConverter::Utf8) {
+        QStringDecoder decoder(*encoding);
+        converted = QString(decoder(bytes)).toUtf8();
+        bytes = converted;
+    }
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes = bytes.sliced(3);
+
+    CopyDeckReport report;
+    Header header;
+    for (const char separator : {',', ';', '\t'}) {
+        const Header candidate = findHeader(bytes, separator);
+        if (candidate.recognised > header.recognised
+            || (candidate.recognised == header.recognised && candidate.recognised > 0
+                && candidate.fieldOfColumn.size() > header.fieldOfColumn.size())) {
+            header = candidate;
+        }
+    }
+    if (header.recognised == 0) {
+        report.problem = CopyDeckProblem::NoHeader;
+        return report;
+    }
+    report.separator = header.separator;
+    report.headerRow = header.row;
+
+    Scan scan(&sink);
+    scan.onUnreadable = &unreadable;
+    scan.headerRow = header.row;
+    scan.fieldOfColumn = header.fieldOfColumn;
+    run(scan, bytes, header.separator);
+    report.rows = scan.row;
+    report.unreadable = scan.unreadable;
+    return report;
+}
+
+CopyDeckReport scanCopyDeckFile(const QString &path,
+                                const AdSink &sink,
+                                qint64 maxBytes,
+                                const UnreadableSink &unreadable)
+{
+    CopyDeckReport report;
+    QFile file(path);
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
+        report.problem = CopyDeckProblem::Unopenable;
+        return report;
+    }
+    const qint64 size = file.size();
+    if (maxBytes >= 0 && size > maxBytes) {
+        report.problem = CopyDeckProblem::TooLarge;
+        return report;
+    }
+    if (size > 0) {
+        if (uchar *mapped = file.map(0, size))
+            return scanCopyDeck(
+                QByteArrayView(reinterpret_cast<const char *>(mapped), size), sink, unreadable);
+    }
+    // Pipes and other files that cannot be mapped are read, to the limit if there is one.
+    const QByteArray bytes = maxBytes >= 0 ? file.read(maxBytes + 1) : file.readAll();
+    if (maxBytes >= 0 && bytes.size() > maxBytes) {
+        report.problem = CopyDeckProblem::TooLarge;
+        return report;
+    }
+    return scanCopyDeck(bytes, sink, unreadable);
+}
+
+CopyDeck readCopyDeck(const QString &path, qint64 maxBytes)
+{
+    CopyDeck deck;
+    deck.report = scanCopyDeckFile(
+        path, [&deck](int, const AdFields &ad) { deck.ads.append(ad); }, maxBytes);
+    return deck;
+}
+
+QString adFieldName(AdField field)
+{
+    switch (field) {
+    case AdField::Title:
+        return QStringLiteral("Title");
+    case AdField::Text:
+        return QStringLiteral("Text");
+    case AdField::URL:
+        return QStringLiteral("URL");
+    }
+    return QString();
+}
+
+QString verdictText(Verdict verdict)
+{
+    switch (verdict) {
+    case Verdict::Fits:
+        return QCoreApplication::translate("MainWindow", "fits");
+    case Verdict::Warnings:
+        return QCoreApplication::translate("MainWindow", "warnings");
+    case Verdict::DoesNotFit:
+        return QCoreApplication::translate("MainWindow", "does not fit");
+    }
+    return QString();
+}
+
+QList<Finding> adFindings(const AdCheck &check)
+{
+    QList<Finding> findings;
+    for (const AdField field : adFields) {
+        const FieldCount &count = check.count(field);
+        if (count.count <= count.limit)
+            continue;
+        QString message = QCoreApplication::translate("MainWindow", "counts %1 of %2, %3 too many")
+                              .arg(count.count)
+                              .arg(count.limit)
+                              .arg(count.count - count.limit);
+        if (!count.explanation.isEmpty())
+            message += QStringLiteral(" (%1)").arg(count.explanation);
+        findings.append({field, Severity::Error, message});
+    }
+    for (const AdProblem &problem : check.problems)
+        findings.append({problem.field, problem.severity, problem.message});
+    return findings;
+}
+
+struct CopyDeckWriter::Private
+{
+    QSaveFile file;
+    QList<NamedEngine> engines;
+};
+
+CopyDeckWriter::CopyDeckWriter(const QString &path, const QList<NamedEngine> &engines)
+    : d(new Private)
+{
+    d->file.setFileName(path);
+    d->engines = engines;
+    if (!d->file.open(QIODevice::WriteOnly))
+        return;
+    QStringList header{
+        adFieldName(AdField::Title), adFieldName(AdField::Text), adFieldName(AdField::URL)};
+    for (const NamedEngine &engine : engines) {
+        const int limits[]
+            = {engine.values.limitTitle, engine.values.limitText, engine.values.limitURL};
+        for (const AdField field : adFields) {
+            header << QCoreApplication::translate("MainWindow", "%1: %2 (of %3)")
+                          .arg(engine.name, adFieldName(field))
+                          .arg(limits[int(field)]);
+        }
+        header << QCoreApplication::translate("MainWindow", "%1: verdict").arg(engine.name)
+               << QCoreApplication::translate("MainWindow", "%1: findings").arg(engine.name);
+    }
+    d->file.write("\xEF\xBB\xBF" + line(header, ','));
+}
+
+CopyDeckWriter::~CopyDeckWriter()
+{
+    delete d;
+}
+
+void CopyDeckWriter::add(const AdFields &ad)
+{
+    QList<AdCheck> checks;
+    checks.reserve(d->engines.size());
+    for (const NamedEngine &engine : std::as_const(d->engines))
+        checks.append(checkAd(engine.values, ad));
+    add(ad, checks);
+}
+
+void CopyDeckWriter::add(const AdFields &ad, const QList<AdCheck> &checks)
+{
+    if (!d->file.isOpen())
+        return;
+    QStringList cells{ad.title, ad.text, ad.url};
+    for (const AdCheck &check : checks) {
+        QStringList said;
+        const QList<Finding> findings = adFindings(check);
+        for (const Finding &finding : findings)
+            said << adFieldName(finding.field) + QStringLiteral(": ") + finding.message;
+        cells << QString::number(check.title.count) << QString::number(check.text.count)
+              << QString::number(check.url.count) << verdictText(check.verdict)
+              << said.join(QStringLiteral("; "));
+    }
+    d->file.write(line(cells, ','));
+}
+
+bool CopyDeckWriter::commit()
+{
+    if (!d->file.isOpen())
+        return false;
+    return commitFile(d->file);
+}
+
+bool writeCopyDeck(const QString &path,
+                   const QList<AdFields> &ads,
+                   const QList<NamedEngine> &engines)
+{
+    CopyDeckWriter writer(path, engines);
+    for (const AdFields &ad : ads)
+        writer.add(ad);
+    return writer.commit();
+}
+
+bool writeCommanderFile(const QString &path, const QList<AdFields> &ads)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(line({QStringLiteral("Заголовок 1"),
+                     QStringLiteral("Текст"),
+                     QStringLiteral("Отображаемая ссылка")},
+                    '\t'));
+    for (const AdFields &ad : ads)
+        file.write(line({ad.title, ad.text, ad.url}, '\t'));
+    return commitFile(file);
+}
+
+void setCopyDeckWriteFault(std::function<bool(const QString &path)> fails)
+{
+    writeFault = std::move(fails);
+}

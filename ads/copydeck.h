@@ -1,0 +1,161 @@
+// SPDX-FileCopyrightText: 2026 The Vellumo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "ads/ad.h"
+#include "ads/adcheck.h"
+#include "engines/enginefile.h"
+
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+// A copy deck is a spreadsheet of ads saved as CSV or TSV: a header row names the columns,
+// every further row is one ad. Rows are numbered as a spreadsheet shows them: the first
+// record of the file is row 1, a record with line breaks inside quotes is one row.
+
+// A field longer than this (in bytes) makes its row unreadable; it also bounds what one row
+// can cost, whatever the file holds.
+constexpr qsizetype maxCopyDeckFieldBytes = 64 * 1024;
+
+// Which ad field a header cell names, compared without case and spaces: Title, Headline,
+// "Заголовок 1"; Text, Description, "Текст"; URL, Path, "Display URL", "Отображаемая ссылка".
+std::optional<AdField> copyDeckColumn(const QString &headerCell);
+
+// Why a row could not be read.
+enum class RowProblem {
+    StrayQuote,    // a quotation mark inside a field that is not quoted, or after a closing one
+    UnclosedQuote, // a quoted field that never ends (or runs on past maxCopyDeckFieldBytes)
+    FieldTooLong,  // a field over maxCopyDeckFieldBytes
+    TooManyCells,  // text in more cells than the header names
+    NotUtf8,       // bytes that are not UTF-8 text
+};
+
+struct UnreadableRow
+{
+    int row = 0;
+    RowProblem problem = RowProblem::StrayQuote;
+
+    friend bool operator==(const UnreadableRow &, const UnreadableRow &) = default;
+};
+
+// The translated reason, for example "a quoted field never ends".
+QString rowProblemText(RowProblem problem);
+
+// Why a whole file could not be read.
+enum class CopyDeckProblem {
+    None,
+    Unopenable, // missing, a folder, no permission
+    TooLarge,   // over the size the caller allows
+    NoHeader,   // no row names a Title, Text or URL column
+};
+
+// What reading a copy deck found besides the ads.
+struct CopyDeckReport
+{
+    CopyDeckProblem problem = CopyDeckProblem::None;
+    char separator = ',';
+    int headerRow = 0; // 0 when there is none
+    int rows = 0;      // records in the file, blank ones included
+    QList<UnreadableRow> unreadable;
+
+    bool isReadable() const { return problem == CopyDeckProblem::None; }
+};
+
+// The translated reason why a file could not be read at all; empty when it could.
+QString copyDeckProblemText(CopyDeckProblem problem);
+
+using AdSink = std::function<void(int row, const AdFields &ad)>;
+using UnreadableSink = std::function<void(const UnreadableRow &row)>;
+
+// Reads a copy deck from `bytes`: UTF-8 with or without a byte order mark, or UTF-16 with
+// one; the separator (tab, semicolon or comma) is the one under which the first non-blank
+// row names the most columns. Calls `sink` for every ad in file order; a row whose title,
+// text and URL are all empty is no ad. A malformed row is reported and reading goes on with
+// the line after the one it starts on, so that no good row is lost: a quote that never
+// closes costs only the line it opens on. Missing cells read as empty; cells past the
+// header's columns must be empty. `unreadable` hears of each row that cannot be read as it is met;
+// the report lists them all too.
+CopyDeckReport
+scanCopyDeck(QByteArrayView bytes, const AdSink &sink, const UnreadableSink &unreadable = {});
+
+// scanCopyDeck over the file at `path`, mapped rather than read where the system allows, so
+// that memory holds the file once at most. Files over `maxBytes` are not read.
+CopyDeckReport scanCopyDeckFile(const QString &path,
+                                const AdSink &sink,
+                                qint64 maxBytes = -1,
+                                const UnreadableSink &unreadable = {});
+
+struct CopyDeck
+{
+    CopyDeckReport report;
+    QList<AdFields> ads;
+};
+
+// Every ad of the copy deck at `path` (see scanCopyDeck).
+CopyDeck readCopyDeck(const QString &path, qint64 maxBytes = -1);
+
+// An engine as the export names it, with its stored values.
+struct NamedEngine
+{
+    QString name;
+    EngineValues values;
+};
+
+// The untranslated name of a field, as headers and the checker write it: Title, Text, URL.
+QString adFieldName(AdField field);
+
+// The translated name of a verdict: "fits", "warnings", "does not fit".
+QString verdictText(Verdict verdict);
+
+// One thing to say about an ad for one engine: a count over its limit, or a problem the
+// engine's rules found.
+struct Finding
+{
+    AdField field = AdField::Title;
+    Severity severity = Severity::Error;
+    QString message; // translated, without the field's name
+};
+
+// Counts over their limits (field order), then the rules' problems as checkAd gives them.
+QList<Finding> adFindings(const AdCheck &check);
+
+// Writes a copy deck row by row: UTF-8 with a byte order mark (spreadsheets then read it as
+// UTF-8), comma-separated, fields quoted where they hold a comma, a quote or a line break.
+// Columns Title, Text, URL, then per engine its three counts, its verdict and its findings.
+// Nothing reaches `path` before commit() succeeds.
+class CopyDeckWriter
+{
+public:
+    CopyDeckWriter(const QString &path, const QList<NamedEngine> &engines);
+    ~CopyDeckWriter();
+    CopyDeckWriter(const CopyDeckWriter &) = delete;
+    CopyDeckWriter &operator=(const CopyDeckWriter &) = delete;
+
+    void add(const AdFields &ad);
+    // Checks the ad against every engine unless the caller has: `checks` in engine order.
+    void add(const AdFields &ad, const QList<AdCheck> &checks);
+    // True when the whole file is in place.
+    bool commit();
+
+private:
+    struct Private;
+    Private *d;
+};
+
+// Writes `ads` as a copy deck (see CopyDeckWriter). True when the whole file is in place;
+// on failure any old file stays as it was.
+bool writeCopyDeck(const QString &path,
+                   const QList<AdFields> &ads,
+                   const QList<NamedEngine> &engines = {});
+
+// Writes `ads` for Yandex Direct Commander: UTF-8 without a byte order mark, tab-separated,
+// columns "Заголовок 1", "Текст", "Отображаемая ссылка". Atomic as writeCopyDeck.
+bool writeCommanderFile(const QString &path, const QList<AdFields> &ads);
+
+// For tests: while set, every copy deck write whose path `fails` accepts fails at commit,
+// leaving any old file as it was. An empty function ends the fault.
+void setCopyDeckWriteFault(std::function<bool(const QString &path)> fails);

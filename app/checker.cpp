@@ -1,0 +1,220 @@
+// SPDX-FileCopyrightText: 2026 The Vellumo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/checker.h"
+
+#include "ads/copydeck.h"
+#include "app/globals.h"
+#include "engines/catalogue.h"
+#include "engines/enginesfolder.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTextStream>
+
+#include <memory>
+
+namespace {
+// The engines to check against, or an error message.
+QList<NamedEngine> chosenEngines(const QStringList &names, QString *error)
+{
+    const QList<CatalogueEntry> catalogue = readCatalogue();
+    QList<const CatalogueEntry *> chosen;
+    if (names.isEmpty()) {
+        for (const CatalogueEntry &entry : catalogue)
+            chosen.append(&entry);
+    }
+    for (const QString &name : names) {
+        const CatalogueEntry *found = nullptr;
+        for (const CatalogueEntry &entry : catalogue) {
+            if (entry.name == name)
+                found = &entry;
+        }
+        // A name typed in another case still finds its engine when it is the only one.
+        for (const CatalogueEntry &entry : catalogue) {
+            if (!found && entry.name.compare(name, Qt::CaseInsensitive) == 0)
+                found = &entry;
+        }
+        if (!found) {
+            *error = QCoreApplication::translate("Checker", "there is no engine \"%1\" in %2")
+                         .arg(name, QDir::toNativeSeparators(enginesFolder()));
+            return {};
+        }
+        if (!chosen.contains(found))
+            chosen.append(found);
+    }
+    if (chosen.isEmpty()) {
+        *error = QCoreApplication::translate("Checker", "there are no engine profiles in %1")
+                     .arg(QDir::toNativeSeparators(enginesFolder()));
+        return {};
+    }
+    QList<NamedEngine> engines;
+    for (const CatalogueEntry *entry : std::as_const(chosen)) {
+        if (!entry->file.isReadable()) {
+            *error = QCoreApplication::translate("Checker",
+                                                 "the engine profile \"%1\" cannot be read: %2")
+                         .arg(entry->name, engineFileProblemText(entry->file));
+            return {};
+        }
+        engines.append({entry->name, entry->file.values});
+    }
+    return engines;
+}
+} // namespace
+
+int runChecker(const QStringList &arguments, QTextStream &out, QTextStream &err)
+{
+    const QString program = QStringLiteral("vellumo-check");
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "Checker",
+        "Checks the ads of copy decks (CSV or TSV with a header row naming Title, Text and "
+        "URL columns) against engine profiles.\n"
+        "Prints FILE:ROW: ENGINE: FIELD: message for every problem, then a summary.\n"
+        "Exit status: 0 when every ad fits every engine, 1 when some do not (or a row "
+        "cannot be read), 2 when a file, a profile or the command line cannot be used."));
+    const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
+                                        QCoreApplication::translate("Checker", "Shows this help."));
+    const QCommandLineOption versionOption(
+        {QStringLiteral("v"), QStringLiteral("version")},
+        QCoreApplication::translate("Checker", "Shows the version."));
+    const QCommandLineOption enginesOption(
+        QStringLiteral("engines"),
+        QCoreApplication::translate(
+            "Checker",
+            "Reads the engine profiles from DIR instead of the folder beside the program."),
+        QStringLiteral("DIR"));
+    const QCommandLineOption engineOption(
+        QStringLiteral("engine"),
+        QCoreApplication::translate(
+            "Checker", "Checks against the engine NAME only; may be given more than once."),
+        QStringLiteral("NAME"));
+    const QCommandLineOption csvOption(
+        QStringLiteral("csv"),
+        QCoreApplication::translate(
+            "Checker",
+            "Writes every ad with its counts and verdicts per engine to the copy deck OUT."),
+        QStringLiteral("OUT"));
+    parser.addOptions({helpOption, versionOption, enginesOption, engineOption, csvOption});
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QCoreApplication::translate("Checker", "A copy deck to check."),
+                                 QStringLiteral("FILE..."));
+
+    const auto usageError = [&](const QString &message) {
+        err << program << QStringLiteral(": ") << message << Qt::endl
+            << QCoreApplication::translate("Checker", "Try \"%1 --help\".").arg(program)
+            << Qt::endl;
+        return CheckerCannotCheck;
+    };
+    if (!parser.parse(arguments))
+        return usageError(parser.errorText());
+    if (parser.isSet(helpOption)) {
+        out << parser.helpText();
+        out.flush();
+        return CheckerAllFit;
+    }
+    if (parser.isSet(versionOption)) {
+        out << program << QLatin1Char(' ') << App::versionString << Qt::endl;
+        return CheckerAllFit;
+    }
+    const QStringList files = parser.positionalArguments();
+    if (files.isEmpty())
+        return usageError(QCoreApplication::translate("Checker", "no copy deck to check"));
+
+    if (parser.isSet(enginesOption)) {
+        const QString folder = parser.value(enginesOption);
+        if (!QFileInfo(folder).isDir())
+            return usageError(
+                QCoreApplication::translate("Checker", "the engines folder %1 does not exist")
+                    .arg(folder));
+        setEnginesFolder(QDir(folder).absolutePath());
+    }
+    QString error;
+    const QList<NamedEngine> engines = chosenEngines(parser.values(engineOption), &error);
+    if (engines.isEmpty()) {
+        err << program << QStringLiteral(": ") << error << Qt::endl;
+        return CheckerCannotCheck;
+    }
+
+    std::unique_ptr<CopyDeckWriter> csv;
+    if (parser.isSet(csvOption))
+        csv = std::make_unique<CopyDeckWriter>(parser.value(csvOption), engines);
+
+    bool cannotCheck = false;
+    int ads = 0;
+    int fit = 0;
+    int withWarnings = 0;
+    int notFitting = 0;
+    int unreadableRows = 0;
+    const QString separator = QStringLiteral(": ");
+    const QString errorPattern = QCoreApplication::translate("Checker", "error: %1");
+    const QString warningPattern = QCoreApplication::translate("Checker", "warning: %1");
+    QList<AdCheck> checks;
+    checks.reserve(engines.size());
+    for (const QString &file : files) {
+        const auto checkOne = [&](int row, const AdFields &ad) {
+            ++ads;
+            checks.clear();
+            Verdict worst = Verdict::Fits;
+            for (const NamedEngine &engine : engines) {
+                checks.append(checkAd(engine.values, ad));
+                const AdCheck &check = checks.constLast();
+                worst = std::max(worst, check.verdict);
+                if (check.verdict == Verdict::Fits)
+                    continue;
+                const QList<Finding> findings = adFindings(check);
+                for (const Finding &finding : findings) {
+                    out << file << QLatin1Char(':') << row << separator << engine.name << separator
+                        << adFieldName(finding.field) << separator
+                        << (finding.severity == Severity::Error ? errorPattern : warningPattern)
+                               .arg(finding.message)
+                        << QLatin1Char('\n');
+                }
+            }
+            worst == Verdict::Fits       ? ++fit
+            : worst == Verdict::Warnings ? ++withWarnings
+                                         : ++notFitting;
+            if (csv)
+                csv->add(ad, checks);
+        };
+        const auto unreadable = [&](const UnreadableRow &bad) {
+            ++unreadableRows;
+            out << file << QLatin1Char(':') << bad.row << separator
+                << QCoreApplication::translate("Checker", "this row cannot be read: %1")
+                       .arg(rowProblemText(bad.problem))
+                << QLatin1Char('\n');
+        };
+        const CopyDeckReport report = scanCopyDeckFile(file, checkOne, -1, unreadable);
+        if (!report.isReadable()) {
+            out.flush();
+            err << program << QStringLiteral(": ") << file << separator
+                << copyDeckProblemText(report.problem) << Qt::endl;
+            cannotCheck = true;
+        }
+    }
+    // A copy deck that lacks a file's ads would pass for the whole: none is written then.
+    if (csv && !cannotCheck && !csv->commit()) {
+        out.flush();
+        err << program << QStringLiteral(": ")
+            << QCoreApplication::translate("Checker", "the copy deck %1 cannot be written")
+                   .arg(parser.value(csvOption))
+            << Qt::endl;
+        cannotCheck = true;
+    }
+
+    out << QCoreApplication::translate(
+               "Checker",
+               "%1 ads checked against %2 engines: %3 fit, %4 fit with warnings, %5 do not fit; "
+               "%6 rows cannot be read.")
+               .arg(ads)
+               .arg(engines.size())
+               .arg(fit)
+               .arg(withWarnings)
+               .arg(notFitting)
+               .arg(unreadableRows)
+        << Qt::endl;
+    if (cannotCheck)
+        return CheckerCannotCheck;
+    return notFitting > 0 || unreadableRows > 0 ? CheckerSomeDoNotFit : CheckerAllFit;
+}

@@ -1,0 +1,333 @@
+// SPDX-FileCopyrightText: 2026 The Vellumo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ads/copydeck.h"
+#include "ads/sheet.h"
+#include "app/globals.h"
+#include "engines/enginefile.h"
+#include "testsupport.h"
+#include "ui/filechooser.h"
+#include "ui/mainform.h"
+#include "ui/mainwindow.h"
+
+#include <QAbstractItemModel>
+#include <QAction>
+#include <QApplication>
+#include <QDockWidget>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+class tst_AdSheet : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void dockAndViewAction();
+    void keepRemoveAndLoad();
+    void survivesARestart();
+    void verdictColumns();
+    void failedSaveLosesNothing();
+    void unreadableSheetIsKeptAside();
+    void importAndExport_data();
+    void importAndExport();
+
+private:
+    MainWindow *newWindow();
+    void type(const QString &title, const QString &text, const QString &url);
+    QTableView *view() const { return m_window->findChild<QTableView *>(u"tableViewSheet"_s); }
+    QAbstractItemModel *model() const { return view()->model(); }
+    QPushButton *button(const char *name) const
+    {
+        return m_window->findChild<QPushButton *>(QLatin1String(name));
+    }
+    QAction *fileAction(const QString &text) const;
+    Sheet sheetOnDisk() const { return readCopyDeck(sheetFilePath()).ads; }
+
+    std::unique_ptr<MainWindow> m_window;
+    QTemporaryDir m_dir;
+};
+
+namespace {
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+void tst_AdSheet::initTestCase()
+{
+    TestSupport::isolate();
+    QApplication::setQuitOnLastWindowClosed(false);
+    QVERIFY(m_dir.isValid());
+    // The sheet lives under the test's own data folder.
+    QVERIFY(!qgetenv("XDG_DATA_HOME").isEmpty());
+}
+
+void tst_AdSheet::init()
+{
+    TestSupport::resetEnginesFolder();
+    // Plain engines: counts are lengths.
+    QVERIFY(writeEngineFile(u"Narrow"_s, QString(), 5, 10, 8, 0, 0, QString()));
+    QVERIFY(writeEngineFile(u"Wide"_s, QString(), 100, 200, 100, 1, 0, QString()));
+    QSettings(App::organizationName, App::applicationName).clear();
+    // A fresh data folder: no sheet, nothing kept aside by an earlier run.
+    QDir(QFileInfo(sheetFilePath()).absolutePath()).removeRecursively();
+}
+
+void tst_AdSheet::cleanup()
+{
+    m_window.reset();
+    setCopyDeckWriteFault({});
+}
+
+MainWindow *tst_AdSheet::newWindow()
+{
+    m_window = std::make_unique<MainWindow>();
+    return m_window.get();
+}
+
+void tst_AdSheet::type(const QString &title, const QString &text, const QString &url)
+{
+    m_window->mainForm->lineEditTitle->setText(title);
+    m_window->mainForm->lineEditText->setText(text);
+    m_window->mainForm->lineEditURL->setText(url);
+}
+
+QAction *tst_AdSheet::fileAction(const QString &text) const
+{
+    const auto menus = m_window->menuBar()->actions();
+    for (const QAction *menu : menus) {
+        if (menu->text() != u"&File"_s)
+            continue;
+        const auto actions = menu->menu()->actions();
+        for (QAction *action : actions) {
+            if (action->text() == text)
+                return action;
+        }
+    }
+    return nullptr;
+}
+
+void tst_AdSheet::dockAndViewAction()
+{
+    MainWindow *w = newWindow();
+    w->show();
+    auto dock = w->findChild<QDockWidget *>(u"dockWidgetSheet"_s);
+    QVERIFY(dock);
+    QVERIFY(dock->isVisible());
+    QAction *toggle = dock->toggleViewAction();
+    QCOMPARE(toggle->text(), u"&Ad Sheet"_s);
+    QVERIFY(!toggle->icon().isNull());
+    QCOMPARE(
+        toggle->icon().pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32),
+        QIcon(u":/img/dock.png"_s).pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32));
+    toggle->trigger();
+    QVERIFY(!dock->isVisible());
+    toggle->trigger();
+    QVERIFY(dock->isVisible());
+    QCOMPARE(model()->columnCount(), 5);
+    QCOMPARE(model()->headerData(3, Qt::Horizontal).toString(), u"Narrow"_s);
+    QCOMPARE(model()->headerData(4, Qt::Horizontal).toString(), u"Wide"_s);
+}
+
+void tst_AdSheet::keepRemoveAndLoad()
+{
+    newWindow()->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    type(u"First"_s, u"one"_s, u"a.org"_s);
+    button("pushButtonKeep")->click();
+    type(u"Second"_s, u"two"_s, u"b.org"_s);
+    button("pushButtonKeep")->click();
+    type(u"Third"_s, u"three"_s, u"c.org"_s);
+    button("pushButtonKeep")->click();
+    QCOMPARE(model()->rowCount(), 3);
+    QCOMPARE(sheetOnDisk().size(), 3);
+
+    // A double-click loads the row into the form.
+    type(QString(), QString(), QString());
+    const QModelIndex second = model()->index(1, 0);
+    view()->scrollTo(second);
+    QVERIFY(view()->visualRect(second).isValid());
+    const QPoint at = view()->visualRect(second).center();
+    QTest::mouseClick(view()->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(view()->viewport(), Qt::LeftButton, {}, at);
+    QCOMPARE(m_window->mainForm->lineEditTitle->text(), u"Second"_s);
+    QCOMPARE(m_window->mainForm->lineEditText->text(), u"two"_s);
+    QCOMPARE(m_window->mainForm->lineEditURL->text(), u"b.org"_s);
+
+    // Remove takes the selected row, on screen and on disk.
+    view()->selectRow(1);
+    button("pushButtonRemove")->click();
+    QCOMPARE(model()->rowCount(), 2);
+    QCOMPARE(model()->index(1, 0).data().toString(), u"Third"_s);
+    const Sheet disk = sheetOnDisk();
+    QCOMPARE(disk.size(), 2);
+    QCOMPARE(disk.at(0).title, u"First"_s);
+    QCOMPARE(disk.at(1).title, u"Third"_s);
+}
+
+void tst_AdSheet::survivesARestart()
+{
+    MainWindow *w = newWindow();
+    type(u"Kept, \"quoted\""_s, u"line\nbreak"_s, u"x.org"_s);
+    button("pushButtonKeep")->click();
+    type(u"Being written"_s, u"not kept yet"_s, u"y.org"_s);
+    w->close();
+    m_window.reset();
+
+    newWindow();
+    QCOMPARE(model()->rowCount(), 1);
+    QCOMPARE(model()->index(0, 0).data().toString(), u"Kept, \"quoted\""_s);
+    QCOMPARE(model()->index(0, 1).data().toString(), u"line\nbreak"_s);
+    QCOMPARE(m_window->mainForm->lineEditTitle->text(), u"Being written"_s);
+    QCOMPARE(m_window->mainForm->lineEditText->text(), u"not kept yet"_s);
+    QCOMPARE(m_window->mainForm->lineEditURL->text(), u"y.org"_s);
+}
+
+void tst_AdSheet::verdictColumns()
+{
+    newWindow();
+    type(u"Sourdough"_s, u"Fresh"_s, u"x.org"_s); // nine characters: over Narrow's five
+    button("pushButtonKeep")->click();
+    const AdFields ad{u"Sourdough"_s, u"Fresh"_s, u"x.org"_s};
+    for (int engine = 0; engine < 2; ++engine) {
+        const EngineValues values = readEngineValues(engine == 0 ? u"Narrow"_s : u"Wide"_s);
+        const AdCheck check = checkAd(values, ad);
+        const QModelIndex cell = model()->index(0, 3 + engine);
+        QCOMPARE(cell.data().toString(), verdictText(check.verdict));
+        QVERIFY(cell.data(Qt::BackgroundRole).canConvert<QBrush>());
+        const QString tip = cell.data(Qt::ToolTipRole).toString();
+        QVERIFY2(tip.contains(QString::number(check.title.count)), qPrintable(tip));
+    }
+    const QModelIndex narrow = model()->index(0, 3);
+    const QModelIndex wide = model()->index(0, 4);
+    QCOMPARE(narrow.data().toString(), u"does not fit"_s);
+    QVERIFY(narrow.data(Qt::ToolTipRole).toString().contains(u"Title: counts 9 of 5"_s));
+    QVERIFY(narrow.data(Qt::BackgroundRole).value<QBrush>().color()
+            != wide.data(Qt::BackgroundRole).value<QBrush>().color());
+}
+
+void tst_AdSheet::failedSaveLosesNothing()
+{
+    newWindow();
+    type(u"Saved"_s, u"t"_s, u"u"_s);
+    button("pushButtonKeep")->click();
+    const QByteArray before = fileBytes(sheetFilePath());
+    QVERIFY(!before.isEmpty());
+
+    setCopyDeckWriteFault([](const QString &) { return true; });
+    QString message;
+    TestSupport::answerNextMessageBox(u"OK"_s, &message);
+    type(u"Unsaved"_s, u"t"_s, u"u"_s);
+    button("pushButtonKeep")->click();
+    QVERIFY(message.contains(u"could not be saved"_s));
+    QCOMPARE(fileBytes(sheetFilePath()), before);
+    QCOMPARE(model()->rowCount(), 2);
+    // A second failure says so in the status bar only, without another box.
+    type(u"Also unsaved"_s, u"t"_s, u"u"_s);
+    button("pushButtonKeep")->click();
+    QCOMPARE(fileBytes(sheetFilePath()), before);
+
+    setCopyDeckWriteFault({});
+    view()->selectRow(2);
+    button("pushButtonRemove")->click();
+    const Sheet disk = sheetOnDisk();
+    QCOMPARE(disk.size(), 2);
+    QCOMPARE(disk.at(1).title, u"Unsaved"_s);
+}
+
+void tst_AdSheet::unreadableSheetIsKeptAside()
+{
+    const QByteArray broken = "Title,Text,URL\ngood,t,u\n\"bad\"x,t,u\n"_ba;
+    QVERIFY(QDir().mkpath(QFileInfo(sheetFilePath()).absolutePath()));
+    {
+        QFile file(sheetFilePath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(broken);
+    }
+    QString message;
+    TestSupport::answerNextMessageBox(u"OK"_s, &message);
+    newWindow();
+    QTRY_VERIFY(!message.isEmpty());
+    QVERIFY(message.contains(u"row 3"_s));
+    QCOMPARE(model()->rowCount(), 1);
+    const QStringList kept = QDir(QFileInfo(sheetFilePath()).absolutePath())
+                                 .entryList({u"sheet.unreadable-*.csv"_s}, QDir::Files);
+    QCOMPARE(kept.size(), 1);
+    QCOMPARE(fileBytes(QFileInfo(sheetFilePath()).absolutePath() + u'/' + kept.constFirst()),
+             broken);
+    QVERIFY(message.contains(kept.constFirst()));
+    // The next change writes a fresh sheet; the kept file stays. An empty form keeps nothing.
+    button("pushButtonKeep")->click();
+    QCOMPARE(model()->rowCount(), 1);
+    type(u"new"_s, QString(), QString());
+    button("pushButtonKeep")->click();
+    QCOMPARE(sheetOnDisk().size(), 2);
+    QVERIFY(QFile::remove(QFileInfo(sheetFilePath()).absolutePath() + u'/' + kept.constFirst()));
+}
+
+void tst_AdSheet::importAndExport_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QString>("filter");
+    QTest::addRow("copy deck") << u"out.csv"_s << u"Copy deck"_s;
+    QTest::addRow("Commander") << u"out.tsv"_s << u"Commander"_s;
+}
+
+void tst_AdSheet::importAndExport()
+{
+    QFETCH(QString, fileName);
+    QFETCH(QString, filter);
+    const QString deck = m_dir.filePath(u"deck.csv"_s);
+    {
+        QFile file(deck);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("\xEF\xBB\xBFHeadline;Description;Display URL\r\n"
+                   "Bread;\"Fresh; warm\";x.org\r\n"
+                   "b\"ad;t;u\r\n"
+                   "Rolls;Warm;y.org\r\n");
+    }
+    newWindow();
+    FileChooser::setNextAnswer(deck);
+    QString message;
+    TestSupport::answerNextMessageBox(u"OK"_s, &message);
+    fileAction(u"&Import Ads..."_s)->trigger();
+    QTRY_VERIFY(!message.isEmpty());
+    QVERIFY2(message.contains(u"row 3"_s), qPrintable(message));
+    QCOMPARE(model()->rowCount(), 2);
+    QCOMPARE(sheetOnDisk().size(), 2);
+
+    const QString out = m_dir.filePath(fileName);
+    QFile::remove(out);
+    FileChooser::setNextAnswer(out, filter);
+    fileAction(u"&Export Ads..."_s)->trigger();
+    QVERIFY(QFile::exists(out));
+    const CopyDeck exported = readCopyDeck(out);
+    QCOMPARE(exported.ads, m_window.get() ? sheetOnDisk() : Sheet());
+    QCOMPARE(exported.ads.at(0).text, u"Fresh; warm"_s);
+    const QByteArray bytes = fileBytes(out);
+    if (fileName.endsWith(u".tsv"_s)) {
+        QVERIFY(bytes.startsWith(u"Заголовок 1\t"_s.toUtf8()));
+    } else {
+        QVERIFY(bytes.startsWith("\xEF\xBB\xBFTitle,Text,URL,Narrow: Title"));
+        QVERIFY(bytes.contains("Wide: verdict"));
+    }
+}
+
+QTEST_MAIN(tst_AdSheet)
+#include "tst_adsheet.moc"

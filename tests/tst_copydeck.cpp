@@ -1,0 +1,366 @@
+// SPDX-FileCopyrightText: 2026 The Vellumo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ads/copydeck.h"
+#include "ads/sheet.h"
+#include "testsupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QStringEncoder>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+using Ads = QList<AdFields>;
+using Rows = QList<int>;
+
+class tst_CopyDeck : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void import_data();
+    void import();
+    void rowNumbers();
+    void noHeader_data();
+    void noHeader();
+    void hostileInputEndsAndKeepsGoodRows_data();
+    void hostileInputEndsAndKeepsGoodRows();
+    void exportImportsBackUnchanged();
+    void exportCountsAndVerdicts();
+    void commanderFile();
+    void failedWriteKeepsTheOldFile();
+    void sheetSurvives();
+    void unreadableSheetIsKeptAside();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+namespace {
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QByteArray utf16(const QString &text, QStringConverter::Encoding encoding)
+{
+    QStringEncoder encoder(encoding, QStringEncoder::Flag::WriteBom);
+    return encoder(text);
+}
+
+struct Read
+{
+    CopyDeckReport report;
+    Ads ads;
+    Rows rows;
+};
+
+Read read(const QByteArray &bytes)
+{
+    Read result;
+    result.report = scanCopyDeck(bytes, [&result](int row, const AdFields &ad) {
+        result.rows.append(row);
+        result.ads.append(ad);
+    });
+    return result;
+}
+
+Rows unreadableRows(const CopyDeckReport &report)
+{
+    Rows rows;
+    for (const UnreadableRow &row : report.unreadable)
+        rows.append(row.row);
+    return rows;
+}
+
+// Awkward fields: separators of every kind, quotes, line breaks, spaces at the ends, scripts.
+const Ads awkward{
+    {u"Fresh bread, daily"_s, u"Say \"hello\"; then \"bye\""_s, u"example.com/a,b"_s},
+    {u"  spaced  "_s, u"line one\nline two\r\nline three"_s, u"tab\there"_s},
+    {u"Диваны от производителя"_s, u"Скидки до 50% — только сегодня!"_s, u"диваны/москва"_s},
+    {u"新鮮なパン"_s, u"毎朝焼きたて 🍞"_s, QString()},
+    {QString(), QString(), u"only a URL"_s},
+    {u"\"quoted\""_s, u"\""_s, u"ends with a quote\""_s},
+};
+} // namespace
+
+void tst_CopyDeck::initTestCase()
+{
+    TestSupport::isolate();
+    QVERIFY(m_dir.isValid());
+}
+
+void tst_CopyDeck::cleanup()
+{
+    setCopyDeckWriteFault({});
+}
+
+void tst_CopyDeck::import_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<Ads>("ads");
+    QTest::addColumn<char>("separator");
+
+    const Ads two{{u"Bread"_s, u"Fresh"_s, u"example.com"_s}, {u"Rolls"_s, u"Warm"_s, u"x.org"_s}};
+    const QString plain = u"Title,Text,URL\nBread,Fresh,example.com\nRolls,Warm,x.org\n"_s;
+    QTest::addRow("UTF-8, comma") << plain.toUtf8() << two << ',';
+    QTest::addRow("UTF-8 with BOM") << "\xEF\xBB\xBF" + plain.toUtf8() << two << ',';
+    QTest::addRow("UTF-16 LE with BOM") << utf16(plain, QStringConverter::Utf16LE) << two << ',';
+    QTest::addRow("UTF-16 BE with BOM") << utf16(plain, QStringConverter::Utf16BE) << two << ',';
+    QTest::addRow("semicolon, CRLF")
+        << "Title;Text;URL\r\nBread;Fresh;example.com\r\nRolls;Warm;x.org\r\n"_ba << two << ';';
+    QTest::addRow("tab, CR only")
+        << "Title\tText\tURL\rBread\tFresh\texample.com\rRolls\tWarm\tx.org"_ba << two << '\t';
+    QTest::addRow("headers in any case and spacing, any order, other columns")
+        << "Campaign,display URL , DESCRIPTION,head line\nC1,example.com,Fresh,Bread\n"
+           "C2,x.org,Warm,Rolls\n"_ba
+        << two << ',';
+    QTest::addRow("Yandex Direct Commander titles")
+        << u"Заголовок 1\tТекст\tОтображаемая ссылка\nBread\tFresh\texample.com\n"
+           "Rolls\tWarm\tx.org\n"_s.toUtf8()
+        << two << '\t';
+    QTest::addRow("Path as URL, empty lines before the header")
+        << "\n\nTitle,Text,Path\nBread,Fresh,example.com\n\nRolls,Warm,x.org\n"_ba << two << ',';
+    QTest::addRow("missing URL column") << "Headline,Description\nBread,Fresh\n"_ba
+                                        << Ads{{u"Bread"_s, u"Fresh"_s, QString()}} << ',';
+    QTest::addRow("missing cells read as empty, empty trailing cells allowed")
+        << "Title,Text,URL\nBread\nRolls,Warm,x.org,,\n"_ba
+        << Ads{{u"Bread"_s, QString(), QString()}, {u"Rolls"_s, u"Warm"_s, u"x.org"_s}} << ',';
+    QTest::addRow("quoted separators, quotes and line breaks")
+        << "Title,Text,URL\n\"a, b\",\"say \"\"hi\"\"\",\"x\ny\"\n\"\",\"\"\"\",z\n"_ba
+        << Ads{{u"a, b"_s, u"say \"hi\""_s, u"x\ny"_s}, {QString(), u"\""_s, u"z"_s}} << ',';
+    QTest::addRow("spaces at the ends are kept")
+        << "Title,Text,URL\n  Bread , Fresh\t,x \n"_ba
+        << Ads{{u"  Bread "_s, u" Fresh\t"_s, u"x "_s}} << ',';
+    QTest::addRow("header only") << "Title,Text,URL\n"_ba << Ads{} << ',';
+    QTest::addRow("rows with text only in other columns are no ads")
+        << "Campaign,Title,Text,URL\nC1,,,\nC2,Bread,,\n"_ba
+        << Ads{{u"Bread"_s, QString(), QString()}} << ',';
+}
+
+void tst_CopyDeck::import()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(Ads, ads);
+    QFETCH(char, separator);
+    const Read result = read(bytes);
+    QVERIFY(result.report.isReadable());
+    QCOMPARE(result.report.separator, separator);
+    QCOMPARE(result.ads, ads);
+    QVERIFY(result.report.unreadable.isEmpty());
+}
+
+void tst_CopyDeck::rowNumbers()
+{
+    // Rows as a spreadsheet numbers them: a record with line breaks inside is one row, a blank
+    // line is a row, "\r\n" ends one row.
+    const QByteArray bytes = "Title,Text,URL\r\n"     // 1
+                             "\"two\nlines\",t,u\r\n" // 2
+                             "\r\n"                   // 3 (blank)
+                             "bad\"quote,t,u\r\n"     // 4
+                             "ok,t,u\r\n"             // 5
+                             "x,t,u,extra\r\n"        // 6
+                             "lat\xE9n,t,u\r\n"       // 7
+                             "last,t,u"_ba;           // 8
+    const Read result = read(bytes);
+    QCOMPARE(result.report.headerRow, 1);
+    QCOMPARE(result.rows, Rows({2, 5, 8}));
+    QCOMPARE(result.report.rows, 8);
+    QCOMPARE(result.report.unreadable,
+             QList<UnreadableRow>({{4, RowProblem::StrayQuote},
+                                   {6, RowProblem::TooManyCells},
+                                   {7, RowProblem::NotUtf8}}));
+    for (const UnreadableRow &row : result.report.unreadable)
+        QVERIFY(!rowProblemText(row.problem).isEmpty());
+}
+
+void tst_CopyDeck::noHeader_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("blank lines") << "\n\r\n\n"_ba;
+    QTest::newRow("data without a header") << "Bread,Fresh,example.com\n"_ba;
+    QTest::newRow("binary") << QByteArray("\x00\x01\x02\xFF\xFE\x00", 6);
+}
+
+void tst_CopyDeck::noHeader()
+{
+    QFETCH(QByteArray, bytes);
+    const Read result = read(bytes);
+    QCOMPARE(result.report.problem, CopyDeckProblem::NoHeader);
+    QVERIFY(result.ads.isEmpty());
+    QVERIFY(!copyDeckProblemText(result.report.problem).isEmpty());
+}
+
+void tst_CopyDeck::hostileInputEndsAndKeepsGoodRows_data()
+{
+    QTest::addColumn<QByteArray>("bad");
+    QTest::addColumn<RowProblem>("problem");
+    QTest::addRow("quote that never closes")
+        << "\"never closed,t,u\n"_ba << RowProblem::UnclosedQuote;
+    QTest::addRow("quote that runs past the field limit")
+        << "\"" + QByteArray(maxCopyDeckFieldBytes + 10, 'a') + "\n"_ba
+        << RowProblem::UnclosedQuote;
+    QTest::addRow("unquoted field over the limit")
+        << QByteArray(3 * maxCopyDeckFieldBytes, 'b') + ",t,u\n"_ba << RowProblem::FieldTooLong;
+    QTest::addRow("field just over the limit, within two chunks")
+        << "t," + QByteArray(maxCopyDeckFieldBytes + 1, 'c') + ",u\n"_ba
+        << RowProblem::FieldTooLong;
+    QTest::addRow("quoted field over the limit, closed on its line")
+        << "\"" + QByteArray(maxCopyDeckFieldBytes + 1, 'd') + "\",t,u\n"_ba
+        << RowProblem::FieldTooLong;
+    QTest::addRow("text after a closing quote") << "\"a\"b,t,u\n"_ba << RowProblem::StrayQuote;
+}
+
+void tst_CopyDeck::hostileInputEndsAndKeepsGoodRows()
+{
+    QFETCH(QByteArray, bad);
+    QFETCH(RowProblem, problem);
+    // The bad row sits between good ones, and again at the very end.
+    const QByteArray bytes
+        = "Title,Text,URL\nfirst,t,u\n"_ba + bad + "second,t,u\nthird,t,u\n" + bad;
+    const Read result = read(bytes);
+    QVERIFY(result.report.isReadable());
+    QCOMPARE(result.ads.size(), 3);
+    QCOMPARE(result.ads.at(0).title, u"first"_s);
+    QCOMPARE(result.ads.at(1).title, u"second"_s);
+    QCOMPARE(result.ads.at(2).title, u"third"_s);
+    QCOMPARE(result.rows, Rows({2, 4, 5}));
+    QCOMPARE(unreadableRows(result.report), Rows({3, 6}));
+    QCOMPARE(result.report.unreadable.constFirst().problem, problem);
+}
+
+void tst_CopyDeck::exportImportsBackUnchanged()
+{
+    const QString path = m_dir.filePath(u"export.csv"_s);
+    const QList<NamedEngine> engines{{u"Plain, one"_s, EngineValues{{}, 10, 20, 5, 0, {}, {}}},
+                                     {u"Title"_s, EngineValues{{}, 30, 90, 30, 0, {}, {}}}};
+    QVERIFY(writeCopyDeck(path, awkward, engines));
+    const QByteArray bytes = fileBytes(path);
+    QVERIFY(bytes.startsWith("\xEF\xBB\xBF"
+                             "Title,Text,URL,"));
+    const CopyDeck deck = readCopyDeck(path);
+    QVERIFY(deck.report.isReadable());
+    QVERIFY(deck.report.unreadable.isEmpty());
+    QCOMPARE(deck.ads, awkward);
+
+    // Twice round gives the same bytes.
+    const QString again = m_dir.filePath(u"again.csv"_s);
+    QVERIFY(writeCopyDeck(again, deck.ads, engines));
+    QCOMPARE(fileBytes(again), bytes);
+}
+
+void tst_CopyDeck::exportCountsAndVerdicts()
+{
+    const QString path = m_dir.filePath(u"counts.csv"_s);
+    const NamedEngine engine{u"Short"_s, EngineValues{{}, 5, 20, 10, 0, {}, {}}};
+    const Ads ads{{u"Bread"_s, u"Fresh"_s, u"x.org"_s}, {u"Sourdough"_s, u"Rye"_s, u"y"_s}};
+    QVERIFY(writeCopyDeck(path, ads, {engine}));
+    const QList<QByteArray> lines = fileBytes(path).split('\n');
+    QCOMPARE(lines.at(0).trimmed(),
+             "\xEF\xBB\xBF"
+             "Title,Text,URL,Short: Title (of 5),Short: Text (of 20),"
+             "Short: URL (of 10),Short: verdict,Short: findings"_ba);
+    for (int i = 0; i < ads.size(); ++i) {
+        const AdCheck check = checkAd(engine.values, ads.at(i));
+        const QByteArray expected = QStringLiteral("%1,%2,%3,%4,%5,%6,%7")
+                                        .arg(ads.at(i).title, ads.at(i).text, ads.at(i).url)
+                                        .arg(check.title.count)
+                                        .arg(check.text.count)
+                                        .arg(check.url.count)
+                                        .arg(verdictText(check.verdict))
+                                        .toUtf8();
+        QVERIFY2(lines.at(i + 1).startsWith(expected), lines.at(i + 1).constData());
+    }
+    // Nine characters against a limit of five: the findings say so.
+    QVERIFY(lines.at(2).contains("does not fit"));
+    QVERIFY(lines.at(2).contains("Title: counts 9 of 5"));
+}
+
+void tst_CopyDeck::commanderFile()
+{
+    const QString path = m_dir.filePath(u"commander.tsv"_s);
+    QVERIFY(writeCommanderFile(path, awkward));
+    const QByteArray bytes = fileBytes(path);
+    QVERIFY(bytes.startsWith(u"Заголовок 1\tТекст\tОтображаемая ссылка\r\n"_s.toUtf8()));
+    const CopyDeck deck = readCopyDeck(path);
+    QCOMPARE(deck.report.separator, '\t');
+    QCOMPARE(deck.ads, awkward);
+}
+
+void tst_CopyDeck::failedWriteKeepsTheOldFile()
+{
+    const QString path = m_dir.filePath(u"kept.csv"_s);
+    QVERIFY(writeCopyDeck(path, awkward));
+    const QByteArray before = fileBytes(path);
+    setCopyDeckWriteFault([](const QString &) { return true; });
+    QVERIFY(!writeCopyDeck(path, {{u"new"_s, u"ad"_s, u"x"_s}}));
+    QVERIFY(!writeCommanderFile(path, {{u"new"_s, u"ad"_s, u"x"_s}}));
+    QVERIFY(!saveSheet(path, {}));
+    QCOMPARE(fileBytes(path), before);
+    setCopyDeckWriteFault({});
+    QVERIFY(!saveSheet(QString(), awkward));
+    QVERIFY(loadSheet(QString()).ads.isEmpty());
+    QCOMPARE(QDir(m_dir.path()).entryList({u"kept*"_s}, QDir::Files), QStringList{u"kept.csv"_s});
+
+    // A folder in the way fails too, without leaving anything behind.
+    QVERIFY(QDir(m_dir.path()).mkdir(u"folder.csv"_s));
+    QVERIFY(!writeCopyDeck(m_dir.filePath(u"folder.csv"_s), awkward));
+}
+
+void tst_CopyDeck::sheetSurvives()
+{
+    const QString path = sheetFilePath();
+    // The sheet lives in the data folder the test's environment gives, never in a real home.
+    const QString data = QString::fromLocal8Bit(qgetenv("XDG_DATA_HOME"));
+    QVERIFY(!data.isEmpty());
+    QVERIFY2(path.startsWith(data), qPrintable(path));
+    QFile::remove(path);
+    QVERIFY(loadSheet(path).ads.isEmpty());
+    QVERIFY(loadSheet(path).problem.isEmpty());
+    QVERIFY(saveSheet(path, awkward));
+    const SheetLoad load = loadSheet(path);
+    QCOMPARE(load.ads, awkward);
+    QVERIFY(load.problem.isEmpty());
+    QVERIFY(load.writable);
+    QVERIFY(QFile::remove(path));
+}
+
+void tst_CopyDeck::unreadableSheetIsKeptAside()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"sheet.csv"_s);
+    const QByteArray bytes = "Title,Text,URL\ngood,t,u\n\"broken\"x,t,u\nalso good,t,u\n"_ba;
+    writeBytes(path, bytes);
+    const SheetLoad load = loadSheet(path);
+    QVERIFY(!load.problem.isEmpty());
+    QVERIFY(load.writable);
+    QCOMPARE(load.ads.size(), 2);
+    QVERIFY(!QFile::exists(path));
+    QVERIFY(load.keptAs.startsWith(dir.filePath(u"sheet.unreadable-"_s)));
+    QCOMPARE(fileBytes(load.keptAs), bytes);
+
+    // A second unreadable file on the same second does not overwrite the first one kept.
+    writeBytes(path, "no header\n"_ba);
+    const SheetLoad second = loadSheet(path);
+    QVERIFY(!second.keptAs.isEmpty());
+    QVERIFY(second.keptAs != load.keptAs);
+    QCOMPARE(fileBytes(load.keptAs), bytes);
+    QCOMPARE(fileBytes(second.keptAs), "no header\n"_ba);
+}
+
+QTEST_GUILESS_MAIN(tst_CopyDeck)
+#include "tst_copydeck.moc"
