@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QDir>
 #include <QDockWidget>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -35,6 +36,9 @@ struct WaitCursor
     WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
     ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
 };
+
+// The width of a verdict column whose engine's name is short.
+constexpr int engineColumnWidth = 90;
 } // namespace
 
 void MainWindow::createAdSheet()
@@ -51,7 +55,9 @@ void MainWindow::createAdSheet()
     m_sheetView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_sheetView->setWordWrap(false);
     m_sheetView->verticalHeader()->setDefaultSectionSize(m_sheetView->fontMetrics().height() + 6);
-    m_sheetView->horizontalHeader()->setDefaultSectionSize(110);
+    // Verdict columns are narrow unless their engine's name needs more; the ad's own columns
+    // are wider.
+    m_sheetView->horizontalHeader()->setDefaultSectionSize(engineColumnWidth);
     layout->addWidget(m_sheetView);
     auto *buttons = new QHBoxLayout;
     m_keepButton = new QPushButton(tr("&Keep"), content);
@@ -118,14 +124,17 @@ void MainWindow::createAdSheet()
 void MainWindow::setSheetEngines()
 {
     m_sheetModel->setEngines(sheetEngines());
-    // Engine columns as wide as their names; the verdicts are shorter.
+    for (int column = 0; column < AdSheetModel::firstEngineColumn; ++column)
+        m_sheetView->setColumnWidth(column, 110);
+    // Engine columns as wide as their names; the verdicts are shorter. Only the columns whose
+    // name needs more than the default are resized: each resize lays out the whole header.
+    const QFontMetrics metrics = m_sheetView->horizontalHeader()->fontMetrics();
     for (int column = AdSheetModel::firstEngineColumn; column < m_sheetModel->columnCount();
          ++column) {
         const QString name = m_sheetModel->headerData(column, Qt::Horizontal).toString();
-        m_sheetView->setColumnWidth(
-            column,
-            std::max(90,
-                     m_sheetView->horizontalHeader()->fontMetrics().horizontalAdvance(name) + 24));
+        const int width = metrics.horizontalAdvance(name) + 24;
+        if (width > engineColumnWidth)
+            m_sheetView->setColumnWidth(column, width);
     }
 }
 
