@@ -20,15 +20,16 @@
 void MainWindow::comboBoxEngine_activated(int index)
 {
     const QString name = mainForm->comboBoxEngine->itemText(index);
-    currentEngine.limitTitle = engineNumber(readEngineValue(name, QStringLiteral("limitTitle")));
-    currentEngine.limitText = engineNumber(readEngineValue(name, QStringLiteral("limitText")));
-    currentEngine.limitURL = engineNumber(readEngineValue(name, QStringLiteral("limitURL")));
-    currentEngine.textLineBreak
-        = engineNumber(readEngineValue(name, QStringLiteral("textLineBreak")));
-    currentEngine.templateText = readEngineValue(name, QStringLiteral("template"));
+    // The file is read afresh, once, for all of its values.
+    const EngineValues values = readEngineValues(name);
+    currentEngine.limitTitle = values.limitTitle;
+    currentEngine.limitText = values.limitText;
+    currentEngine.limitURL = values.limitURL;
+    currentEngine.textLineBreak = values.textLineBreak;
+    currentEngine.templateText = values.templateText;
     if (currentEngine.templateText.isEmpty())
         currentEngine.templateText = defaultTemplate;
-    currentEngine.rules = rulesNamed(readEngineValue(name, QStringLiteral("rules")));
+    currentEngine.rules = rulesNamed(values.rules);
 
     // Images that a template names are looked up in the engine's own folder, and read once
     // for this choice: typing reuses them.
