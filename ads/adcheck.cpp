@@ -8,9 +8,13 @@
 AdCheck checkAd(const EngineValues &engine, const AdFields &ad)
 {
     const Rules rules = rulesNamed(engine.rules);
+    // Only a field over its limit is explained: the explanation is translated text, and a
+    // sheet or a copy deck asks for many fields that fit.
     const auto count = [&](AdField field, int limit) {
-        const FieldMeasure m = measureField(rules, field, ad[field]);
-        return FieldCount{m.count, limit, m.explanation};
+        FieldCount counted{countField(rules, field, ad[field]), limit, {}};
+        if (counted.count > limit)
+            counted.explanation = measureField(rules, field, ad[field]).explanation;
+        return counted;
     };
     AdCheck check;
     check.title = count(AdField::Title, engine.limitTitle);

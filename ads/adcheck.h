@@ -25,7 +25,9 @@ struct FieldCount
 {
     int count = 0;
     int limit = 0;
-    QString explanation; // translated; why `count` differs from the plain length, else empty
+    // Translated; for a field over its limit, why `count` differs from the plain length, else
+    // empty. measureField explains any field.
+    QString explanation;
 };
 
 enum class Verdict {

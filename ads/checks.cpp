@@ -2,8 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ads/checks.h"
 
+#include "ads/charclass.h"
+
 #include <QCoreApplication>
 #include <QRegularExpression>
+#include <QVarLengthArray>
 
 #include <unicode/uchar.h>
 
@@ -104,69 +107,123 @@ void forEachCodePoint(QStringView text, Visit visit)
     }
 }
 
-// Calls `visit(word)` for each run of characters for which `inWord` holds.
+// A field's text with the class of each of its units.
+class Classified
+{
+public:
+    explicit Classified(QStringView text)
+        : m_text(text)
+        , m_classes(text.size())
+    {
+        classifyUnits(text, m_classes.data());
+    }
+
+    QStringView text() const { return m_text; }
+    qsizetype size() const { return m_text.size(); }
+    bool is(qsizetype i, quint8 classes) const { return (m_classes[i] & classes) != 0; }
+
+private:
+    QStringView m_text;
+    QVarLengthArray<quint8, 256> m_classes;
+};
+
+// Calls `visit(word)` for each run of units at whose index `inWord` holds. The runs' bounds
+// are found first, without a branch per unit: a branch at every word's edge is mispredicted
+// as often as not, and costs more than the rest of a check.
 template<typename InWord, typename Visit>
-void forEachWord(QStringView text, InWord inWord, Visit visit)
+void forEachWord(const Classified &text, InWord inWord, Visit visit)
 {
-    qsizetype start = -1;
-    for (qsizetype i = 0; i <= text.size(); ++i) {
-        const bool in = i < text.size() && inWord(text[i]);
-        if (in && start < 0) {
-            start = i;
-        } else if (!in && start >= 0) {
-            visit(text.mid(start, i - start));
-            start = -1;
-        }
+    const qsizetype size = text.size();
+    QVarLengthArray<qsizetype, 256> bounds(size + 2);
+    qsizetype count = 0;
+    bool previous = false;
+    for (qsizetype i = 0; i < size; ++i) {
+        const bool in = inWord(i);
+        bounds[count] = i;
+        count += in != previous ? 1 : 0;
+        previous = in;
     }
+    bounds[count] = size;
+    count += previous ? 1 : 0;
+    for (qsizetype k = 0; k + 1 < count; k += 2)
+        visit(text.text().mid(bounds[k], bounds[k + 1] - bounds[k]));
 }
 
-// The runs of characters for which `inWord` holds.
-template<typename InWord>
-QList<QStringView> words(QStringView text, InWord inWord)
+// The length of the longest run of units of one of `classes`.
+qsizetype longestRun(const Classified &text, quint8 classes)
 {
-    QList<QStringView> result;
-    forEachWord(text, inWord, [&](QStringView word) { result.append(word); });
-    return result;
-}
-
-bool isAllCapitals(QStringView word)
-{
-    for (const QChar c : word) {
-        if (!c.isUpper())
-            return false;
+    qsizetype run = 0;
+    qsizetype longest = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        run = text.is(i, classes) ? run + 1 : 0;
+        longest = std::max(longest, run);
     }
-    return true;
+    return longest;
 }
 
-QList<QStringView> capitalWords(QStringView text, int minimum)
+// Calls `visit(word)` for each run of units of one of `classes`.
+template<typename Visit>
+void forEachWordOf(const Classified &text, quint8 classes, Visit visit)
 {
-    QList<QStringView> result;
     forEachWord(
-        text,
-        [](QChar c) { return c.isLetter(); },
-        [&](QStringView word) {
-            if (word.size() >= minimum && isAllCapitals(word))
-                result.append(word);
-        });
+        text, [&](qsizetype i) { return text.is(i, classes); }, visit);
+}
+
+// Words of letters only, each of at least `minimum` units and all of them capitals.
+QList<QStringView> capitalWords(const Classified &text, int minimum)
+{
+    QList<QStringView> result;
+    // Most text has no run of that many capitals, and needs no look at its words.
+    if (longestRun(text, Upper) < minimum)
+        return result;
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size;) {
+        if (!text.is(i, Letter)) {
+            ++i;
+            continue;
+        }
+        const qsizetype start = i;
+        bool capitals = true;
+        for (; i < size && text.is(i, Letter); ++i)
+            capitals = capitals && text.is(i, Upper);
+        if (capitals && i - start >= minimum)
+            result.append(text.text().mid(start, i - start));
+    }
     return result;
 }
 
-void repeatedMarks(QStringView text, bool exceptEllipsis, Severity severity, Findings &out)
+void repeatedMarks(const Classified &text, bool exceptEllipsis, Severity severity, Findings &out)
 {
-    for (qsizetype i = 0; i < text.size();) {
-        const QChar c = text[i];
+    const QStringView units = text.text();
+    bool twice = false;
+    for (qsizetype i = 0; i + 1 < units.size(); ++i)
+        twice = twice || (units[i] == units[i + 1] && text.is(i, PunctOrSymbol));
+    if (!twice)
+        return;
+    for (qsizetype i = 0; i < units.size();) {
+        const QChar c = units[i];
         qsizetype end = i + 1;
-        while (end < text.size() && text[end] == c)
+        while (end < units.size() && units[end] == c)
             ++end;
         const qsizetype run = end - i;
-        if (run >= 2 && (c.isPunct() || c.isSymbol()) && !(exceptEllipsis && c == u'.' && run == 3))
-            add(out, Kind::RepeatedMark, severity, text.mid(i, run).toString());
+        if (run >= 2 && text.is(i, PunctOrSymbol) && !(exceptEllipsis && c == u'.' && run == 3))
+            add(out, Kind::RepeatedMark, severity, units.mid(i, run).toString());
         i = end;
     }
 }
 
-void spacedLetters(QStringView text, Findings &out)
+void spacedLetters(const Classified &text, Findings &out)
 {
+    // Three letters standing alone, at the least.
+    int alone = 0;
+    bool spaceBefore = true;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const bool spaceAfter = i + 1 == text.size() || text.is(i + 1, Space);
+        alone += text.is(i, Letter) && spaceBefore && spaceAfter ? 1 : 0;
+        spaceBefore = text.is(i, Space);
+    }
+    if (alone < 3)
+        return;
     int run = 0;
     const QChar *first = nullptr;
     const QChar *last = nullptr;
@@ -175,11 +232,12 @@ void spacedLetters(QStringView text, Findings &out)
             add(out, Kind::SpacedLetters, Severity::Error, QStringView(first, last + 1).toString());
         run = 0;
     };
+    const QChar *units = text.text().data();
     forEachWord(
         text,
-        [](QChar c) { return !c.isSpace(); },
+        [&](qsizetype i) { return !text.is(i, Space); },
         [&](QStringView part) {
-            if (part.size() != 1 || !part[0].isLetter()) {
+            if (part.size() != 1 || !text.is(part.data() - units, Letter)) {
                 endRun();
                 return;
             }
@@ -206,10 +264,14 @@ void clickHere(QStringView text, Findings &out)
 
 // Seven or more digits joined by spaces, "-" or brackets; thousands written "1 000 000" are a
 // number, not a phone.
-void phoneNumbers(const QString &text, Severity severity, Findings &out)
+void phoneNumbers(const Classified &classified, Severity severity, Findings &out)
 {
-    if (std::count_if(text.cbegin(), text.cend(), [](QChar c) { return c.isDigit(); }) < 7)
+    int digits = 0;
+    for (qsizetype i = 0; i < classified.size() && digits < 7; ++i)
+        digits += classified.is(i, Digit) ? 1 : 0;
+    if (digits < 7)
         return;
+    const QString text = classified.text().toString();
     static const QRegularExpression phone(u"\\+?\\(?\\d[\\d \\-()]*\\d"_s);
     static const QRegularExpression thousands(u"^\\d{1,3}( \\d{3})+$"_s);
     auto match = phone.globalMatch(text);
@@ -234,20 +296,17 @@ void emailAddresses(const QString &text, Findings &out)
         add(out, Kind::Email, Severity::Error, match.next().captured());
 }
 
-void repeatedWords(QStringView text, Findings &out)
+void repeatedWords(const Classified &text, Findings &out)
 {
     QStringView before, previous;
-    forEachWord(
-        text,
-        [](QChar c) { return c.isLetterOrNumber(); },
-        [&](QStringView word) {
-            if (word.size() == previous.size() && word.size() == before.size()
-                && word.compare(previous, Qt::CaseInsensitive) == 0
-                && word.compare(before, Qt::CaseInsensitive) == 0)
-                add(out, Kind::RepeatedWord, Severity::Error, word.toString());
-            before = previous;
-            previous = word;
-        });
+    forEachWordOf(text, LetterOrNumber, [&](QStringView word) {
+        if (word.size() == previous.size() && word.size() == before.size()
+            && word.compare(previous, Qt::CaseInsensitive) == 0
+            && word.compare(before, Qt::CaseInsensitive) == 0)
+            add(out, Kind::RepeatedWord, Severity::Error, word.toString());
+        before = previous;
+        previous = word;
+    });
 }
 
 void emojis(QStringView text, Findings &out)
@@ -288,7 +347,8 @@ Findings googleFindings(AdField field, const QString &text, const FieldMeasure &
         return out;
     }
     const QString &shown = m.shown;
-    repeatedMarks(shown, true, Severity::Error, out);
+    const Classified classified(shown);
+    repeatedMarks(classified, true, Severity::Error, out);
     forEachCodePoint(shown, [&](char32_t c, qsizetype start, qsizetype length) {
         if (c < 0x2022)
             return;
@@ -305,17 +365,17 @@ Findings googleFindings(AdField field, const QString &text, const FieldMeasure &
         while (match.hasNext())
             add(out, Kind::StarredWord, Severity::Error, match.next().captured());
     }
-    spacedLetters(shown, out);
+    spacedLetters(classified, out);
     clickHere(shown, out);
     dynamicText(m, out);
     if (errorsOnly)
         return out;
-    for (const QStringView word : capitalWords(shown, 4))
+    for (const QStringView word : capitalWords(classified, 4))
         add(out, Kind::Capitals, Severity::Warning, word.toString());
     if (field == AdField::Title) {
         if (shown.contains(u'!'))
             add(out, Kind::ExclamationInTitle, Severity::Warning);
-        phoneNumbers(shown, Severity::Warning, out);
+        phoneNumbers(classified, Severity::Warning, out);
     }
     Q_UNUSED(text);
     return out;
@@ -332,7 +392,8 @@ Findings microsoftFindings(AdField field, const QString &text, const FieldMeasur
         return out;
     }
     const QString &shown = m.shown;
-    const QList<QStringView> capitals = capitalWords(shown, 2);
+    const Classified classified(shown);
+    const QList<QStringView> capitals = capitalWords(classified, 2);
     if (capitals.size() > 1) {
         QStringList quoted;
         for (const QStringView word : capitals)
@@ -340,22 +401,19 @@ Findings microsoftFindings(AdField field, const QString &text, const FieldMeasur
         quoted.removeDuplicates();
         add(out, Kind::ManyCapitals, Severity::Error, quoted.join(", "_L1));
     }
-    repeatedMarks(shown, false, Severity::Error, out);
-    repeatedWords(shown, out);
+    repeatedMarks(classified, false, Severity::Error, out);
+    repeatedWords(classified, out);
     for (qsizetype i = 1; i + 1 < shown.size(); ++i) {
-        if (shown[i].category() == QChar::Symbol_Currency && shown[i - 1].isLetter()
-            && shown[i + 1].isLetter()) {
-            const QList<QStringView> around = words(shown, [](QChar c) {
-                return c.isLetter() || c.category() == QChar::Symbol_Currency;
-            });
-            for (const QStringView word : around) {
+        if (classified.is(i, Currency) && classified.is(i - 1, Letter)
+            && classified.is(i + 1, Letter)) {
+            forEachWordOf(classified, Letter | Currency, [&](QStringView word) {
                 if (word.data() <= shown.constData() + i
                     && word.data() + word.size() > shown.constData() + i)
                     add(out, Kind::CurrencyInWord, Severity::Error, word.toString());
-            }
+            });
         }
     }
-    phoneNumbers(shown, Severity::Error, out);
+    phoneNumbers(classified, Severity::Error, out);
     clickHere(shown, out);
     // The first "<...>" with no "<" or ">" inside.
     for (qsizetype open = shown.indexOf(u'<'); open >= 0; open = shown.indexOf(u'<', open + 1)) {
@@ -384,21 +442,23 @@ Findings yandexFindings(AdField field, const QString &text, const FieldMeasure &
             add(out, Kind::LinkChanged, Severity::Warning, m.shown);
         return out;
     }
+    const Classified classified(text);
     if (!errorsOnly) {
-        for (const QStringView word : capitalWords(text, 4))
+        for (const QStringView word : capitalWords(classified, 4))
             add(out, Kind::Capitals, Severity::Warning, word.toString());
     }
-    spacedLetters(text, out);
-    repeatedWords(text, out);
-    phoneNumbers(text, Severity::Error, out);
+    spacedLetters(classified, out);
+    repeatedWords(classified, out);
+    phoneNumbers(classified, Severity::Error, out);
     emailAddresses(text, out);
     emojis(text, out);
     const int longest = field == AdField::Title ? 22 : 23;
-    const auto inWord = [](QChar c) { return c.isLetterOrNumber() || c == u'-'; };
-    forEachWord(text, inWord, [&](QStringView word) {
-        if (word.size() > longest)
-            add(out, Kind::LongWord, Severity::Error, word.toString(), longest);
-    });
+    if (longestRun(classified, LetterOrNumber | Hyphen) > longest) {
+        forEachWordOf(classified, LetterOrNumber | Hyphen, [&](QStringView word) {
+            if (word.size() > longest)
+                add(out, Kind::LongWord, Severity::Error, word.toString(), longest);
+        });
+    }
     const qsizetype bang = errorsOnly ? -1 : text.indexOf("!!"_L1);
     if (bang >= 0) {
         qsizetype end = bang + 2;

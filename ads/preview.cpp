@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ads/preview.h"
 
+#include "ads/templatelayout.h"
+
 const QString exampleTitle = QStringLiteral("My Title here");
 const QString exampleText = QStringLiteral("My Advertisment Here");
 const QString exampleURL = QStringLiteral("www.example.com");
@@ -45,33 +47,64 @@ QStringList breakIntoLines(const QString &text, int width)
     return lines;
 }
 
-QString substitutePlaceholders(const QString &templateText,
-                               const QString &url,
-                               const QString &title,
-                               const QString &text)
-{
-    static const QString placeholders[]
-        = {QStringLiteral("%URL%"), QStringLiteral("%TITLE%"), QStringLiteral("%TEXT%")};
-    const QString *values[] = {&url, &title, &text};
+namespace {
+const QString placeholders[]
+    = {QStringLiteral("%URL%"), QStringLiteral("%TITLE%"), QStringLiteral("%TEXT%")};
 
-    QString document;
-    document.reserve(templateText.size() + url.size() + title.size() + text.size());
-    qsizetype copied = 0;
+// Calls `replace(at, which)` for each placeholder in `templateText`, in one pass from the start.
+template<typename Replace>
+void forEachPlaceholder(const QString &templateText, Replace replace)
+{
     qsizetype at = templateText.indexOf(QLatin1Char('%'));
     while (at >= 0) {
         qsizetype next = at + 1;
         for (int i = 0; i < 3; ++i) {
             if (QStringView(templateText).mid(at).startsWith(placeholders[i])) {
-                document.append(QStringView(templateText).mid(copied, at - copied));
-                document.append(*values[i]);
-                copied = next = at + placeholders[i].size();
+                replace(at, i);
+                next = at + placeholders[i].size();
                 break;
             }
         }
         at = templateText.indexOf(QLatin1Char('%'), next);
     }
+}
+} // namespace
+
+QString substitutePlaceholders(const QString &templateText,
+                               const QString &url,
+                               const QString &title,
+                               const QString &text)
+{
+    const QString *values[] = {&url, &title, &text};
+    QString document;
+    document.reserve(templateText.size() + url.size() + title.size() + text.size());
+    qsizetype copied = 0;
+    forEachPlaceholder(templateText, [&](qsizetype at, int which) {
+        document.append(QStringView(templateText).mid(copied, at - copied));
+        document.append(*values[which]);
+        copied = at + placeholders[which].size();
+    });
     document.append(QStringView(templateText).mid(copied));
     return document;
+}
+
+bool isPreviewWithinLayoutBounds(const QString &templateText, const QString &document)
+{
+    // The template's own verdict stands for every preview of it when each placeholder stands
+    // in text outside any tag and table: escaped fields and the "<BR>" breaks between lines
+    // then change neither the nesting nor the table work. Worked out once per template.
+    thread_local QString measured;
+    thread_local bool fixed = false;
+    thread_local bool within = false;
+    if (!(measured.constData() == templateText.constData()
+          && measured.size() == templateText.size())
+        && measured != templateText) {
+        QList<qsizetype> offsets;
+        forEachPlaceholder(templateText, [&](qsizetype at, int) { offsets.append(at); });
+        within = isWithinLayoutBounds(measureTemplateLayout(templateText, offsets, &fixed));
+        measured = templateText;
+    }
+    return fixed ? within : isWithinLayoutBounds(measureTemplateLayout(document));
 }
 
 QString renderPreview(const QString &templateText,

@@ -29,6 +29,11 @@ QString substitutePlaceholders(const QString &templateText,
                                const QString &title,
                                const QString &text);
 
+// Whether Qt lays out `document`, a preview of `templateText`, in bounded time. A template
+// whose placeholders all stand in text outside tags and tables is measured once, not with
+// every document made from it.
+bool isPreviewWithinLayoutBounds(const QString &templateText, const QString &document);
+
 // The preview document: the template with the prepared fields, HTML-escaped, and "<BR>"
 // between the lines of the text.
 QString renderPreview(const QString &templateText,

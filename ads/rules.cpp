@@ -8,6 +8,7 @@
 
 #include <unicode/uchar.h>
 
+#include <algorithm>
 #include <array>
 
 using namespace Qt::StringLiterals;
@@ -122,17 +123,32 @@ qsizetype closingBrace(QStringView text, qsizetype open)
 const QString countdownShown = u"5 days"_s;
 constexpr int countdownWeight = 8;
 
+// What a measure writes besides the count and what went into it.
+enum class Record {
+    Nothing, // `shown` and `pieces` stay empty
+    Shown,   // `shown`, which is never longer than the text it is measured from
+    Pieces,  // `shown` and its pieces, as the preview cuts them
+};
+
 class Measurer
 {
 public:
-    // Without `record`, only the count and what went into it are kept; `shown` and `pieces`
-    // stay empty.
-    Measurer(Rules rules, AdField field, FieldMeasure &measure, bool record = true)
+    Measurer(Rules rules, AdField field, FieldMeasure &measure, Record record = Record::Nothing)
         : m_rules(rules)
         , m_field(field)
         , m_m(measure)
         , m_record(record)
     {}
+
+    // Makes room for `shown`: the measure of `text` never shows more than `text`, so one
+    // allocation serves, and the characters are written straight into it.
+    void beginShown(qsizetype capacity)
+    {
+        m_m.shown.resize(capacity);
+        m_begin = m_out = m_m.shown.data();
+    }
+
+    void endShown() { m_m.shown.truncate(m_out - m_begin); }
 
     // The weight of `text` shown as part of one piece, doubling as the rules double.
     int weigh(QStringView text)
@@ -150,10 +166,11 @@ public:
     void addPiece(QStringView shown, int weight)
     {
         m_m.count += weight;
-        if (m_record) {
-            m_m.shown.append(shown);
-            m_m.pieces.append({m_m.shown.size(), weight});
-        }
+        if (m_record == Record::Nothing)
+            return;
+        m_out = std::copy(shown.begin(), shown.end(), m_out);
+        if (m_record == Record::Pieces)
+            m_m.pieces.append({m_out - m_begin, weight});
     }
 
     // Typed text without dynamic text: shown as typed, each code point a piece (when `pieces`).
@@ -368,7 +385,9 @@ private:
     Rules m_rules;
     AdField m_field;
     FieldMeasure &m_m;
-    bool m_record;
+    Record m_record;
+    QChar *m_begin = nullptr;
+    QChar *m_out = nullptr;
 };
 
 // The Yandex display link as Yandex writes it: letters, digits and "- № / % #" stay, a space or
@@ -474,42 +493,47 @@ FieldMeasure computeMeasure(Rules rules, AdField field, const QString &text, boo
     }
     const QChar opening = rules == Rules::Yandex ? u'#' : u'{';
     if (field != AdField::URL && !text.contains(opening)) {
-        Measurer(rules, field, m, false).measureTyped(text, withPieces ? &m.pieces : nullptr);
+        Measurer(rules, field, m).measureTyped(text, withPieces ? &m.pieces : nullptr);
         m.shown = text;
         return m;
     }
-    m.shown.reserve(text.size());
     if (withPieces)
         m.pieces.reserve(text.size());
-    Measurer measurer(rules, field, m, true);
+    Measurer measurer(rules, field, m, withPieces ? Record::Pieces : Record::Shown);
     switch (rules) {
     case Rules::Google:
     case Rules::Microsoft:
+        measurer.beginShown(text.size());
         if (field == AdField::URL)
             measurer.measureDisplayURL(text);
         else
             measurer.measureDynamicField(text);
+        measurer.endShown();
         break;
     case Rules::Yandex:
         if (field == AdField::URL) {
             const QString link = yandexLink(text);
             m.linkDropped = int(text.size() - link.size());
+            measurer.beginShown(link.size());
             measurer.measureYandex(link);
+            measurer.endShown();
             // A link that only lost its # signs has not been changed by Yandex.
             if (m.linkDropped == 0 && link != text)
                 m.linkDropped = 1;
         } else {
+            measurer.beginShown(text.size());
             measurer.measureYandex(text);
+            measurer.endShown();
         }
         break;
     case Rules::Baidu:
+        measurer.beginShown(text.size());
         measurer.measureBaidu(text);
+        measurer.endShown();
         break;
     case Rules::Plain:
         break;
     }
-    if (!withPieces)
-        m.pieces.clear();
     return m;
 }
 

@@ -103,6 +103,8 @@ public:
                 parseTag();
             } else {
                 ++textRun;
+                if (m_watched)
+                    noteText(m_pos - 1);
             }
         }
         addText(textRun);
@@ -112,7 +114,23 @@ public:
         return m_result;
     }
 
+    // Watches `offsets` (ascending): allWatchedInFreeText() tells whether each of them was
+    // read as text outside every table.
+    void watch(const QList<qsizetype> &offsets) { m_watched = &offsets; }
+    bool allWatchedInFreeText() const { return !m_watched || m_inFreeText == m_watched->size(); }
+
 private:
+    void noteText(qsizetype at)
+    {
+        const QList<qsizetype> &watched = *m_watched;
+        while (m_nextWatched < watched.size() && watched.at(m_nextWatched) < at)
+            ++m_nextWatched; // inside a tag
+        if (m_nextWatched < watched.size() && watched.at(m_nextWatched) == at) {
+            m_inFreeText += tableLevel() == 0 ? 1 : 0;
+            ++m_nextWatched;
+        }
+    }
+
     bool hasPrefix(QChar c, qsizetype offset = 0) const
     {
         return m_pos + offset < m_text.size() && m_text.at(m_pos + offset) == c;
@@ -382,12 +400,25 @@ private:
     qint64 m_quarters = 0;
     qsizetype m_closedStray = 0;
     TemplateLayout m_result;
+    const QList<qsizetype> *m_watched = nullptr;
+    qsizetype m_nextWatched = 0;
+    qsizetype m_inFreeText = 0;
 };
 } // namespace
 
 TemplateLayout measureTemplateLayout(const QString &html)
 {
     return Scanner(html).run();
+}
+
+TemplateLayout
+measureTemplateLayout(const QString &html, const QList<qsizetype> &offsets, bool *inFreeText)
+{
+    Scanner scanner(html);
+    scanner.watch(offsets);
+    const TemplateLayout layout = scanner.run();
+    *inFreeText = scanner.allWatchedInFreeText();
+    return layout;
 }
 
 bool isWithinLayoutBounds(const TemplateLayout &layout)

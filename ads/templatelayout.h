@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QList>
 #include <QString>
 
 // What a template asks of Qt's rich-text layout. Measured at a preview width of 700 pixels
@@ -31,6 +32,11 @@ constexpr qint64 maxTableWork = 1000;
 // the nearest open element of their name, and "<p>", "<li>", "<td>", "<th>" and "<tr>" close
 // an open one of their kind.
 TemplateLayout measureTemplateLayout(const QString &html);
+
+// measureTemplateLayout, telling as well whether every one of `offsets` (ascending) falls in
+// text outside any tag and any table.
+TemplateLayout
+measureTemplateLayout(const QString &html, const QList<qsizetype> &offsets, bool *inFreeText);
 
 // Whether Qt lays out a template of this shape in bounded time.
 bool isWithinLayoutBounds(const TemplateLayout &layout);

@@ -9,6 +9,7 @@
 #include "ads/counters.h"
 #include "ads/enginestate.h"
 #include "ads/preview.h"
+#include "ads/rules.h"
 #include "ads/verdicts.h"
 #include "engines/catalogue.h"
 #include "engines/enginefile.h"
@@ -120,7 +121,7 @@ Result measure(MainWindow &window, const QString &name, const QString &templateT
             textCounterMessage(check.text.count,
                                check.text.limit,
                                lineBreakHint(check.text.count, currentEngine.textLineBreak)),
-            check.text.explanation,
+            measureField(currentEngine.rules, AdField::Text, text).explanation,
             renderPreview(currentEngine.templateText,
                           ad,
                           currentEngine.limitTitle,

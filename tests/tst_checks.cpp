@@ -2,10 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Each engine's editorial checks, the verdicts they lead to and the summary over every engine.
 #include "ads/adcheck.h"
+#include "ads/charclass.h"
 #include "ads/checks.h"
 #include "ads/verdicts.h"
 
 #include <QtTest>
+
+#include <array>
+#include <numeric>
 
 using namespace Qt::StringLiterals;
 
@@ -17,6 +21,7 @@ class tst_Checks : public QObject
     Q_OBJECT
 
 private slots:
+    void charClassesAreQChars();
     void checks_data();
     void checks();
     void verdicts_data();
@@ -51,6 +56,28 @@ EngineValues engine(const QString &rules, int title = 30, int text = 90, int url
     return values;
 }
 } // namespace
+
+// The checks read each unit's classes from one lookup; every unit of the BMP must answer as
+// QChar's own tests do.
+void tst_Checks::charClassesAreQChars()
+{
+    std::array<char16_t, 0x10000> units;
+    std::iota(units.begin(), units.end(), char16_t(0));
+    std::array<quint8, 0x10000> classes;
+    classifyUnits(QStringView(units.data(), qsizetype(units.size())), classes.data());
+    for (char32_t u = 0; u < 0x10000; ++u) {
+        const QChar c{char16_t(u)}; // the checks ask about units, surrogates included
+        const quint8 expected
+            = (c.isLetter() ? Letter : 0) | (c.isUpper() ? Upper : 0)
+              | (c.isLetterOrNumber() ? LetterOrNumber : 0) | (c.isDigit() ? Digit : 0)
+              | (c.isSpace() ? Space : 0) | (c.isPunct() || c.isSymbol() ? PunctOrSymbol : 0)
+              | (c.category() == QChar::Symbol_Currency ? Currency : 0) | (c == u'-' ? Hyphen : 0);
+        if (classes[u] != expected)
+            QFAIL(qPrintable(u"U+%1: %2, QChar says %3"_s.arg(uint(u), 4, 16, QLatin1Char('0'))
+                                 .arg(classes[u])
+                                 .arg(expected)));
+    }
+}
 
 void tst_Checks::checks_data()
 {

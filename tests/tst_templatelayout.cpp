@@ -48,6 +48,8 @@ private slots:
     void typedFieldsCannotNest_data();
     void typedFieldsCannotNest();
     void placeholderAsTagName();
+    void templateMeasuredOnce_data();
+    void templateMeasuredOnce();
     void messageNamesTheEngine();
 };
 
@@ -199,6 +201,38 @@ void tst_TemplateLayout::placeholderAsTagName()
     const QString preview = renderPreview(templateText, AdFields{u"table"_s, {}, {}}, 10, 0, 0, 0);
     QCOMPARE(measureTemplateLayout(preview).tableDepth, 30);
     QVERIFY(!isWithinLayoutBounds(measureTemplateLayout(preview)));
+}
+
+// The preview measures a template once when no field can change its layout; its verdict must
+// be the one measuring every document would give.
+void tst_TemplateLayout::templateMeasuredOnce_data()
+{
+    QTest::addColumn<QString>("templateText");
+
+    QTest::addRow("default") << defaultTemplate;
+    QTest::addRow("deep, text outside") << nested(u"<div>"_s, u"</div>"_s, 70, u"%TEXT%"_s);
+    QTest::addRow("fields in a table") << tables(3, u"%TITLE% %TEXT%"_s);
+    QTest::addRow("after a stray cell") << u"<td>x</td>%TEXT%"_s;
+    QTest::addRow("tag name") << u"<%TITLE%>"_s.repeated(30) + u"%TEXT%"_s;
+    QTest::addRow("attribute") << u"<a href=\"%URL%\">%URL%</a><p>%TEXT%"_s;
+    QTest::addRow("comment") << u"<!-- %TEXT% -->%TITLE%"_s;
+    QTest::addRow("overlapping") << u"<b>%TITLE%TEXT%</b>"_s;
+}
+
+void tst_TemplateLayout::templateMeasuredOnce()
+{
+    QFETCH(QString, templateText);
+
+    const QString long_ = u"Fresh flowers, delivered today. "_s.repeated(70);
+    const QList<AdFields> ads{{},
+                              {u"table"_s, u"x"_s, u"y"_s},
+                              {u"table"_s, long_, u"<table><tr><td>"_s.repeated(9)},
+                              {u"<td>"_s.repeated(40), long_.left(200), u"td"_s}};
+    for (const AdFields &ad : ads) {
+        const QString document = renderPreview(templateText, ad, 100000, 2300, 100000, 8);
+        QCOMPARE(isPreviewWithinLayoutBounds(templateText, document),
+                 isWithinLayoutBounds(measureTemplateLayout(document)));
+    }
 }
 
 void tst_TemplateLayout::messageNamesTheEngine()

@@ -4,6 +4,7 @@
 #include "ads/counters.h"
 #include "ads/enginestate.h"
 #include "ads/preview.h"
+#include "ads/rules.h"
 #include "ads/templatelayout.h"
 #include "engines/enginefile.h"
 #include "engines/enginesfolder.h"
@@ -53,7 +54,9 @@ void MainWindow::lineEditTitle_textChanged(const QString &)
 {
     const FieldCount count = checkCurrentAd().title;
     mainForm->labelTitle->setText(counterMessage(count.count, count.limit));
-    mainForm->labelTitle->setToolTip(count.explanation);
+    mainForm->labelTitle->setToolTip(
+        measureField(currentEngine.rules, AdField::Title, mainForm->lineEditTitle->text())
+            .explanation);
     if (mainForm->checkBoxPreview->isChecked())
         updatePreview();
 }
@@ -63,7 +66,9 @@ void MainWindow::lineEditText_textChanged(const QString &)
     const FieldCount count = checkCurrentAd().text;
     mainForm->labelText->setText(textCounterMessage(
         count.count, count.limit, lineBreakHint(count.count, currentEngine.textLineBreak)));
-    mainForm->labelText->setToolTip(count.explanation);
+    mainForm->labelText->setToolTip(
+        measureField(currentEngine.rules, AdField::Text, mainForm->lineEditText->text())
+            .explanation);
     if (mainForm->checkBoxPreview->isChecked())
         updatePreview();
 }
@@ -72,7 +77,8 @@ void MainWindow::lineEditURL_textChanged(const QString &)
 {
     const FieldCount count = checkCurrentAd().url;
     mainForm->labelURL->setText(counterMessage(count.count, count.limit));
-    mainForm->labelURL->setToolTip(count.explanation);
+    mainForm->labelURL->setToolTip(
+        measureField(currentEngine.rules, AdField::URL, mainForm->lineEditURL->text()).explanation);
     if (mainForm->checkBoxPreview->isChecked())
         updatePreview();
 }
@@ -89,7 +95,7 @@ void MainWindow::updatePreview()
     // A document that Qt cannot lay out in bounded time is not rendered at all. The fields are
     // escaped, but a template may put a placeholder where a tag's name goes, so the document
     // is measured as it will be shown.
-    if (!isWithinLayoutBounds(measureTemplateLayout(document))) {
+    if (!isPreviewWithinLayoutBounds(currentEngine.templateText, document)) {
         mainForm->textBrowserPreview->setPlainText(templateBeyondBoundsMessage(m_previewEngine));
         return;
     }
