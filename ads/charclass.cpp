@@ -50,8 +50,8 @@ quint8 charClass(char16_t unit)
     // Besides their category, QChar counts the controls from tab to carriage return, NEL and
     // the no-break space as spaces.
     const bool extraSpace = (unit >= 0x09 && unit <= 0x0D) || unit == 0x85 || unit == 0xA0;
-    return quint8(classFromCategory(QChar::category(char32_t(unit)))
-                  | (extraSpace ? Space : 0) | (unit == u'-' ? Hyphen : 0));
+    return quint8(classFromCategory(QChar::category(char32_t(unit))) | (extraSpace ? Space : 0)
+                  | (unit == u'-' ? Hyphen : 0));
 }
 
 void classifyUnits(QStringView text, quint8 *out)

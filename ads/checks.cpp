@@ -3,6 +3,8 @@
 #include "ads/checks.h"
 
 #include "ads/charclass.h"
+#include "ads/textcache.h"
+#include "ads/texttraits.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -12,6 +14,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -149,18 +152,6 @@ void forEachWord(const Classified &text, InWord inWord, Visit visit)
         visit(text.text().mid(bounds[k], bounds[k + 1] - bounds[k]));
 }
 
-// The length of the longest run of units of one of `classes`.
-qsizetype longestRun(const Classified &text, quint8 classes)
-{
-    qsizetype run = 0;
-    qsizetype longest = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        run = text.is(i, classes) ? run + 1 : 0;
-        longest = std::max(longest, run);
-    }
-    return longest;
-}
-
 // Calls `visit(word)` for each run of units of one of `classes`.
 template<typename Visit>
 void forEachWordOf(const Classified &text, quint8 classes, Visit visit)
@@ -173,9 +164,6 @@ void forEachWordOf(const Classified &text, quint8 classes, Visit visit)
 QList<QStringView> capitalWords(const Classified &text, int minimum)
 {
     QList<QStringView> result;
-    // Most text has no run of that many capitals, and needs no look at its words.
-    if (longestRun(text, Upper) < minimum)
-        return result;
     const qsizetype size = text.size();
     for (qsizetype i = 0; i < size;) {
         if (!text.is(i, Letter)) {
@@ -195,11 +183,6 @@ QList<QStringView> capitalWords(const Classified &text, int minimum)
 void repeatedMarks(const Classified &text, bool exceptEllipsis, Severity severity, Findings &out)
 {
     const QStringView units = text.text();
-    bool twice = false;
-    for (qsizetype i = 0; i + 1 < units.size(); ++i)
-        twice = twice || (units[i] == units[i + 1] && text.is(i, PunctOrSymbol));
-    if (!twice)
-        return;
     for (qsizetype i = 0; i < units.size();) {
         const QChar c = units[i];
         qsizetype end = i + 1;
@@ -214,16 +197,6 @@ void repeatedMarks(const Classified &text, bool exceptEllipsis, Severity severit
 
 void spacedLetters(const Classified &text, Findings &out)
 {
-    // Three letters standing alone, at the least.
-    int alone = 0;
-    bool spaceBefore = true;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const bool spaceAfter = i + 1 == text.size() || text.is(i + 1, Space);
-        alone += text.is(i, Letter) && spaceBefore && spaceAfter ? 1 : 0;
-        spaceBefore = text.is(i, Space);
-    }
-    if (alone < 3)
-        return;
     int run = 0;
     const QChar *first = nullptr;
     const QChar *last = nullptr;
@@ -339,7 +312,27 @@ void displayPaths(Rules rules, const FieldMeasure &m, Findings &out)
         add(out, Kind::ThirdPath, Severity::Error, m.paths.mid(2).join(u'/'));
 }
 
-Findings googleFindings(AdField field, const QString &text, const FieldMeasure &m, bool errorsOnly)
+// A field's classified text, made the first time a check must look at its units: the traits
+// let most fields through without.
+class LazyClassified
+{
+public:
+    explicit LazyClassified(QStringView text)
+        : m_text(text)
+    {}
+    const Classified &operator*()
+    {
+        if (!m_classified)
+            m_classified.emplace(m_text);
+        return *m_classified;
+    }
+
+private:
+    QStringView m_text;
+    std::optional<Classified> m_classified;
+};
+
+Findings googleFindings(AdField field, const FieldMeasure &m, bool errorsOnly)
 {
     Findings out;
     if (field == AdField::URL) {
@@ -347,37 +340,45 @@ Findings googleFindings(AdField field, const QString &text, const FieldMeasure &
         return out;
     }
     const QString &shown = m.shown;
-    const Classified classified(shown);
-    repeatedMarks(classified, true, Severity::Error, out);
-    forEachCodePoint(shown, [&](char32_t c, qsizetype start, qsizetype length) {
-        if (c < 0x2022)
-            return;
-        if (isEmoji(c))
-            add(out, Kind::Emoji, Severity::Error, shown.mid(start, length));
-        else if (c >= 0xFF61 && c <= 0xFF9F)
-            add(out, Kind::HalfWidthKatakana, Severity::Error, shown.mid(start, length));
-        else if (isDecorative(c))
-            add(out, Kind::DecorativeSymbol, Severity::Error, shown.mid(start, length));
-    });
+    const TextTraits &traits = textTraits(shown);
+    LazyClassified classified(shown);
+    if (traits.repeatedMark)
+        repeatedMarks(*classified, true, Severity::Error, out);
+    if (traits.highestUnit >= 0x2022) {
+        forEachCodePoint(shown, [&](char32_t c, qsizetype start, qsizetype length) {
+            if (c < 0x2022)
+                return;
+            if (isEmoji(c))
+                add(out, Kind::Emoji, Severity::Error, shown.mid(start, length));
+            else if (c >= 0xFF61 && c <= 0xFF9F)
+                add(out, Kind::HalfWidthKatakana, Severity::Error, shown.mid(start, length));
+            else if (isDecorative(c))
+                add(out, Kind::DecorativeSymbol, Severity::Error, shown.mid(start, length));
+        });
+    }
     if (shown.contains(u'*')) {
         static const QRegularExpression starred(u"\\*[\\w]+\\*"_s);
         auto match = starred.globalMatch(shown);
         while (match.hasNext())
             add(out, Kind::StarredWord, Severity::Error, match.next().captured());
     }
-    spacedLetters(classified, out);
-    clickHere(shown, out);
+    if (traits.lettersAlone >= 3)
+        spacedLetters(*classified, out);
+    if (traits.clickHere)
+        clickHere(shown, out);
     dynamicText(m, out);
     if (errorsOnly)
         return out;
-    for (const QStringView word : capitalWords(classified, 4))
-        add(out, Kind::Capitals, Severity::Warning, word.toString());
-    if (field == AdField::Title) {
-        if (shown.contains(u'!'))
-            add(out, Kind::ExclamationInTitle, Severity::Warning);
-        phoneNumbers(classified, Severity::Warning, out);
+    if (traits.longestCapitalRun >= 4) {
+        for (const QStringView word : capitalWords(*classified, 4))
+            add(out, Kind::Capitals, Severity::Warning, word.toString());
     }
-    Q_UNUSED(text);
+    if (field == AdField::Title) {
+        if (traits.exclamations > 0)
+            add(out, Kind::ExclamationInTitle, Severity::Warning);
+        if (traits.digits >= 7)
+            phoneNumbers(*classified, Severity::Warning, out);
+    }
     return out;
 }
 
@@ -392,29 +393,38 @@ Findings microsoftFindings(AdField field, const QString &text, const FieldMeasur
         return out;
     }
     const QString &shown = m.shown;
-    const Classified classified(shown);
-    const QList<QStringView> capitals = capitalWords(classified, 2);
-    if (capitals.size() > 1) {
-        QStringList quoted;
-        for (const QStringView word : capitals)
-            quoted.append(u'"' + word.toString() + u'"');
-        quoted.removeDuplicates();
-        add(out, Kind::ManyCapitals, Severity::Error, quoted.join(", "_L1));
-    }
-    repeatedMarks(classified, false, Severity::Error, out);
-    repeatedWords(classified, out);
-    for (qsizetype i = 1; i + 1 < shown.size(); ++i) {
-        if (classified.is(i, Currency) && classified.is(i - 1, Letter)
-            && classified.is(i + 1, Letter)) {
-            forEachWordOf(classified, Letter | Currency, [&](QStringView word) {
-                if (word.data() <= shown.constData() + i
-                    && word.data() + word.size() > shown.constData() + i)
-                    add(out, Kind::CurrencyInWord, Severity::Error, word.toString());
-            });
+    const TextTraits &traits = textTraits(shown);
+    LazyClassified classified(shown);
+    if (traits.longestCapitalRun >= 2) {
+        const QList<QStringView> capitals = capitalWords(*classified, 2);
+        if (capitals.size() > 1) {
+            QStringList quoted;
+            for (const QStringView word : capitals)
+                quoted.append(u'"' + word.toString() + u'"');
+            quoted.removeDuplicates();
+            add(out, Kind::ManyCapitals, Severity::Error, quoted.join(", "_L1));
         }
     }
-    phoneNumbers(classified, Severity::Error, out);
-    clickHere(shown, out);
+    if (traits.repeatedMark)
+        repeatedMarks(*classified, false, Severity::Error, out);
+    if (traits.tripleWord)
+        repeatedWords(*classified, out);
+    if (traits.currencyInWord) {
+        const Classified &units = *classified;
+        for (qsizetype i = 1; i + 1 < shown.size(); ++i) {
+            if (units.is(i, Currency) && units.is(i - 1, Letter) && units.is(i + 1, Letter)) {
+                forEachWordOf(units, Letter | Currency, [&](QStringView word) {
+                    if (word.data() <= shown.constData() + i
+                        && word.data() + word.size() > shown.constData() + i)
+                        add(out, Kind::CurrencyInWord, Severity::Error, word.toString());
+                });
+            }
+        }
+    }
+    if (traits.digits >= 7)
+        phoneNumbers(*classified, Severity::Error, out);
+    if (traits.clickHere)
+        clickHere(shown, out);
     // The first "<...>" with no "<" or ">" inside.
     for (qsizetype open = shown.indexOf(u'<'); open >= 0; open = shown.indexOf(u'<', open + 1)) {
         qsizetype close = open + 1;
@@ -425,8 +435,8 @@ Findings microsoftFindings(AdField field, const QString &text, const FieldMeasur
             break;
         }
     }
-    if (!text.isEmpty()
-        && std::none_of(text.cbegin(), text.cend(), [](QChar c) { return c.isLetterOrNumber(); }))
+    // As typed, not as shown.
+    if (!text.isEmpty() && !textTraits(text).letterOrNumber)
         add(out, Kind::NoLetterOrDigit, Severity::Error);
     dynamicText(m, out);
     return out;
@@ -442,24 +452,29 @@ Findings yandexFindings(AdField field, const QString &text, const FieldMeasure &
             add(out, Kind::LinkChanged, Severity::Warning, m.shown);
         return out;
     }
-    const Classified classified(text);
-    if (!errorsOnly) {
-        for (const QStringView word : capitalWords(classified, 4))
+    const TextTraits &traits = textTraits(text);
+    LazyClassified classified(text);
+    if (!errorsOnly && traits.longestCapitalRun >= 4) {
+        for (const QStringView word : capitalWords(*classified, 4))
             add(out, Kind::Capitals, Severity::Warning, word.toString());
     }
-    spacedLetters(classified, out);
-    repeatedWords(classified, out);
-    phoneNumbers(classified, Severity::Error, out);
+    if (traits.lettersAlone >= 3)
+        spacedLetters(*classified, out);
+    if (traits.tripleWord)
+        repeatedWords(*classified, out);
+    if (traits.digits >= 7)
+        phoneNumbers(*classified, Severity::Error, out);
     emailAddresses(text, out);
-    emojis(text, out);
+    if (traits.highestUnit >= 0x231A)
+        emojis(text, out);
     const int longest = field == AdField::Title ? 22 : 23;
-    if (longestRun(classified, LetterOrNumber | Hyphen) > longest) {
-        forEachWordOf(classified, LetterOrNumber | Hyphen, [&](QStringView word) {
+    if (traits.longestWordRun > longest) {
+        forEachWordOf(*classified, LetterOrNumber | Hyphen, [&](QStringView word) {
             if (word.size() > longest)
                 add(out, Kind::LongWord, Severity::Error, word.toString(), longest);
         });
     }
-    const qsizetype bang = errorsOnly ? -1 : text.indexOf("!!"_L1);
+    const qsizetype bang = errorsOnly || traits.exclamations < 2 ? -1 : text.indexOf("!!"_L1);
     if (bang >= 0) {
         qsizetype end = bang + 2;
         while (end < text.size() && text[end] == u'!')
@@ -478,9 +493,9 @@ FieldFindings computeFindings(Rules rules, AdField field, const QString &text, b
     const FieldMeasure m = measureFieldUnexplained(rules, field, text);
     switch (rules) {
     case Rules::Google:
-        result.findings = googleFindings(field, text, m, errorsOnly);
+        result.findings = googleFindings(field, m, errorsOnly);
         if (field != AdField::URL)
-            result.exclamations = int(m.shown.count(u'!'));
+            result.exclamations = textTraits(m.shown).exclamations;
         break;
     case Rules::Microsoft:
         result.findings = microsoftFindings(field, text, m);
@@ -497,43 +512,24 @@ FieldFindings computeFindings(Rules rules, AdField field, const QString &text, b
     return result;
 }
 
-struct Memo
-{
-    QString text;
-    FieldFindings findings;
-    bool valid = false;
-};
-
-// Like the measures, the findings of the last text of each field under each rule set are
+// Like the measures, the findings of the last texts of each field under each rule set are
 // kept: a keystroke changes one field, and every engine's verdict asks for all three.
-bool holds(const Memo &memo, const QString &text)
-{
-    return memo.valid
-           && ((memo.text.constData() == text.constData() && memo.text.size() == text.size())
-               || memo.text == text);
-}
-
 FieldFindings &findings(Rules rules, AdField field, const QString &text, bool errorsOnly)
 {
-    thread_local std::array<Memo, 30> memos;
-    const std::size_t slot = (std::size_t(rules) * 3 + std::size_t(field)) * 2;
-    Memo &all = memos[slot];
+    thread_local std::array<TextCache<FieldFindings, 64>, 15> all;
+    thread_local std::array<TextCache<FieldFindings, 8>, 15> errors;
+    const std::size_t slot = std::size_t(rules) * 3 + std::size_t(field);
+    const auto compute = [&](bool onlyErrors) {
+        return
+            [=](const QString &typed) { return computeFindings(rules, field, typed, onlyErrors); };
+    };
     // Whether there is an error, all the findings answer as well.
-    if (!errorsOnly || holds(all, text)) {
-        if (!holds(all, text)) {
-            all.findings = computeFindings(rules, field, text, false);
-            all.text = text;
-            all.valid = true;
-        }
-        return all.findings;
+    if (errorsOnly) {
+        if (FieldFindings *found = all[slot].find(text))
+            return *found;
+        return errors[slot].get(text, compute(true));
     }
-    Memo &errors = memos[slot + 1];
-    if (!holds(errors, text)) {
-        errors.findings = computeFindings(rules, field, text, true);
-        errors.text = text;
-        errors.valid = true;
-    }
-    return errors.findings;
+    return all[slot].get(text, compute(false));
 }
 
 QString message(const Finding &f)

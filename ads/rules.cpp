@@ -2,11 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ads/rules.h"
 
+#include "ads/textcache.h"
+#include "ads/texttraits.h"
+
 #include <QCoreApplication>
 #include <QEvent>
 #include <QPointer>
-
-#include <unicode/uchar.h>
 
 #include <algorithm>
 #include <array>
@@ -17,29 +18,14 @@ namespace {
 const std::array<QString, 5> identifiers
     = {u"plain"_s, u"google"_s, u"microsoft"_s, u"yandex"_s, u"baidu"_s};
 
-// Double-width: Unicode East Asian Width W or F. Nothing below U+1100 is either, which keeps
-// Latin and Cyrillic text out of ICU.
-bool isWide(char32_t c)
-{
-    if (c < 0x1100)
-        return false;
-    const int width = u_getIntPropertyValue(UChar32(c), UCHAR_EAST_ASIAN_WIDTH);
-    return width == U_EA_WIDE || width == U_EA_FULLWIDTH;
-}
-
-bool isEmojiPresentation(char32_t c)
-{
-    return c >= 0x231A && u_hasBinaryProperty(UChar32(c), UCHAR_EMOJI_PRESENTATION);
-}
-
 int charWeight(Rules rules, char32_t c)
 {
     switch (rules) {
     case Rules::Google:
     case Rules::Baidu:
-        return isWide(c) ? 2 : 1;
+        return isWideCodePoint(c) ? 2 : 1;
     case Rules::Microsoft:
-        return isWide(c) || isEmojiPresentation(c) ? 2 : 1;
+        return isWideCodePoint(c) || isEmojiPresentationCodePoint(c) ? 2 : 1;
     case Rules::Plain:
     case Rules::Yandex:
         break;
@@ -390,6 +376,29 @@ private:
     QChar *m_out = nullptr;
 };
 
+// Typed text without dynamic text, counted from its traits: as Measurer::measureTyped counts,
+// without a look at each character.
+void countTyped(Rules rules, AdField field, const TextTraits &t, FieldMeasure &m)
+{
+    switch (rules) {
+    case Rules::Google:
+    case Rules::Baidu:
+        m.doubleWidth = t.wide;
+        break;
+    case Rules::Microsoft:
+        m.doubleWidth = t.wideOrEmoji;
+        break;
+    case Rules::Yandex:
+        m.narrowMarks = t.narrowMarks;
+        if (field == AdField::Text)
+            m.narrowFree = std::min(t.narrowMarks, freeNarrowMarks);
+        break;
+    case Rules::Plain:
+        break;
+    }
+    m.count = t.codePoints + m.doubleWidth - m.narrowFree;
+}
+
 // The Yandex display link as Yandex writes it: letters, digits and "- № / % #" stay, a space or
 // "_" becomes "-", every other character goes, and a run of one of "- № / %" becomes one.
 QString yandexLink(QStringView text)
@@ -452,11 +461,9 @@ QString explain(Rules rules, AdField field, const FieldMeasure &m)
     return lines.join(u'\n');
 }
 
-struct Memo
+struct Measured
 {
-    QString text;
     FieldMeasure measure;
-    bool valid = false;
     QString explanation; // translated under `explainedIn`
     int explainedIn = -1;
 };
@@ -475,11 +482,6 @@ protected:
     }
 };
 
-bool sameText(const QString &a, const QString &b)
-{
-    return (a.constData() == b.constData() && a.size() == b.size()) || a == b;
-}
-
 // With `withPieces` false the pieces are left out. A title or text without dynamic text is
 // shown as typed, and not copied.
 FieldMeasure computeMeasure(Rules rules, AdField field, const QString &text, bool withPieces)
@@ -493,7 +495,10 @@ FieldMeasure computeMeasure(Rules rules, AdField field, const QString &text, boo
     }
     const QChar opening = rules == Rules::Yandex ? u'#' : u'{';
     if (field != AdField::URL && !text.contains(opening)) {
-        Measurer(rules, field, m).measureTyped(text, withPieces ? &m.pieces : nullptr);
+        if (withPieces)
+            Measurer(rules, field, m).measureTyped(text, &m.pieces);
+        else
+            countTyped(rules, field, textTraits(text), m);
         m.shown = text;
         return m;
     }
@@ -537,23 +542,25 @@ FieldMeasure computeMeasure(Rules rules, AdField field, const QString &text, boo
     return m;
 }
 
-Memo &kept(Rules rules, AdField field, const QString &text, bool withPieces)
+Measured &kept(Rules rules, AdField field, const QString &text, bool withPieces)
 {
-    thread_local std::array<Memo, 30> memos;
-    Memo &memo = memos[(std::size_t(rules) * 3 + std::size_t(field)) * 2 + (withPieces ? 1 : 0)];
-    if (!memo.valid || !sameText(memo.text, text)) {
-        memo.measure = computeMeasure(rules, field, text, withPieces);
-        memo.text = text;
-        memo.valid = true;
-        memo.explainedIn = -1;
+    const std::size_t slot = std::size_t(rules) * 3 + std::size_t(field);
+    const auto measure = [&](const QString &typed) {
+        return Measured{computeMeasure(rules, field, typed, withPieces), QString(), -1};
+    };
+    if (withPieces) {
+        // The preview's, a piece for every character: few are kept.
+        thread_local std::array<TextCache<Measured, 2>, 15> withPieces;
+        return withPieces[slot].get(text, measure);
     }
-    return memo;
+    thread_local std::array<TextCache<Measured, 64>, 15> measures;
+    return measures[slot].get(text, measure);
 }
 
 FieldMeasure
 keptMeasure(Rules rules, AdField field, const QString &text, bool withPieces, bool explained = true)
 {
-    Memo &memo = kept(rules, field, text, withPieces);
+    Measured &memo = kept(rules, field, text, withPieces);
     FieldMeasure m = memo.measure;
     if (!explained)
         return m;

@@ -14,6 +14,7 @@
 #include <QTextStream>
 
 #include <memory>
+#include <utility>
 
 namespace {
 // The engines to check against, or an error message.
@@ -148,8 +149,16 @@ int runChecker(const QStringList &arguments, QTextStream &out, QTextStream &err)
     int notFitting = 0;
     int unreadableRows = 0;
     const QString separator = QStringLiteral(": ");
-    const QString errorPattern = QCoreApplication::translate("Checker", "error: %1");
-    const QString warningPattern = QCoreApplication::translate("Checker", "warning: %1");
+    // A copy deck may give a line for every ad: the patterns are split once, not read for
+    // every line.
+    const auto split = [](const QString &pattern) {
+        const qsizetype at = pattern.indexOf(QLatin1StringView("%1"));
+        return at < 0 ? std::pair(pattern + QLatin1Char(' '), QString())
+                      : std::pair(pattern.left(at), pattern.mid(at + 2));
+    };
+    const auto errorPattern = split(QCoreApplication::translate("Checker", "error: %1"));
+    const auto warningPattern = split(QCoreApplication::translate("Checker", "warning: %1"));
+    QString line;
     QList<AdCheck> checks;
     checks.reserve(engines.size());
     for (const QString &file : files) {
@@ -165,11 +174,22 @@ int runChecker(const QStringList &arguments, QTextStream &out, QTextStream &err)
                     continue;
                 const QList<Finding> findings = adFindings(check);
                 for (const Finding &finding : findings) {
-                    out << file << QLatin1Char(':') << row << separator << engine.name << separator
-                        << adFieldName(finding.field) << separator
-                        << (finding.severity == Severity::Error ? errorPattern : warningPattern)
-                               .arg(finding.message)
-                        << QLatin1Char('\n');
+                    const auto &pattern
+                        = finding.severity == Severity::Error ? errorPattern : warningPattern;
+                    line.clear();
+                    line.append(file)
+                        .append(QLatin1Char(':'))
+                        .append(QString::number(row))
+                        .append(separator)
+                        .append(engine.name)
+                        .append(separator)
+                        .append(adFieldName(finding.field))
+                        .append(separator)
+                        .append(pattern.first)
+                        .append(finding.message)
+                        .append(pattern.second)
+                        .append(QLatin1Char('\n'));
+                    out << line;
                 }
             }
             worst == Verdict::Fits       ? ++fit

@@ -4,6 +4,7 @@
 #include "ads/enginestate.h"
 #include "ads/preview.h"
 #include "ads/rules.h"
+#include "ads/textcache.h"
 
 #include <QtTest>
 
@@ -30,6 +31,9 @@ private slots:
     void lineBreaks_data();
     void lineBreaks();
     void renderedPreview();
+    void countsAgreeWithPieces_data();
+    void countsAgreeWithPieces();
+    void cacheKeepsEachTextsOwn();
 };
 
 void tst_Rules::rulesNamed_data()
@@ -335,6 +339,68 @@ void tst_Rules::renderedPreview()
     const AdFields yandex{u"#Sofas#"_s, QString(), u"sofas & chairs"_s};
     QCOMPARE(renderPreview(page, yandex, 56, 81, 20, 0, Rules::Yandex),
              u"[sofas-chairs|Sofas|My Advertisment Here]"_s);
+}
+
+// A field is counted from one pass over it shared by every rule set, and the preview counts it
+// piece by piece: the two must agree on every text.
+void tst_Rules::countsAgreeWithPieces_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addRow("ascii") << u"Fresh bread, daily: order online!"_s;
+    QTest::addRow("cyrillic") << u"Диваны со скидкой. Доставка!"_s;
+    QTest::addRow("japanese") << u"新鮮なパンを毎日お届けします"_s;
+    QTest::addRow("emoji") << u"Sale \U0001F600 now \u231A \u2614 \U0001F3E0"_s;
+    QTest::addRow("lone surrogates") << QString(QChar(0xD83D)) + u"x"_s + QChar(0xDE00);
+    QTest::addRow("many marks") << u"a.b,c!d:e;f\"g.h,i!j:k;l\"m.n,o!p:q;r"_s;
+    QTest::addRow("fullwidth") << u"\uFF21\uFF22\uFF23 abc \uFF71\uFF72"_s;
+    QTest::addRow("empty") << QString();
+}
+
+void tst_Rules::countsAgreeWithPieces()
+{
+    QFETCH(QString, text);
+    for (const Rules rules : allRules()) {
+        for (const AdField field : {AdField::Title, AdField::Text}) {
+            const FieldMeasure counted = measureField(rules, field, text);
+            const FieldMeasure pieces = measureFieldPieces(rules, field, text);
+            int weight = 0;
+            for (const ShownPiece &piece : pieces.pieces)
+                weight += piece.weight;
+            const QByteArray where
+                = rulesIdentifier(rules).toUtf8() + ' ' + QByteArray::number(int(field));
+            QVERIFY2(counted.count == pieces.count, where);
+            QVERIFY2(rules == Rules::Plain || weight == counted.count, where);
+            QVERIFY2(counted.doubleWidth == pieces.doubleWidth, where);
+            QVERIFY2(counted.narrowMarks == pieces.narrowMarks, where);
+            QVERIFY2(counted.narrowFree == pieces.narrowFree, where);
+            QCOMPARE(counted.shown, text);
+        }
+    }
+}
+
+// However texts collide in a small cache, each gets back what was worked out for it.
+void tst_Rules::cacheKeepsEachTextsOwn()
+{
+    TextCache<qsizetype, 3> cache;
+    int made = 0;
+    const auto length = [&](const QString &text) {
+        ++made;
+        return text.size();
+    };
+    for (int round = 0; round < 3; ++round) {
+        for (int i = 0; i < 20; ++i) {
+            const QString text = u"x"_s.repeated(i);
+            QCOMPARE(cache.get(text, length), qsizetype(i));
+            QCOMPARE(*cache.find(text), qsizetype(i));
+        }
+    }
+    QVERIFY(made > 20); // three entries cannot keep twenty texts
+    const QString kept = u"kept"_s;
+    cache.get(kept, length);
+    const int before = made;
+    QCOMPARE(cache.get(QString::fromUtf8(kept.toUtf8()), length), 4); // an equal text, too
+    QCOMPARE(made, before);
+    QVERIFY(!cache.find(u"never asked"_s));
 }
 
 QTEST_GUILESS_MAIN(tst_Rules)

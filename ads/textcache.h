@@ -1,0 +1,61 @@
+// SPDX-FileCopyrightText: 2026 The Vellumo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QHash>
+#include <QString>
+
+#include <array>
+#include <cstddef>
+
+// What was worked out for the last texts of a field, found again by the text. Typing changes
+// one field at a time, and a copy deck repeats its display URLs and headlines from ad group to
+// ad group: both ask again for what was just worked out.
+template<typename Value, std::size_t Size>
+class TextCache
+{
+public:
+    // The value kept for `text`, or null.
+    Value *find(const QString &text)
+    {
+        Entry &entry = lookUp(text);
+        return entry.used && entry.text == text ? &entry.value : nullptr;
+    }
+
+    // The value kept for `text`; `make(text)` works it out when none is.
+    template<typename Make>
+    Value &get(const QString &text, Make make)
+    {
+        Entry &entry = lookUp(text);
+        if (!entry.used || entry.text != text) {
+            entry.value = make(text);
+            entry.text = text;
+            entry.used = true;
+        }
+        return entry.value;
+    }
+
+private:
+    struct Entry
+    {
+        QString text;
+        Value value;
+        bool used = false;
+    };
+
+    // Where `text` is kept, if anywhere: the entry to check, or to fill.
+    Entry &lookUp(const QString &text)
+    {
+        // The same string asked for again: a kept string shares its text, which therefore
+        // cannot have changed.
+        Entry &last = m_entries[m_last];
+        if (last.used && last.text.constData() == text.constData()
+            && last.text.size() == text.size())
+            return last;
+        m_last = qHash(text) % Size;
+        return m_entries[m_last];
+    }
+
+    std::array<Entry, Size> m_entries;
+    std::size_t m_last = 0;
+};

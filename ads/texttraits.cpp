@@ -1,0 +1,143 @@
+// SPDX-FileCopyrightText: 2026 The Vellumo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ads/texttraits.h"
+
+#include "ads/charclass.h"
+
+#include <QVarLengthArray>
+
+#include <unicode/uchar.h>
+
+#include <algorithm>
+#include <array>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+bool isNarrowMark(char16_t u)
+{
+    return u == u'.' || u == u',' || u == u'!' || u == u':' || u == u';' || u == u'"';
+}
+
+// Code points, and those counted twice, for text that reaches the double-width scripts.
+void countCodePoints(QStringView text, TextTraits &t)
+{
+    t.codePoints = 0;
+    for (qsizetype i = 0; i < text.size(); ++t.codePoints) {
+        char32_t c = text[i].unicode();
+        qsizetype length = 1;
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(text[i], text[i + 1]);
+            length = 2;
+        }
+        const bool wide = isWideCodePoint(c);
+        t.wide += wide ? 1 : 0;
+        t.wideOrEmoji += wide || isEmojiPresentationCodePoint(c) ? 1 : 0;
+        i += length;
+    }
+}
+
+// A word three times in a row, words being runs of letters and digits, compared in any case.
+bool hasTripleWord(QStringView text, const quint8 *classes)
+{
+    // The words' bounds first, without a branch per unit.
+    QVarLengthArray<qsizetype, 256> bounds(text.size() + 2);
+    qsizetype count = 0;
+    bool previous = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const bool in = (classes[i] & LetterOrNumber) != 0;
+        bounds[count] = i;
+        count += in != previous ? 1 : 0;
+        previous = in;
+    }
+    bounds[count] = text.size();
+    count += previous ? 1 : 0;
+    for (qsizetype k = 4; k + 1 < count; k += 2) {
+        const QStringView third = text.mid(bounds[k], bounds[k + 1] - bounds[k]);
+        const QStringView second = text.mid(bounds[k - 2], bounds[k - 1] - bounds[k - 2]);
+        const QStringView first = text.mid(bounds[k - 4], bounds[k - 3] - bounds[k - 4]);
+        if (third.size() == second.size() && third.size() == first.size()
+            && third.compare(second, Qt::CaseInsensitive) == 0
+            && third.compare(first, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
+TextTraits computeTraits(QStringView text)
+{
+    TextTraits t;
+    const qsizetype size = text.size();
+    QVarLengthArray<quint8, 256> classes(size + 1);
+    classifyUnits(text, classes.data());
+    classes[size] = Space; // the end stands alone like a space
+
+    int capitalRun = 0;
+    int wordRun = 0;
+    bool spaceBefore = true;
+    const char16_t *units = reinterpret_cast<const char16_t *>(text.utf16());
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t u = units[i];
+        const quint8 c = classes[i];
+        const quint8 next = classes[i + 1];
+        capitalRun = (c & Upper) ? capitalRun + 1 : 0;
+        t.longestCapitalRun = std::max(t.longestCapitalRun, capitalRun);
+        wordRun = (c & (LetterOrNumber | Hyphen)) ? wordRun + 1 : 0;
+        t.longestWordRun = std::max(t.longestWordRun, wordRun);
+        t.lettersAlone += (c & Letter) && spaceBefore && (next & Space) ? 1 : 0;
+        spaceBefore = (c & Space) != 0;
+        t.repeatedMark |= (c & PunctOrSymbol) && i + 1 < size && units[i + 1] == u;
+        t.digits += (c & Digit) ? 1 : 0;
+        t.letterOrNumber |= (c & LetterOrNumber) != 0;
+        t.currencyInWord |= (c & Currency) && i > 0 && (classes[i - 1] & Letter) && (next & Letter);
+        t.narrowMarks += isNarrowMark(u) ? 1 : 0;
+        t.exclamations += u == u'!' ? 1 : 0;
+        t.highestUnit = std::max(t.highestUnit, u);
+        t.clickHere |= (u | 0x20) == u'c' && text.mid(i, 10).compare("click here"_L1, Qt::CaseInsensitive) == 0;
+    }
+    t.codePoints = int(size);
+    if (t.highestUnit >= 0x1100) // below, nothing is double-width, an emoji or a surrogate
+        countCodePoints(text, t);
+    t.tripleWord = hasTripleWord(text, classes.data());
+    return t;
+}
+
+struct Kept
+{
+    QString text;
+    TextTraits traits;
+};
+} // namespace
+
+const TextTraits &textTraits(const QString &text)
+{
+    // A title, a text, a URL and a field as an engine shows it: four cover an ad.
+    thread_local std::array<Kept, 4> kept;
+    thread_local std::size_t next = 0;
+    for (Kept &k : kept) {
+        if (k.text.constData() == text.constData() && k.text.size() == text.size())
+            return k.traits;
+    }
+    for (Kept &k : kept) {
+        if (k.text.size() == text.size() && k.text == text && !k.text.isNull())
+            return k.traits;
+    }
+    Kept &k = kept[next];
+    next = (next + 1) % kept.size();
+    k.traits = computeTraits(text);
+    k.text = text;
+    return k.traits;
+}
+
+bool isWideCodePoint(char32_t c)
+{
+    if (c < 0x1100)
+        return false;
+    const int width = u_getIntPropertyValue(UChar32(c), UCHAR_EAST_ASIAN_WIDTH);
+    return width == U_EA_WIDE || width == U_EA_FULLWIDTH;
+}
+
+bool isEmojiPresentationCodePoint(char32_t c)
+{
+    return c >= 0x231A && u_hasBinaryProperty(UChar32(c), UCHAR_EMOJI_PRESENTATION);
+}
