@@ -356,7 +356,7 @@ Findings googleFindings(AdField field, const FieldMeasure &m, bool errorsOnly)
                 add(out, Kind::DecorativeSymbol, Severity::Error, shown.mid(start, length));
         });
     }
-    if (shown.contains(u'*')) {
+    if (traits.marks & Star) {
         static const QRegularExpression starred(u"\\*[\\w]+\\*"_s);
         auto match = starred.globalMatch(shown);
         while (match.hasNext())
@@ -426,7 +426,8 @@ Findings microsoftFindings(AdField field, const QString &text, const FieldMeasur
     if (traits.clickHere)
         clickHere(shown, out);
     // The first "<...>" with no "<" or ">" inside.
-    for (qsizetype open = shown.indexOf(u'<'); open >= 0; open = shown.indexOf(u'<', open + 1)) {
+    const qsizetype firstOpen = (traits.marks & Angle) ? shown.indexOf(u'<') : -1;
+    for (qsizetype open = firstOpen; open >= 0; open = shown.indexOf(u'<', open + 1)) {
         qsizetype close = open + 1;
         while (close < shown.size() && shown[close] != u'<' && shown[close] != u'>')
             ++close;
@@ -464,7 +465,8 @@ Findings yandexFindings(AdField field, const QString &text, const FieldMeasure &
         repeatedWords(*classified, out);
     if (traits.digits >= 7)
         phoneNumbers(*classified, Severity::Error, out);
-    emailAddresses(text, out);
+    if (traits.marks & At)
+        emailAddresses(text, out);
     if (traits.highestUnit >= 0x231A)
         emojis(text, out);
     const int longest = field == AdField::Title ? 22 : 23;

@@ -493,14 +493,16 @@ FieldMeasure computeMeasure(Rules rules, AdField field, const QString &text, boo
         m.shown = text;
         return m;
     }
-    const QChar opening = rules == Rules::Yandex ? u'#' : u'{';
-    if (field != AdField::URL && !text.contains(opening)) {
-        if (withPieces)
-            Measurer(rules, field, m).measureTyped(text, &m.pieces);
-        else
-            countTyped(rules, field, textTraits(text), m);
-        m.shown = text;
-        return m;
+    if (field != AdField::URL) {
+        const TextTraits &traits = textTraits(text);
+        if (!(traits.marks & (rules == Rules::Yandex ? Hash : Brace))) {
+            if (withPieces)
+                Measurer(rules, field, m).measureTyped(text, &m.pieces);
+            else
+                countTyped(rules, field, traits, m);
+            m.shown = text;
+            return m;
+        }
     }
     if (withPieces)
         m.pieces.reserve(text.size());

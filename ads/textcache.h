@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QString>
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 
@@ -52,8 +53,17 @@ private:
         if (last.used && last.text.constData() == text.constData()
             && last.text.size() == text.size())
             return last;
-        m_last = qHash(text) % Size;
+        m_last = quickHash(text) % Size;
         return m_entries[m_last];
+    }
+
+    // A few units from each end and the length: cheap for the long texts a field may hold.
+    // Texts it confuses only share a place, and the text is compared before it is used.
+    static std::size_t quickHash(const QString &text)
+    {
+        const qsizetype size = text.size();
+        const qsizetype ends = std::min<qsizetype>(size, 8);
+        return qHashMulti(0, size, QStringView(text).first(ends), QStringView(text).last(ends));
     }
 
     std::array<Entry, Size> m_entries;

@@ -19,6 +19,24 @@ bool isNarrowMark(char16_t u)
     return u == u'.' || u == u',' || u == u'!' || u == u':' || u == u';' || u == u'"';
 }
 
+quint8 markOf(char16_t u)
+{
+    switch (u) {
+    case u'{':
+        return Brace;
+    case u'#':
+        return Hash;
+    case u'*':
+        return Star;
+    case u'<':
+        return Angle;
+    case u'@':
+        return At;
+    default:
+        return 0;
+    }
+}
+
 // Code points, and those counted twice, for text that reaches the double-width scripts.
 void countCodePoints(QStringView text, TextTraits &t)
 {
@@ -72,29 +90,48 @@ TextTraits computeTraits(QStringView text)
     classifyUnits(text, classes.data());
     classes[size] = Space; // the end stands alone like a space
 
-    int capitalRun = 0;
-    int wordRun = 0;
-    bool spaceBefore = true;
+    // Locals, not members of `t`, keep the loop in registers.
+    int capitalRun = 0, longestCapitalRun = 0, wordRun = 0, longestWordRun = 0;
+    int lettersAlone = 0, digits = 0, narrowMarks = 0, exclamations = 0;
+    quint8 any = 0; // every class seen
+    quint8 marks = 0;
+    bool repeatedMark = false, currencyInWord = false, clickHere = false;
+    char16_t highest = 0;
+    quint8 before = Space; // the start stands alone like a space
     const char16_t *units = reinterpret_cast<const char16_t *>(text.utf16());
     for (qsizetype i = 0; i < size; ++i) {
         const char16_t u = units[i];
         const quint8 c = classes[i];
         const quint8 next = classes[i + 1];
         capitalRun = (c & Upper) ? capitalRun + 1 : 0;
-        t.longestCapitalRun = std::max(t.longestCapitalRun, capitalRun);
+        longestCapitalRun = std::max(longestCapitalRun, capitalRun);
         wordRun = (c & (LetterOrNumber | Hyphen)) ? wordRun + 1 : 0;
-        t.longestWordRun = std::max(t.longestWordRun, wordRun);
-        t.lettersAlone += (c & Letter) && spaceBefore && (next & Space) ? 1 : 0;
-        spaceBefore = (c & Space) != 0;
-        t.repeatedMark |= (c & PunctOrSymbol) && i + 1 < size && units[i + 1] == u;
-        t.digits += (c & Digit) ? 1 : 0;
-        t.letterOrNumber |= (c & LetterOrNumber) != 0;
-        t.currencyInWord |= (c & Currency) && i > 0 && (classes[i - 1] & Letter) && (next & Letter);
-        t.narrowMarks += isNarrowMark(u) ? 1 : 0;
-        t.exclamations += u == u'!' ? 1 : 0;
-        t.highestUnit = std::max(t.highestUnit, u);
-        t.clickHere |= (u | 0x20) == u'c' && text.mid(i, 10).compare("click here"_L1, Qt::CaseInsensitive) == 0;
+        longestWordRun = std::max(longestWordRun, wordRun);
+        lettersAlone += (c & Letter) & (before >> 4) & (next >> 4); // Letter is 1, Space 16
+        repeatedMark |= (c & PunctOrSymbol) && i + 1 < size && units[i + 1] == u;
+        currencyInWord |= (c & Currency) && (before & Letter) && (next & Letter);
+        digits += (c & Digit) >> 3;
+        any |= c;
+        narrowMarks += isNarrowMark(u) ? 1 : 0;
+        exclamations += u == u'!' ? 1 : 0;
+        marks |= markOf(u);
+        highest = std::max(highest, u);
+        clickHere |= (u | 0x20) == u'c'
+                     && text.mid(i, 10).compare("click here"_L1, Qt::CaseInsensitive) == 0;
+        before = c;
     }
+    t.longestCapitalRun = longestCapitalRun;
+    t.longestWordRun = longestWordRun;
+    t.lettersAlone = lettersAlone;
+    t.repeatedMark = repeatedMark;
+    t.currencyInWord = currencyInWord;
+    t.digits = digits;
+    t.letterOrNumber = (any & LetterOrNumber) != 0;
+    t.narrowMarks = narrowMarks;
+    t.exclamations = exclamations;
+    t.marks = marks;
+    t.highestUnit = highest;
+    t.clickHere = clickHere;
     t.codePoints = int(size);
     if (t.highestUnit >= 0x1100) // below, nothing is double-width, an emoji or a surrogate
         countCodePoints(text, t);

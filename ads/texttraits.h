@@ -26,6 +26,16 @@ struct TextTraits
     bool currencyInWord = false; // a currency sign between two letters
     bool tripleWord = false;     // a word three times in a row, in any case
     bool clickHere = false;      // "click here" in any case, perhaps inside a longer word
+    quint8 marks = 0;            // which of TextMark the text holds
+};
+
+// Characters that make a rule set or a check look closer.
+enum TextMark : quint8 {
+    Brace = 1, // "{", which may open dynamic text
+    Hash = 2,  // "#", which may open a Yandex template
+    Star = 4,
+    Angle = 8, // "<"
+    At = 16,
 };
 
 // The traits of `text`. The last few texts' traits are kept: every engine asks for the same.
