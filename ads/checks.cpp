@@ -340,7 +340,7 @@ Findings googleFindings(AdField field, const FieldMeasure &m, bool errorsOnly)
         return out;
     }
     const QString &shown = m.shown;
-    const TextTraits &traits = textTraits(shown);
+    const TextTraits traits = textTraits(shown);
     LazyClassified classified(shown);
     if (traits.repeatedMark)
         repeatedMarks(*classified, true, Severity::Error, out);
@@ -393,7 +393,7 @@ Findings microsoftFindings(AdField field, const QString &text, const FieldMeasur
         return out;
     }
     const QString &shown = m.shown;
-    const TextTraits &traits = textTraits(shown);
+    const TextTraits traits = textTraits(shown);
     LazyClassified classified(shown);
     if (traits.longestCapitalRun >= 2) {
         const QList<QStringView> capitals = capitalWords(*classified, 2);
@@ -453,7 +453,7 @@ Findings yandexFindings(AdField field, const QString &text, const FieldMeasure &
             add(out, Kind::LinkChanged, Severity::Warning, m.shown);
         return out;
     }
-    const TextTraits &traits = textTraits(text);
+    const TextTraits traits = textTraits(text);
     LazyClassified classified(text);
     if (!errorsOnly && traits.longestCapitalRun >= 4) {
         for (const QStringView word : capitalWords(*classified, 4))

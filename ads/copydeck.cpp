@@ -527,9 +527,9 @@ QList<Finding> adFindings(const AdCheck &check)
         if (count.count <= count.limit)
             continue;
         QString message = QCoreApplication::translate("MainWindow", "counts %1 of %2, %3 too many")
-                              .arg(count.count)
-                              .arg(count.limit)
-                              .arg(count.count - count.limit);
+                              .arg(QString::number(count.count),
+                                   QString::number(count.limit),
+                                   QString::number(count.count - count.limit));
         if (!count.explanation.isEmpty())
             message += QStringLiteral(" (%1)").arg(count.explanation);
         findings.append({field, Severity::Error, message});

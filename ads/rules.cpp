@@ -494,7 +494,7 @@ FieldMeasure computeMeasure(Rules rules, AdField field, const QString &text, boo
         return m;
     }
     if (field != AdField::URL) {
-        const TextTraits &traits = textTraits(text);
+        const TextTraits traits = textTraits(text);
         if (!(traits.marks & (rules == Rules::Yandex ? Hash : Brace))) {
             if (withPieces)
                 Measurer(rules, field, m).measureTyped(text, &m.pieces);

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QHash>
 #include <QString>
 
 #include <algorithm>
@@ -63,7 +62,11 @@ private:
     {
         const qsizetype size = text.size();
         const qsizetype ends = std::min<qsizetype>(size, 8);
-        return qHashMulti(0, size, QStringView(text).first(ends), QStringView(text).last(ends));
+        const char16_t *units = reinterpret_cast<const char16_t *>(text.constData());
+        std::size_t hash = std::size_t(size);
+        for (qsizetype i = 0; i < ends; ++i)
+            hash = hash * 31 + units[i] + (std::size_t(units[size - 1 - i]) << 16);
+        return hash ^ (hash >> 17);
     }
 
     std::array<Entry, Size> m_entries;

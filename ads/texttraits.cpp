@@ -146,7 +146,7 @@ struct Kept
 };
 } // namespace
 
-const TextTraits &textTraits(const QString &text)
+TextTraits textTraits(const QString &text)
 {
     // A title, a text, a URL and a field as an engine shows it: four cover an ad.
     thread_local std::array<Kept, 4> kept;

@@ -39,7 +39,7 @@ enum TextMark : quint8 {
 };
 
 // The traits of `text`. The last few texts' traits are kept: every engine asks for the same.
-const TextTraits &textTraits(const QString &text);
+TextTraits textTraits(const QString &text);
 
 // Unicode East Asian Width W or F: characters that double-width scripts count twice.
 bool isWideCodePoint(char32_t c);

@@ -176,7 +176,7 @@ int runChecker(const QStringList &arguments, QTextStream &out, QTextStream &err)
                 for (const Finding &finding : findings) {
                     const auto &pattern
                         = finding.severity == Severity::Error ? errorPattern : warningPattern;
-                    line.clear();
+                    line.truncate(0); // keeps its room for the next line
                     line.append(file)
                         .append(QLatin1Char(':'))
                         .append(QString::number(row))
