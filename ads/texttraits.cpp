@@ -14,28 +14,23 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-bool isNarrowMark(char16_t u)
-{
-    return u == u'.' || u == u',' || u == u'!' || u == u':' || u == u';' || u == u'"';
-}
+// What a unit below 128 adds to the marks, with Yandex's narrow marks and "!" in bits of their
+// own above them.
+constexpr quint8 NarrowMark = 64;
+constexpr quint8 Exclamation = 128;
 
-quint8 markOf(char16_t u)
-{
-    switch (u) {
-    case u'{':
-        return Brace;
-    case u'#':
-        return Hash;
-    case u'*':
-        return Star;
-    case u'<':
-        return Angle;
-    case u'@':
-        return At;
-    default:
-        return 0;
-    }
-}
+constexpr std::array<quint8, 128> asciiMarks = [] {
+    std::array<quint8, 128> table{};
+    for (const char narrow : {'.', ',', '!', ':', ';', '"'})
+        table[std::size_t(narrow)] |= NarrowMark;
+    table['!'] |= Exclamation;
+    table['{'] |= Brace;
+    table['#'] |= Hash;
+    table['*'] |= Star;
+    table['<'] |= Angle;
+    table['@'] |= At;
+    return table;
+}();
 
 // Code points, and those counted twice, for text that reaches the double-width scripts.
 void countCodePoints(QStringView text, TextTraits &t)
@@ -55,21 +50,9 @@ void countCodePoints(QStringView text, TextTraits &t)
     }
 }
 
-// A word three times in a row, words being runs of letters and digits, compared in any case.
-bool hasTripleWord(QStringView text, const quint8 *classes)
+// A word three times in a row, compared in any case; `bounds` holds each word's start and end.
+bool hasTripleWord(QStringView text, const qsizetype *bounds, qsizetype count)
 {
-    // The words' bounds first, without a branch per unit.
-    QVarLengthArray<qsizetype, 256> bounds(text.size() + 2);
-    qsizetype count = 0;
-    bool previous = false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const bool in = (classes[i] & LetterOrNumber) != 0;
-        bounds[count] = i;
-        count += in != previous ? 1 : 0;
-        previous = in;
-    }
-    bounds[count] = text.size();
-    count += previous ? 1 : 0;
     for (qsizetype k = 4; k + 1 < count; k += 2) {
         const QStringView third = text.mid(bounds[k], bounds[k + 1] - bounds[k]);
         const QStringView second = text.mid(bounds[k - 2], bounds[k - 1] - bounds[k - 2]);
@@ -98,6 +81,9 @@ TextTraits computeTraits(QStringView text)
     bool repeatedMark = false, currencyInWord = false, clickHere = false;
     char16_t highest = 0;
     quint8 before = Space; // the start stands alone like a space
+    // The bounds of the words (runs of letters and digits), gathered without a branch per unit.
+    QVarLengthArray<qsizetype, 256> bounds(size + 2);
+    qsizetype boundCount = 0;
     const char16_t *units = reinterpret_cast<const char16_t *>(text.utf16());
     for (qsizetype i = 0; i < size; ++i) {
         const char16_t u = units[i];
@@ -112,9 +98,12 @@ TextTraits computeTraits(QStringView text)
         currencyInWord |= (c & Currency) && (before & Letter) && (next & Letter);
         digits += (c & Digit) >> 3;
         any |= c;
-        narrowMarks += isNarrowMark(u) ? 1 : 0;
-        exclamations += u == u'!' ? 1 : 0;
-        marks |= markOf(u);
+        bounds[boundCount] = i;
+        boundCount += ((c ^ before) & LetterOrNumber) ? 1 : 0;
+        const quint8 mark = u < 128 ? asciiMarks[u] : 0;
+        narrowMarks += (mark & NarrowMark) ? 1 : 0;
+        exclamations += mark >> 7;
+        marks |= mark;
         highest = std::max(highest, u);
         clickHere |= (u | 0x20) == u'c'
                      && text.mid(i, 10).compare("click here"_L1, Qt::CaseInsensitive) == 0;
@@ -129,13 +118,15 @@ TextTraits computeTraits(QStringView text)
     t.letterOrNumber = (any & LetterOrNumber) != 0;
     t.narrowMarks = narrowMarks;
     t.exclamations = exclamations;
-    t.marks = marks;
+    t.marks = marks & (Brace | Hash | Star | Angle | At);
     t.highestUnit = highest;
     t.clickHere = clickHere;
     t.codePoints = int(size);
     if (t.highestUnit >= 0x1100) // below, nothing is double-width, an emoji or a surrogate
         countCodePoints(text, t);
-    t.tripleWord = hasTripleWord(text, classes.data());
+    bounds[boundCount] = size;
+    boundCount += (before & LetterOrNumber) ? 1 : 0;
+    t.tripleWord = hasTripleWord(text, bounds.data(), boundCount);
     return t;
 }
 

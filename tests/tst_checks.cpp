@@ -158,6 +158,9 @@ void tst_Checks::checks_data()
     QTest::addRow("microsoft: the same word three times")
         << m << u"Sale, sale, sale"_s << QString() << QString()
         << QStringList{u"Title: \"sale\" stands three times in a row. (error)"_s};
+    QTest::addRow("microsoft: three in a row inside the text, two are fine")
+        << m << u"Fresh ROSES roses Roses today"_s << u"red red, white"_s << QString()
+        << QStringList{u"Title: \"Roses\" stands three times in a row. (error)"_s};
     QTest::addRow("microsoft: currency sign in a word")
         << m << u"Get Ca$h Now"_s << u"Only $5"_s << QString()
         << QStringList{u"Title: \"Ca$h\" has a currency sign inside a word. (error)"_s};
