@@ -5,6 +5,7 @@
 #include "ads/preview.h"
 #include "ads/rules.h"
 #include "ads/textcache.h"
+#include "ads/texttraits.h"
 
 #include <QtTest>
 
@@ -34,6 +35,8 @@ private slots:
     void countsAgreeWithPieces_data();
     void countsAgreeWithPieces();
     void cacheKeepsEachTextsOwn();
+    void traits_data();
+    void traits();
 };
 
 void tst_Rules::rulesNamed_data()
@@ -401,6 +404,46 @@ void tst_Rules::cacheKeepsEachTextsOwn()
     QCOMPARE(cache.get(QString::fromUtf8(kept.toUtf8()), length), 4); // an equal text, too
     QCOMPARE(made, before);
     QVERIFY(!cache.find(u"never asked"_s));
+}
+
+// The traits decide whether a check looks at a field at all: each must see what its check
+// would find, at the edges of the text too.
+void tst_Rules::traits_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QList<int>>("expected"); // capitals, alone, digits, word run
+    QTest::addColumn<QList<bool>>("flags");   // repeated mark, currency, triple, click here
+
+    using F = QList<bool>;
+    QTest::addRow("plain words") << u"Fresh bread daily"_s << QList<int>{1, 0, 0, 5}
+                                 << F{false, false, false, false};
+    QTest::addRow("letters alone at both ends")
+        << u"A b C"_s << QList<int>{1, 3, 0, 1} << F{false, false, false, false};
+    QTest::addRow("capitals and digits")
+        << u"SALE 2024-05-01"_s << QList<int>{4, 0, 8, 10} << F{false, false, false, false};
+    QTest::addRow("marks twice, not apart")
+        << u"Wow!! a.b.c"_s << QList<int>{1, 0, 0, 3} << F{true, false, false, false};
+    QTest::addRow("currency between letters")
+        << u"Ca$h $5"_s << QList<int>{1, 0, 1, 2} << F{false, true, false, false};
+    QTest::addRow("triple at the start, any case")
+        << u"Sale SALE sale now"_s << QList<int>{4, 0, 0, 4} << F{false, false, true, false};
+    QTest::addRow("click here at the end")
+        << u"Buy: CLICK HERE"_s << QList<int>{5, 0, 0, 5} << F{false, false, false, true};
+    QTest::addRow("cyrillic capitals")
+        << u"ДИВАНЫ и кресла"_s << QList<int>{6, 1, 0, 6} << F{false, false, false, false};
+    QTest::addRow("empty") << QString() << QList<int>{0, 0, 0, 0} << F{false, false, false, false};
+}
+
+void tst_Rules::traits()
+{
+    QFETCH(QString, text);
+    QFETCH(QList<int>, expected);
+    QFETCH(QList<bool>, flags);
+
+    const TextTraits t = textTraits(text);
+    QCOMPARE((QList<int>{t.longestCapitalRun, t.lettersAlone, t.digits, t.longestWordRun}),
+             expected);
+    QCOMPARE((QList<bool>{t.repeatedMark, t.currencyInWord, t.tripleWord, t.clickHere}), flags);
 }
 
 QTEST_GUILESS_MAIN(tst_Rules)
