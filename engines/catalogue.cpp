@@ -6,25 +6,59 @@
 #include "engines/symbolpath.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 
 #include <algorithm>
 
 namespace {
 const QString xmlSuffix = QStringLiteral(".xml");
+
+struct ListedFile
+{
+    QString name;
+    QString sortKey; // the name in lower case, compared once per pair rather than folded each time
+    bool regular = false; // a regular file itself, not a link to one
+};
+
+// The files of listEngineFiles, each with what the listing told of it. QDir::entryList keeps
+// a QFileInfo of every entry until all are sorted, and compiles a regular expression for a
+// name filter; the names and one flag each are all that is needed.
+QList<ListedFile> listFiles()
+{
+    if (!enginesFolderIsSet("Listing the engine files"))
+        return {};
+    QList<ListedFile> files;
+    QDirIterator entries(enginesFolder(), QDir::Files);
+    while (entries.hasNext()) {
+        const QFileInfo info = entries.nextFileInfo();
+        QString name = info.fileName();
+        if (name.endsWith(xmlSuffix, Qt::CaseInsensitive)) {
+            QString sortKey = name.toLower();
+            files.append({std::move(name), std::move(sortKey), !info.isSymbolicLink()});
+        }
+    }
+    // Names equal but for case keep the order of the listing, as QDir keeps them.
+    std::stable_sort(files.begin(), files.end(), [](const ListedFile &a, const ListedFile &b) {
+        return a.sortKey < b.sortKey;
+    });
+    return files;
 }
+
+template<typename Named>
+QStringList namesOf(const QList<Named> &list)
+{
+    QStringList names;
+    names.reserve(list.size());
+    for (const Named &named : list)
+        names.append(named.name);
+    return names;
+}
+} // namespace
 
 QStringList listEngineFiles()
 {
-    // The same match as the name filter "*.xml" (case ignored), without the regular
-    // expression that a name filter compiles on every scan.
-    if (!enginesFolderIsSet("Listing the engine files"))
-        return {};
-    const QDir folder(enginesFolder());
-    QStringList names = folder.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
-    names.removeIf(
-        [](const QString &name) { return !name.endsWith(xmlSuffix, Qt::CaseInsensitive); });
-    return names;
+    return namesOf(listFiles());
 }
 
 QString engineNameOfFile(const QString &fileName)
@@ -35,16 +69,16 @@ QString engineNameOfFile(const QString &fileName)
 QList<CatalogueEntry> readCatalogue()
 {
     QList<CatalogueEntry> entries;
-    const QStringList files = listEngineFiles();
+    const QList<ListedFile> files = listFiles();
     entries.reserve(files.size());
-    for (const QString &file : files) {
+    for (const ListedFile &file : files) {
         // Only files that the engine's own name leads back to ("Foo.XML" does not).
-        if (!file.endsWith(xmlSuffix))
+        if (!file.name.endsWith(xmlSuffix))
             continue;
-        const QString name = engineNameOfFile(file);
+        const QString name = engineNameOfFile(file.name);
         if (!isAcceptableEngineName(name))
             continue;
-        entries.append({name, readEngineFile(name)});
+        entries.append({name, file.regular ? readListedEngineFile(name) : readEngineFile(name)});
     }
     // Engines that share a position all stay listed, in scan order.
     std::stable_sort(
@@ -56,12 +90,7 @@ QList<CatalogueEntry> readCatalogue()
 
 QStringList orderedEngineNames()
 {
-    const QList<CatalogueEntry> entries = readCatalogue();
-    QStringList names;
-    names.reserve(entries.size());
-    for (const CatalogueEntry &entry : entries)
-        names.append(entry.name);
-    return names;
+    return namesOf(readCatalogue());
 }
 
 QString symbolIconPath(const QString &symbol)

@@ -8,12 +8,19 @@
 #include <QDomDocument>
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <QVarLengthArray>
 #include <QXmlStreamReader>
 
 #include <algorithm>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 QString engineFilePath(const QString &name)
 {
@@ -93,13 +100,52 @@ bool isXmlChar(char32_t c)
            || (c >= 0xE000 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0x10FFFF);
 }
 
+// The fields asked of a file and, once it is read, the value of the first direct child of the
+// root with each of those tags (null where there is none). Values nobody asked for are
+// checked but never built: the catalogue would only throw them away.
+class FieldValues
+{
+public:
+    explicit FieldValues(std::initializer_list<QStringView> tags)
+        : m_tags(tags)
+        , m_values(m_tags.size())
+    {}
+
+    // The slot of a child named `tag` whose value is still wanted, or -1.
+    int wanted(QStringView tag) const
+    {
+        for (qsizetype i = 0; i < m_tags.size(); ++i) {
+            if (!(m_found & (1u << i)) && m_tags.at(i) == tag)
+                return int(i);
+        }
+        return -1;
+    }
+    void set(int slot, QString value)
+    {
+        m_values[slot] = std::move(value);
+        m_found |= 1u << slot;
+    }
+    const QString &value(int slot) const { return m_values.at(slot); }
+    void clear()
+    {
+        for (QString &value : m_values)
+            value = QString();
+        m_found = 0;
+    }
+
+private:
+    QVarLengthArray<QStringView, 9> m_tags;
+    QVarLengthArray<QString, 9> m_values;
+    quint32 m_found = 0;
+};
+
 // Reads a file in exactly the layout writeEngineFile produces, without the general XML
 // parser, which spends most of its time on the template's references: "<Engine>", then one
 // `<tag value="..."/>` per line, then "</Engine>". A value holds no "<", no raw tab or line
 // break (XML would turn them into spaces) and only the five named references and character
 // references to characters XML allows. Anything else returns false and is left to the
 // parser, so the two never read a file differently.
-bool readWrittenLayout(QStringView text, QHash<QString, QString> &values)
+bool readWrittenLayout(QStringView text, FieldValues &fields)
 {
     static const QLatin1String opening("<Engine>\n");
     static const QLatin1String closing("</Engine>");
@@ -125,11 +171,19 @@ bool readWrittenLayout(QStringView text, QHash<QString, QString> &values)
             return false;
         while (at < size && (isLetter(text.at(at)) || isDigit(text.at(at))))
             ++at;
-        const QString tag = text.mid(tagStart, at - tagStart).toString();
+        const int slot = fields.wanted(text.mid(tagStart, at - tagStart));
         if (!text.mid(at).startsWith(attribute))
             return false;
         at += attribute.size();
-        QString value;
+        // Plain characters are taken a run at a time; only references are decoded one by one.
+        // The value is put together here and then copied once into a string of its exact size:
+        // the catalogue keeps every engine's values.
+        QVarLengthArray<QChar, 512> value;
+        qsizetype runStart = at;
+        const auto takeRun = [&] {
+            if (slot >= 0)
+                value.append(text.data() + runStart, at - runStart);
+        };
         for (;;) {
             if (at >= size)
                 return false;
@@ -142,30 +196,29 @@ bool readWrittenLayout(QStringView text, QHash<QString, QString> &values)
             if (c.isSurrogate()) {
                 if (!c.isHighSurrogate() || at + 1 >= size || !text.at(at + 1).isLowSurrogate())
                     return false;
-                value.append(c);
-                value.append(text.at(at + 1));
                 at += 2;
                 continue;
             }
             if (u != u'&') {
-                value.append(c);
                 ++at;
                 continue;
             }
+            takeRun();
             const qsizetype end = text.indexOf(u';', at);
             if (end < 0 || end - at > 10)
                 return false;
             const QStringView name = text.mid(at + 1, end - at - 1);
+            char32_t character = 0;
             if (name == u"lt")
-                value.append(u'<');
+                character = u'<';
             else if (name == u"gt")
-                value.append(u'>');
+                character = u'>';
             else if (name == u"amp")
-                value.append(u'&');
+                character = u'&';
             else if (name == u"quot")
-                value.append(u'"');
+                character = u'"';
             else if (name == u"apos")
-                value.append(u'\'');
+                character = u'\'';
             else if (name.startsWith(u'#')) {
                 const bool hex = name.size() > 1 && name.at(1) == u'x';
                 const QStringView digits = name.mid(hex ? 2 : 1);
@@ -176,60 +229,147 @@ bool readWrittenLayout(QStringView text, QHash<QString, QString> &values)
                 const uint code = ok ? digits.toUInt(&ok, hex ? 16 : 10) : 0;
                 if (!ok || !isXmlChar(code))
                     return false;
-                const char32_t character = code;
-                value.append(QString::fromUcs4(&character, 1));
+                character = code;
             } else {
                 return false;
             }
+            if (slot >= 0) {
+                if (QChar::requiresSurrogates(character)) {
+                    value.append(QChar(QChar::highSurrogate(character)));
+                    value.append(QChar(QChar::lowSurrogate(character)));
+                } else {
+                    value.append(QChar(char16_t(character)));
+                }
+            }
             at = end + 1;
+            runStart = at;
         }
+        takeRun();
         ++at; // the closing quote
         static const QLatin1String elementEnd("/>\n");
         if (!text.mid(at).startsWith(elementEnd))
             return false;
         at += elementEnd.size();
-        if (!values.contains(tag))
-            values.insert(tag, value);
+        if (slot >= 0)
+            fields.set(slot,
+                       value.isEmpty() ? QString() : QString(value.constData(), value.size()));
     }
     return false;
 }
 } // namespace
 
 namespace {
-// The first value of each direct child of the root, by tag, from one parse of the file.
+// How reading a file went; what it holds goes to a FieldValues.
 struct ParsedFields
 {
     EngineFileProblem problem = EngineFileProblem::Missing;
     int errorLine = 0;
     int errorColumn = 0;
-    QHash<QString, QString> values;
 };
 
-ParsedFields parseEngineFile(const QString &name)
+// The bytes of an engine file, at most one more than maxEngineFileSize, or why there are none.
+struct FileBytes
+{
+    EngineFileProblem problem = EngineFileProblem::Missing;
+    QByteArray bytes;
+};
+
+// Every rebuild of the catalogue reads each file: a huge file would freeze the program each
+// time. Size alone is not the measure either: Qt's XML reader compares each attribute with
+// every earlier one of its element, so a 1 MB file of attributes takes 45 s to read. Reading
+// one byte more than the cap tells a file that is too big.
+#ifdef Q_OS_UNIX
+// In as few calls into the system as can be: the catalogue reads every file at each rebuild,
+// and the calls cost more than parsing the profiles. Only regular files are read, links
+// followed: opening a pipe would wait for a writer forever. A name that a listing has just
+// shown as a regular file is opened without being looked up first; as it is opened without
+// blocking and checked on the open descriptor, a pipe put in its place since can neither
+// stall the open nor get read.
+FileBytes readEngineBytes(const QString &path, bool listedAsRegular)
+{
+    const bool lookUpFirst = !listedAsRegular;
+    const QByteArray encoded = QFile::encodeName(path);
+    struct stat status;
+    if (lookUpFirst) {
+        if (::stat(encoded.constData(), &status) != 0)
+            return {};
+        if (!S_ISREG(status.st_mode))
+            return {EngineFileProblem::NotRegularFile, {}};
+    }
+    const int fd = ::open(encoded.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        // Gone or locked since the listing: the lookup tells which.
+        return lookUpFirst ? FileBytes{EngineFileProblem::Unopenable, {}}
+                           : readEngineBytes(path, false);
+    }
+    FileBytes read;
+    if (::fstat(fd, &status) != 0) {
+        read.problem = EngineFileProblem::Unopenable;
+    } else if (!S_ISREG(status.st_mode)) {
+        read.problem = EngineFileProblem::NotRegularFile;
+    } else if (status.st_size > maxEngineFileSize) {
+        read.problem = EngineFileProblem::TooLarge;
+    } else {
+        read.problem = EngineFileProblem::None;
+        read.bytes.resize(maxEngineFileSize + 1);
+        // Reading stops once the size that fstat gave has come, without one more read only to
+        // meet the end; a file grown since gives what one read finds, up to the cap and a byte.
+        const qint64 expected = qint64(status.st_size);
+        qsizetype total = 0;
+        while (total < read.bytes.size()) {
+            const ssize_t count
+                = ::read(fd, read.bytes.data() + total, size_t(read.bytes.size() - total));
+            if (count < 0 && errno == EINTR)
+                continue;
+            if (count < 0) {
+                total = 0; // as Qt reads a file that fails: nothing
+                break;
+            }
+            if (count == 0)
+                break;
+            total += count;
+            if (total >= expected)
+                break;
+        }
+        read.bytes.truncate(total);
+    }
+    ::close(fd);
+    return read;
+}
+#else
+FileBytes readEngineBytes(const QString &path, bool listedAsRegular)
+{
+    Q_UNUSED(listedAsRegular);
+    FileBytes read;
+    // Only regular files, links followed: opening a pipe would wait for a writer forever.
+    const QFileInfo info(path);
+    if (!info.exists())
+        return read;
+    if (!info.isFile()) {
+        read.problem = EngineFileProblem::NotRegularFile;
+        return read;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        read.problem = EngineFileProblem::Unopenable;
+        return read;
+    }
+    read.bytes = file.read(maxEngineFileSize + 1);
+    read.problem = EngineFileProblem::None;
+    return read;
+}
+#endif
+
+ParsedFields parseEngineFile(const QString &name, bool listedAsRegular, FieldValues &fields)
 {
     ParsedFields parsed;
     if (!isAcceptableEngineName(name) || !enginesFolderIsSet("Reading an engine file"))
         return parsed;
-    // Only regular files, links followed: opening a pipe would wait for a writer forever.
-    const QString path = engineFilePath(name);
-    const QFileInfo info(path);
-    if (!info.exists())
+    const FileBytes read = readEngineBytes(engineFilePath(name), listedAsRegular);
+    parsed.problem = read.problem;
+    if (read.problem != EngineFileProblem::None)
         return parsed;
-    if (!info.isFile()) {
-        parsed.problem = EngineFileProblem::NotRegularFile;
-        return parsed;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        parsed.problem = EngineFileProblem::Unopenable;
-        return parsed;
-    }
-    // Every rebuild of the catalogue reads each file: a huge file would freeze the program each
-    // time. Size alone is not the measure either: Qt's XML reader compares each attribute with
-    // every earlier one of its element, so a 1 MB file of attributes takes 45 s to read.
-    // Reading one byte more than the cap tells a file that is too big.
-    const QByteArray bytes = file.read(maxEngineFileSize + 1);
-    file.close();
+    const QByteArray &bytes = read.bytes;
     if (bytes.size() > maxEngineFileSize) {
         parsed.problem = EngineFileProblem::TooLarge;
         return parsed;
@@ -238,11 +378,11 @@ ParsedFields parseEngineFile(const QString &name)
     // Files as the program writes them are read without the general parser; the catalogue
     // reads every file on each rebuild.
     const QString text = decodeEngineFile(bytes);
-    if (writtenLayoutShortcut && readWrittenLayout(text, parsed.values)) {
+    if (writtenLayoutShortcut && readWrittenLayout(text, fields)) {
         parsed.problem = EngineFileProblem::None;
         return parsed;
     }
-    parsed.values.clear();
+    fields.clear();
 
     // The whole file is read, not just up to the fields wanted: a damaged file reads as
     // nothing rather than as some of its values.
@@ -256,22 +396,21 @@ ParsedFields parseEngineFile(const QString &name)
             // to a 4 KB entity make a 9 KB file a 24 MB value. Profiles never declare entities.
             if (!xml.entityDeclarations().isEmpty()) {
                 parsed.problem = EngineFileProblem::DeclaresEntities;
-                parsed.values.clear();
+                fields.clear();
                 return parsed;
             }
             break;
         case QXmlStreamReader::StartElement:
             if (++depth > maxNestingDepth) {
                 parsed.problem = EngineFileProblem::NestedTooDeep;
-                parsed.values.clear();
+                fields.clear();
                 return parsed;
             }
             // Only the root's own children count, and of those only the first of each name.
             if (depth == 2) {
-                const QString tag = xml.qualifiedName().toString();
-                if (!parsed.values.contains(tag))
-                    parsed.values.insert(tag,
-                                         xml.attributes().value(QLatin1String("value")).toString());
+                const int slot = fields.wanted(xml.qualifiedName());
+                if (slot >= 0)
+                    fields.set(slot, xml.attributes().value(QLatin1String("value")).toString());
             }
             break;
         case QXmlStreamReader::EndElement:
@@ -285,34 +424,64 @@ ParsedFields parseEngineFile(const QString &name)
         parsed.problem = EngineFileProblem::NotWellFormed;
         parsed.errorLine = int(xml.lineNumber());
         parsed.errorColumn = int(xml.columnNumber());
-        parsed.values.clear();
+        fields.clear();
         return parsed;
     }
     parsed.problem = EngineFileProblem::None;
     return parsed;
 }
-} // namespace
 
-EngineFile readEngineFile(const QString &name)
+// The fields of an engine file, in the order of their slots.
+enum EngineField {
+    NameField,
+    SymbolField,
+    LimitTitleField,
+    LimitTextField,
+    LimitURLField,
+    ListPositionField,
+    TextLineBreakField,
+    TemplateField,
+    RulesField,
+};
+
+EngineFile readWholeEngineFile(const QString &name, bool listedAsRegular)
 {
-    ParsedFields parsed = parseEngineFile(name);
+    FieldValues fields({u"Name",
+                        u"Symbol",
+                        u"limitTitle",
+                        u"limitText",
+                        u"limitURL",
+                        u"listPosition",
+                        u"textLineBreak",
+                        u"template",
+                        u"rules"});
+    const ParsedFields parsed = parseEngineFile(name, listedAsRegular, fields);
     EngineFile file;
     file.problem = parsed.problem;
     file.errorLine = parsed.errorLine;
     file.errorColumn = parsed.errorColumn;
-    const auto text
-        = [&parsed](const char *field) { return parsed.values.value(QString::fromLatin1(field)); };
-    const auto number = [&text](const char *field) { return engineNumber(text(field)); };
-    file.nameField = text("Name");
-    file.listPosition = number("listPosition");
-    file.values.symbol = text("Symbol");
-    file.values.limitTitle = number("limitTitle");
-    file.values.limitText = number("limitText");
-    file.values.limitURL = number("limitURL");
-    file.values.textLineBreak = number("textLineBreak");
-    file.values.templateText = text("template");
-    file.values.rules = text("rules");
+    // The stored Name is most often the file's own: one string serves both.
+    file.nameField = fields.value(NameField) == name ? name : fields.value(NameField);
+    file.listPosition = engineNumber(fields.value(ListPositionField));
+    file.values.symbol = fields.value(SymbolField);
+    file.values.limitTitle = engineNumber(fields.value(LimitTitleField));
+    file.values.limitText = engineNumber(fields.value(LimitTextField));
+    file.values.limitURL = engineNumber(fields.value(LimitURLField));
+    file.values.textLineBreak = engineNumber(fields.value(TextLineBreakField));
+    file.values.templateText = fields.value(TemplateField);
+    file.values.rules = fields.value(RulesField);
     return file;
+}
+} // namespace
+
+EngineFile readEngineFile(const QString &name)
+{
+    return readWholeEngineFile(name, false);
+}
+
+EngineFile readListedEngineFile(const QString &name)
+{
+    return readWholeEngineFile(name, true);
 }
 
 QString engineFileProblemText(const EngineFile &file)
@@ -346,7 +515,9 @@ QString engineFileProblemText(const EngineFile &file)
 
 QString readEngineValue(const QString &name, const QString &field)
 {
-    return parseEngineFile(name).values.value(field);
+    FieldValues fields({field});
+    parseEngineFile(name, false, fields);
+    return fields.value(0);
 }
 
 EngineValues readEngineValues(const QString &name)

@@ -76,6 +76,11 @@ struct EngineFile
 // children counts.
 EngineFile readEngineFile(const QString &name);
 
+// readEngineFile of a name that a listing of the engines folder has just shown as a regular
+// file, not a link: the file is opened without being looked up first. Whatever has taken its
+// place since reads as readEngineFile would read it.
+EngineFile readListedEngineFile(const QString &name);
+
 // The translated reason why `file` could not be read, for example "it is not well-formed XML
 // (line 3, column 7)"; empty when it was read.
 QString engineFileProblemText(const EngineFile &file);

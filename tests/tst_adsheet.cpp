@@ -14,6 +14,8 @@
 #include <QApplication>
 #include <QDockWidget>
 #include <QFile>
+#include <QFontMetrics>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -39,6 +41,7 @@ private slots:
     void keepRemoveAndLoad();
     void survivesARestart();
     void verdictColumns();
+    void engineColumnsFitTheirNames();
     void failedSaveLosesNothing();
     void unreadableSheetIsKeptAside();
     void importAndExport_data();
@@ -220,6 +223,64 @@ void tst_AdSheet::verdictColumns()
     QVERIFY(narrow.data(Qt::ToolTipRole).toString().contains(u"Title: counts 9 of 5"_s));
     QVERIFY(narrow.data(Qt::BackgroundRole).value<QBrush>().color()
             != wide.data(Qt::BackgroundRole).value<QBrush>().color());
+}
+
+// The ad's own columns are 110 pixels wide, each engine's as wide as its name needs, and never
+// narrower than 90; an engine whose file cannot be read has no column.
+void tst_AdSheet::engineColumnsFitTheirNames()
+{
+    const QString longName = u"Microsoft Advertising Network Search Partners"_s;
+    QVERIFY(writeEngineFile(longName, QString(), 30, 90, 30, 3, 0, QString()));
+    // Between Narrow and Wide: unreadable, so at position 0, after Narrow by name.
+    TestSupport::writeRawFile(u"Overflow.xml"_s, "<Engine><listPosition value=\"2\"/>");
+    MainWindow *w = newWindow();
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+
+    QHeaderView *header = view()->horizontalHeader();
+    QVERIFY(header->isVisible());
+    QCOMPARE(header->height(), header->sizeHint().height());
+    const QFontMetrics metrics = header->fontMetrics();
+    const auto widthFor = [&metrics](const QString &name) {
+        return std::max(90, metrics.horizontalAdvance(name) + 24);
+    };
+    const auto checkColumns = [&](const QStringList &engines) {
+        QCOMPARE(model()->columnCount(), 3 + engines.size());
+        for (int column = 0; column < 3; ++column)
+            QCOMPARE(view()->columnWidth(column), 110);
+        for (int engine = 0; engine < engines.size(); ++engine) {
+            const int column = 3 + engine;
+            QCOMPARE(model()->headerData(column, Qt::Horizontal).toString(), engines.at(engine));
+            QCOMPARE(view()->columnWidth(column), widthFor(engines.at(engine)));
+        }
+    };
+    checkColumns({u"Narrow"_s, u"Wide"_s, longName});
+    QVERIFY(view()->columnWidth(5) > 90);
+
+    // Each verdict is the one of its column's engine, past the engine without a column.
+    type(u"Sourdough"_s, u"Fresh"_s, u"x.org"_s);
+    button("pushButtonKeep")->click();
+    QVERIFY(model()->index(0, 4).data(Qt::ToolTipRole).toString().startsWith(u"Wide: "_s));
+    QVERIFY(model()->index(0, 5).data(Qt::ToolTipRole).toString().startsWith(longName + u": "_s));
+
+    // A rebuild with the sheet on screen sizes the columns the same way.
+    const QString another = u"Another engine with a long name"_s;
+    QVERIFY(writeEngineFile(another, QString(), 30, 90, 30, 4, 0, QString()));
+    w->refreshEngineLists();
+    checkColumns({u"Narrow"_s, u"Wide"_s, longName, another});
+    QVERIFY(header->isVisible());
+    QTRY_COMPARE(header->height(), header->sizeHint().height());
+
+    // So does one while the sheet is closed, and the header is back when it is opened.
+    auto *dock = w->findChild<QDockWidget *>(u"dockWidgetSheet"_s);
+    dock->hide();
+    const QString last = u"The last engine, also with a long name"_s;
+    QVERIFY(writeEngineFile(last, QString(), 30, 90, 30, 5, 0, QString()));
+    w->refreshEngineLists();
+    dock->show();
+    QVERIFY(header->isVisible());
+    checkColumns({u"Narrow"_s, u"Wide"_s, longName, another, last});
+    QTRY_COMPARE(header->height(), header->sizeHint().height());
 }
 
 void tst_AdSheet::failedSaveLosesNothing()

@@ -91,6 +91,7 @@ private slots:
     void firstEngineChosenAfterRebuild();
     void noEngines_data();
     void noEngines();
+    void linksAreFollowed();
 
 private:
     MainWindow *window = nullptr;
@@ -260,6 +261,30 @@ void tst_Catalogue::noEngines()
     QVERIFY(window->mainForm->labelText->text().contains(">0</span> of 0 chars"));
     QVERIFY(window->mainForm->labelText->text().contains("(Newline disabled)"));
     QVERIFY(window->mainForm->labelURL->text().contains(">0</span> of 0 chars"));
+}
+
+// A link to a profile is listed under its own name and read through; a link to nowhere or to a
+// folder is not listed at all.
+void tst_Catalogue::linksAreFollowed()
+{
+    const QString files = App::applicationDirectory + "/files";
+    const QString elsewhere = App::applicationDirectory + "/elsewhere";
+    QVERIFY(QDir(elsewhere).removeRecursively());
+    QVERIFY(QDir().mkpath(elsewhere + "/folder.xml"));
+    writeEngines({"b.xml:2", "d.xml:0"});
+    QVERIFY(QFile::rename(files + "/b.xml", elsewhere + "/b.xml"));
+    QVERIFY(QFile::link(elsewhere + "/b.xml", files + "/Linked.xml"));
+    QVERIFY(QFile::link(elsewhere + "/gone.xml", files + "/Dangling.xml"));
+    QVERIFY(QFile::link(elsewhere + "/folder.xml", files + "/Folder.xml"));
+
+    QCOMPARE(listEngineFiles(), QStringList({"d.xml", "Linked.xml"}));
+    const QList<CatalogueEntry> catalogue = readCatalogue();
+    QCOMPARE(catalogue.size(), 2);
+    QCOMPARE(catalogue.at(0).name, QStringLiteral("d"));
+    QCOMPARE(catalogue.at(1).name, QStringLiteral("Linked"));
+    QVERIFY(catalogue.at(1).file.isReadable());
+    QCOMPARE(catalogue.at(1).file.nameField, QStringLiteral("b"));
+    QCOMPARE(catalogue.at(1).file.listPosition, 2);
 }
 
 QTEST_MAIN(tst_Catalogue)

@@ -12,7 +12,11 @@
 #include <QStringDecoder>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using namespace Qt::StringLiterals;
+
+Q_DECLARE_METATYPE(EngineFileProblem)
 
 class tst_EngineFile : public QObject
 {
@@ -28,6 +32,8 @@ private slots:
     void signedNumbers();
     void readingFiles_data();
     void readingFiles();
+    void listedReadsAsLookedUp_data();
+    void listedReadsAsLookedUp();
     void missingFileOrFolderReadsEmpty();
     void missingFolderFailsTheWrite();
     void directoryAtThePathFailsTheWrite();
@@ -272,6 +278,81 @@ void tst_EngineFile::readingFiles()
 
     TestSupport::writeRawFile(QStringLiteral("Raw.xml"), bytes);
     QCOMPARE(readEngineValue(QStringLiteral("Raw"), field), expected);
+}
+
+void tst_EngineFile::listedReadsAsLookedUp_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<EngineFileProblem>("problem");
+
+    QTest::addRow("written") << u"written"_s << EngineFileProblem::None;
+    QTest::addRow("for the parser") << u"parsed"_s << EngineFileProblem::None;
+    QTest::addRow("exactly at the cap") << u"at cap"_s << EngineFileProblem::None;
+    QTest::addRow("one byte over the cap") << u"over cap"_s << EngineFileProblem::TooLarge;
+    QTest::addRow("not well-formed") << u"broken"_s << EngineFileProblem::NotWellFormed;
+    QTest::addRow("empty") << u"empty"_s << EngineFileProblem::NotWellFormed;
+    QTest::addRow("gone since the listing") << u"missing"_s << EngineFileProblem::Missing;
+    QTest::addRow("a folder") << u"folder"_s << EngineFileProblem::NotRegularFile;
+    QTest::addRow("a pipe, opened without waiting")
+        << u"pipe"_s << EngineFileProblem::NotRegularFile;
+    QTest::addRow("a link to a profile") << u"link"_s << EngineFileProblem::None;
+    QTest::addRow("a link to nowhere") << u"dangling"_s << EngineFileProblem::Missing;
+}
+
+// A file that a listing showed as a regular file is opened without a lookup first; whatever
+// is found at its name by then reads exactly as a lookup would read it.
+void tst_EngineFile::listedReadsAsLookedUp()
+{
+    QFETCH(QString, kind);
+    QFETCH(EngineFileProblem, problem);
+    const QString name = u"Kind"_s;
+    const QString path = m_files + u"/Kind.xml"_s;
+    const QByteArray profile = "<Engine>\n<Name value=\"Kind\"/>\n<listPosition value=\"4\"/>\n"
+                               "<template value=\"<b>%TITLE%</b>\"/>\n</Engine>\n";
+    if (kind == u"written") {
+        QVERIFY(write(name, u"<b>%TITLE%</b>"_s));
+    } else if (kind == u"parsed") {
+        TestSupport::writeRawFile(u"Kind.xml"_s,
+                                  "<Engine><!-- by hand --><Name value='Kind'/>"
+                                  "<limitTitle value=\"25\"/></Engine>");
+    } else if (kind == u"at cap" || kind == u"over cap") {
+        const QByteArray head = "<Engine><Name value=\"Kind\"/><!--";
+        const QByteArray tail = "--></Engine>";
+        const qsizetype size = maxEngineFileSize + (kind == u"over cap" ? 1 : 0);
+        TestSupport::writeRawFile(u"Kind.xml"_s,
+                                  head + QByteArray(size - head.size() - tail.size(), 'x') + tail);
+        QCOMPARE(QFileInfo(path).size(), size);
+    } else if (kind == u"broken") {
+        TestSupport::writeRawFile(u"Kind.xml"_s, profile);
+    } else if (kind == u"empty") {
+        TestSupport::writeRawFile(u"Kind.xml"_s, QByteArray());
+    } else if (kind == u"folder") {
+        QVERIFY(QDir(m_files).mkdir(u"Kind.xml"_s));
+    } else if (kind == u"pipe") {
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else if (kind == u"link" || kind == u"dangling") {
+        const QString target = App::applicationDirectory + u"/elsewhere.xml"_s;
+        QFile::remove(target);
+        if (kind == u"link") {
+            QVERIFY(writeEngineFile(u"Elsewhere"_s, {}, 1, 2, 3, 4, 5, u"t"_s));
+            QVERIFY(QFile::rename(m_files + u"/Elsewhere.xml"_s, target));
+        }
+        QVERIFY(QFile::link(target, path));
+    }
+
+    const EngineFile listed = readListedEngineFile(name);
+    const EngineFile lookedUp = readEngineFile(name);
+    QCOMPARE(listed.problem, problem);
+    QCOMPARE(lookedUp.problem, problem);
+    QCOMPARE(listed.errorLine, lookedUp.errorLine);
+    QCOMPARE(listed.errorColumn, lookedUp.errorColumn);
+    QCOMPARE(listed.nameField, lookedUp.nameField);
+    QCOMPARE(listed.listPosition, lookedUp.listPosition);
+    QCOMPARE(listed.values, lookedUp.values);
+    if (problem == EngineFileProblem::None)
+        QVERIFY(!listed.nameField.isEmpty());
+    if (kind == u"written")
+        QCOMPARE(listed.values.templateText, u"<b>%TITLE%</b>"_s);
 }
 
 void tst_EngineFile::missingFileOrFolderReadsEmpty()

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogdriver.h"
 
+#include <QTableView>
+
 using namespace DialogDriver;
 
 // Engine files that cannot be read are never written over behind the user's back: Delete's
@@ -130,6 +132,26 @@ void tst_Unreadable::unreadableIsGreyed()
     QCOMPARE(item->foreground().color(),
              window.engineForm->palette().color(QPalette::Disabled, QPalette::Text));
     QVERIFY(list->item(0)->toolTip().isEmpty());
+
+    // The chooser lists it too, with the same reason, and an icon like every other engine.
+    const QComboBox *combo = window.mainForm->comboBoxEngine;
+    QCOMPARE(combo->count(), 4);
+    QCOMPARE(combo->itemText(1), QStringLiteral("Broken"));
+    QCOMPARE(combo->itemData(1, Qt::ToolTipRole).toString(), item->toolTip());
+    QVERIFY(!combo->itemData(0, Qt::ToolTipRole).isValid());
+    QVERIFY(!combo->itemData(2, Qt::ToolTipRole).isValid());
+    for (int row = 0; row < combo->count(); ++row)
+        QVERIFY(!combo->itemIcon(row).isNull());
+
+    // The ad sheet has no verdict column for it; the columns after it belong to the engines
+    // that follow.
+    const auto *sheet = window.findChild<QTableView *>(QStringLiteral("tableViewSheet"));
+    QVERIFY(sheet);
+    const QAbstractItemModel *model = sheet->model();
+    QStringList columns;
+    for (int column = 3; column < model->columnCount(); ++column)
+        columns << model->headerData(column, Qt::Horizontal).toString();
+    QCOMPARE(columns, QStringList({"A", "C", "D"}));
 }
 
 void tst_Unreadable::deleteAboveLeavesUnreadable_data()

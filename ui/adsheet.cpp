@@ -123,12 +123,23 @@ void MainWindow::createAdSheet()
 
 void MainWindow::setSheetEngines()
 {
-    m_sheetModel->setEngines(sheetEngines());
+    QHeaderView *header = m_sheetView->horizontalHeader();
+    // The header measures the names of up to 200 of its sections whenever their number changes
+    // and again after any of them is resized, and anyway when it appears. While the sheet is
+    // not on screen, the header is kept hidden as the columns change: it measures them only
+    // when it appears.
+    const bool measureWhenShown = !m_sheetView->isVisible() && !header->isHidden();
+    if (measureWhenShown)
+        header->hide();
+    m_sheetModel->setEngines(m_catalogue);
     for (int column = 0; column < AdSheetModel::firstEngineColumn; ++column)
         m_sheetView->setColumnWidth(column, 110);
     // Engine columns as wide as their names; the verdicts are shorter. Only the columns whose
-    // name needs more than the default are resized: each resize lays out the whole header.
-    const QFontMetrics metrics = m_sheetView->horizontalHeader()->fontMetrics();
+    // name needs more than the default are resized: each resize lays out the whole header. With
+    // its updates off, the header does not also work out, for each resize, where every section
+    // after it now starts in order to repaint them; it repaints once when they are back on.
+    const QFontMetrics metrics = header->fontMetrics();
+    header->setUpdatesEnabled(false);
     for (int column = AdSheetModel::firstEngineColumn; column < m_sheetModel->columnCount();
          ++column) {
         const QString name = m_sheetModel->headerData(column, Qt::Horizontal).toString();
@@ -136,11 +147,15 @@ void MainWindow::setSheetEngines()
         if (width > engineColumnWidth)
             m_sheetView->setColumnWidth(column, width);
     }
+    header->setUpdatesEnabled(true);
+    if (measureWhenShown)
+        header->show();
 }
 
 QList<NamedEngine> MainWindow::sheetEngines() const
 {
     QList<NamedEngine> engines;
+    engines.reserve(m_catalogue.size());
     for (const CatalogueEntry &entry : m_catalogue) {
         if (entry.file.isReadable())
             engines.append({entry.name, entry.file.values});

@@ -20,12 +20,33 @@ void AdSheetModel::setSheet(const Sheet &sheet)
     endResetModel();
 }
 
-void AdSheetModel::setEngines(const QList<NamedEngine> &engines)
+void AdSheetModel::setEngines(const QList<CatalogueEntry> &catalogue)
 {
     beginResetModel();
-    m_engines = engines;
+    m_catalogue = catalogue;
+    m_allReadable
+        = std::all_of(catalogue.cbegin(), catalogue.cend(), [](const CatalogueEntry &entry) {
+              return entry.file.isReadable();
+          });
+    m_readable.clear();
+    if (!m_allReadable) {
+        for (qsizetype i = 0; i < catalogue.size(); ++i) {
+            if (catalogue.at(i).file.isReadable())
+                m_readable.append(i);
+        }
+    }
     m_checks = QList<QList<AdCheck>>(m_sheet.size());
     endResetModel();
+}
+
+int AdSheetModel::engineCount() const
+{
+    return int(m_allReadable ? m_catalogue.size() : m_readable.size());
+}
+
+const CatalogueEntry &AdSheetModel::entryOf(int engine) const
+{
+    return m_catalogue.at(m_allReadable ? engine : m_readable.at(engine));
 }
 
 void AdSheetModel::append(const Sheet &ads)
@@ -59,15 +80,17 @@ int AdSheetModel::rowCount(const QModelIndex &parent) const
 
 int AdSheetModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : firstEngineColumn + int(m_engines.size());
+    return parent.isValid() ? 0 : firstEngineColumn + engineCount();
 }
 
 const AdCheck &AdSheetModel::check(int row, int engine) const
 {
     QList<AdCheck> &checks = m_checks[row];
     if (checks.isEmpty()) {
-        for (const NamedEngine &named : m_engines)
-            checks.append(checkAd(named.values, m_sheet.at(row)));
+        const int count = engineCount();
+        checks.reserve(count);
+        for (int engine = 0; engine < count; ++engine)
+            checks.append(checkAd(entryOf(engine).file.values, m_sheet.at(row)));
     }
     return checks.at(engine);
 }
@@ -84,7 +107,7 @@ QVariant AdSheetModel::data(const QModelIndex &index, int role) const
         return QVariant();
     }
     const int engine = index.column() - firstEngineColumn;
-    if (engine >= m_engines.size())
+    if (engine >= engineCount())
         return QVariant();
     const AdCheck &result = check(index.row(), engine);
     switch (role) {
@@ -100,7 +123,7 @@ QVariant AdSheetModel::data(const QModelIndex &index, int role) const
         QStringList lines;
         lines << QCoreApplication::translate("MainWindow",
                                              "%1: title %2 of %3, text %4 of %5, URL %6 of %7")
-                     .arg(m_engines.at(engine).name)
+                     .arg(entryOf(engine).name)
                      .arg(result.title.count)
                      .arg(result.title.limit)
                      .arg(result.text.count)
@@ -131,8 +154,8 @@ QVariant AdSheetModel::headerData(int section, Qt::Orientation orientation, int 
     case 2:
         return QCoreApplication::translate("MainWindow", "URL");
     default:
-        return section - firstEngineColumn < m_engines.size()
-                   ? m_engines.at(section - firstEngineColumn).name
+        return section - firstEngineColumn < engineCount()
+                   ? entryOf(section - firstEngineColumn).name
                    : QVariant();
     }
 }

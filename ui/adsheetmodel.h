@@ -5,6 +5,7 @@
 #include "ads/adcheck.h"
 #include "ads/copydeck.h"
 #include "ads/sheet.h"
+#include "engines/catalogue.h"
 
 #include <QAbstractTableModel>
 
@@ -22,8 +23,9 @@ public:
 
     const Sheet &sheet() const { return m_sheet; }
     void setSheet(const Sheet &sheet);
-    void setEngines(const QList<NamedEngine> &engines);
-    const QList<NamedEngine> &engines() const { return m_engines; }
+    // One column for each readable engine of `catalogue`, in its order.
+    void setEngines(const QList<CatalogueEntry> &catalogue);
+    int engineCount() const;
     void append(const Sheet &ads);
     // Removes the given rows (any order, duplicates allowed).
     void removeAdRows(QList<int> rows);
@@ -38,7 +40,14 @@ public:
     const AdCheck &check(int row, int engine) const;
 
 private:
+    const CatalogueEntry &entryOf(int engine) const;
+
     Sheet m_sheet;
-    QList<NamedEngine> m_engines;
+    // The caller's catalogue itself, shared rather than copied: with 1000 engines a copy of
+    // their names and values would be one more thing for the start-up to build. Only when some
+    // cannot be read do the columns need a list of which entries they show.
+    QList<CatalogueEntry> m_catalogue;
+    QList<qsizetype> m_readable; // the entries shown, when not all of them
+    bool m_allReadable = true;
     mutable QList<QList<AdCheck>> m_checks; // per row; empty until first asked for
 };

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // MainWindow's rebuild of both engine lists from the catalogue.
 #include "engines/catalogue.h"
+#include "ui/enginechoicemodel.h"
 #include "ui/engineform.h"
 #include "ui/mainform.h"
 #include "ui/mainwindow.h"
@@ -19,7 +20,6 @@ void MainWindow::refreshEngineLists()
 {
     // Emptying and refilling the dialog's list is no choice of the user's.
     QScopedValueRollback<bool> quiet(m_quietRowChange, true);
-    mainForm->comboBoxEngine->clear();
     engineForm->listWidgetEngine->clear();
     // Each file is read once here; the lists, and everything that needs every engine at once,
     // work from this reading until the next rebuild.
@@ -27,15 +27,19 @@ void MainWindow::refreshEngineLists()
     m_engineRules = engineRulesOf(m_catalogue);
     // Engines that show the same image share one icon (most often the fallback image).
     QHash<QString, QIcon> icons;
+    QList<QIcon> rowIcons;
+    rowIcons.reserve(m_catalogue.size());
+    QHash<qsizetype, QString> reasons;
     const QBrush unreadable = engineForm->palette().brush(QPalette::Disabled, QPalette::Text);
-    for (const CatalogueEntry &entry : std::as_const(m_catalogue)) {
+    for (qsizetype row = 0; row < m_catalogue.size(); ++row) {
+        const CatalogueEntry &entry = m_catalogue.at(row);
         const QString path = symbolIconPath(entry.file.values.symbol);
         auto icon = icons.find(path);
         if (icon == icons.end()) {
             icon = icons.insert(path, QIcon());
             icon->addFile(path, QSize(16, 16));
         }
-        mainForm->comboBoxEngine->addItem(*icon, entry.name);
+        rowIcons.append(*icon);
         auto *item = new QListWidgetItem(*icon, entry.name);
         // An engine whose file cannot be read stays listed, so that the user can see it and
         // remove it, but greyed, with the reason at hand.
@@ -43,11 +47,11 @@ void MainWindow::refreshEngineLists()
             const QString reason = unreadableEngineText(entry);
             item->setForeground(unreadable);
             item->setToolTip(reason);
-            mainForm->comboBoxEngine->setItemData(
-                mainForm->comboBoxEngine->count() - 1, reason, Qt::ToolTipRole);
+            reasons.insert(row, reason);
         }
         engineForm->listWidgetEngine->addItem(item);
     }
+    m_engineChoices->setEngines(m_catalogue, rowIcons, reasons);
     // The chooser's drop-down list is as wide as its longest name, however narrow the chooser
     // itself is in a small window.
     QAbstractItemView *popup = mainForm->comboBoxEngine->view();

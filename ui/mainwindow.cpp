@@ -4,6 +4,7 @@
 
 #include "app/globals.h"
 #include "app/startup.h"
+#include "ui/enginechoicemodel.h"
 #include "ui/mainform.h"
 
 #include <QAction>
@@ -65,6 +66,8 @@ MainWindow::MainWindow()
     connect(mainForm->pushButtonPreview, &QPushButton::clicked, this, &MainWindow::updatePreview);
     connectEngineDialog();
 
+    m_engineChoices = new EngineChoiceModel(this);
+    mainForm->comboBoxEngine->setModel(m_engineChoices);
     refreshEngineLists();
 }
 

@@ -11,6 +11,7 @@
 #include <QMainWindow>
 
 class AdSheetModel;
+class EngineChoiceModel;
 class EngineForm;
 class MainForm;
 class QAction;
@@ -159,6 +160,8 @@ private:
 
     // Every listed engine as the last rebuild read it, in list order.
     QList<CatalogueEntry> m_catalogue;
+    // enginelists.cpp: the engine chooser's entries, the same engines.
+    EngineChoiceModel *m_engineChoices = nullptr;
     // The same engines' rules and limits, for every engine's verdict on each keystroke.
     QList<EngineRules> m_engineRules;
     // The status bar's "Fits 2 of 3 engines".
