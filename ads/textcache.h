@@ -19,7 +19,7 @@ public:
     Value *find(const QString &text)
     {
         Entry &entry = lookUp(text);
-        return entry.used && entry.text == text ? &entry.value : nullptr;
+        return holds(entry, text) ? &entry.value : nullptr;
     }
 
     // The value kept for `text`; `make(text)` works it out when none is.
@@ -27,7 +27,7 @@ public:
     Value &get(const QString &text, Make make)
     {
         Entry &entry = lookUp(text);
-        if (!entry.used || entry.text != text) {
+        if (!holds(entry, text)) {
             entry.value = make(text);
             entry.text = text;
             entry.used = true;
@@ -43,11 +43,19 @@ private:
         bool used = false;
     };
 
+    // A kept string shares its text, which therefore cannot have changed: the same data is
+    // the same text.
+    static bool holds(const Entry &entry, const QString &text)
+    {
+        return entry.used
+               && ((entry.text.constData() == text.constData() && entry.text.size() == text.size())
+                   || entry.text == text);
+    }
+
     // Where `text` is kept, if anywhere: the entry to check, or to fill.
     Entry &lookUp(const QString &text)
     {
-        // The same string asked for again: a kept string shares its text, which therefore
-        // cannot have changed.
+        // The same string asked for again.
         Entry &last = m_entries[m_last];
         if (last.used && last.text.constData() == text.constData()
             && last.text.size() == text.size())

@@ -3,6 +3,7 @@
 #include "ads/texttraits.h"
 
 #include "ads/charclass.h"
+#include "ads/textcache.h"
 
 #include <QVarLengthArray>
 
@@ -130,31 +131,14 @@ TextTraits computeTraits(QStringView text)
     return t;
 }
 
-struct Kept
-{
-    QString text;
-    TextTraits traits;
-};
 } // namespace
 
 TextTraits textTraits(const QString &text)
 {
-    // A title, a text, a URL and a field as an engine shows it: four cover an ad.
-    thread_local std::array<Kept, 4> kept;
-    thread_local std::size_t next = 0;
-    for (Kept &k : kept) {
-        if (k.text.constData() == text.constData() && k.text.size() == text.size())
-            return k.traits;
-    }
-    for (Kept &k : kept) {
-        if (k.text.size() == text.size() && k.text == text && !k.text.isNull())
-            return k.traits;
-    }
-    Kept &k = kept[next];
-    next = (next + 1) % kept.size();
-    k.traits = computeTraits(text);
-    k.text = text;
-    return k.traits;
+    // A title, a text, a URL and the fields as an engine shows them: every engine of an ad
+    // asks for the same few.
+    thread_local TextCache<TextTraits, 16> kept;
+    return kept.get(text, [](const QString &typed) { return computeTraits(typed); });
 }
 
 bool isWideCodePoint(char32_t c)
