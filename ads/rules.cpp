@@ -159,15 +159,13 @@ public:
             m_m.pieces.append({m_out - m_begin, weight});
     }
 
-    // Typed text without dynamic text: shown as typed, each code point a piece (when `pieces`).
-    void measureTyped(QStringView text, QList<ShownPiece> *pieces)
+    // Typed text without dynamic text, each code point a piece; a count alone comes from the
+    // text's traits.
+    void measureTyped(QStringView text, QList<ShownPiece> &pieces)
     {
         // Written through a pointer: appending piece by piece costs more than the counting.
-        ShownPiece *out = nullptr;
-        if (pieces) {
-            pieces->resize(text.size());
-            out = pieces->data();
-        }
+        pieces.resize(text.size());
+        ShownPiece *out = pieces.data();
         qsizetype n = 0;
         for (qsizetype i = 0; i < text.size();) {
             qsizetype length;
@@ -175,11 +173,9 @@ public:
             const int weight = narrowOrWidth(text[i], c);
             m_m.count += weight;
             i += length;
-            if (out)
-                out[n++] = {i, weight};
+            out[n++] = {i, weight};
         }
-        if (pieces)
-            pieces->resize(n);
+        pieces.resize(n);
     }
 
     // One typed character, shown as it is.
@@ -497,7 +493,7 @@ FieldMeasure computeMeasure(Rules rules, AdField field, const QString &text, boo
         const TextTraits traits = textTraits(text);
         if (!(traits.marks & (rules == Rules::Yandex ? Hash : Brace))) {
             if (withPieces)
-                Measurer(rules, field, m).measureTyped(text, &m.pieces);
+                Measurer(rules, field, m).measureTyped(text, m.pieces);
             else
                 countTyped(rules, field, traits, m);
             m.shown = text;
