@@ -105,16 +105,22 @@ cmp -s "$scratch/before" "$scratch/after" || fail "the install folder changed"
 rm "$root/usr/lib/vellumo/install_probe"
 
 # Without the test seam: an unprivileged user cannot write the install, so the real program
-# fills that user's home folder at its first start.
+# fills that user's home folder at its first start. The build folder may sit where that user
+# cannot enter (a clone under /root, a mktemp -d folder), so the unpacked package and the
+# user's home go into a folder of their own that everyone can read.
 if [ "$(id -u)" -eq 0 ] && command -v setpriv >/dev/null && id nobody >/dev/null 2>&1; then
-    nobody=$scratch/nobody
+    outside=$(mktemp -d /tmp/vellumo-deb.XXXXXX)
+    trap 'rm -rf "$outside"' EXIT
+    chmod 755 "$outside"
+    cp -a "$root" "$outside/root"
+    nobody=$outside/nobody
     mkdir -p "$nobody/home" "$nobody/runtime"
     chown -R nobody "$nobody"
     chmod 700 "$nobody/runtime"
     status=0
     HOME="$nobody/home" XDG_CONFIG_HOME="$nobody/home/config" XDG_RUNTIME_DIR="$nobody/runtime" \
         timeout 3 setpriv --reuid=nobody --regid=nogroup --clear-groups \
-        "$root/usr/bin/vellumo" 2>"$scratch/nobody.log" || status=$?
+        "$outside/root/usr/bin/vellumo" 2>"$scratch/nobody.log" || status=$?
     [ "$status" -eq 124 ] || { cat "$scratch/nobody.log"; fail "unprivileged: ended early ($status)"; }
     for f in "$shipped"/*.xml; do
         cmp -s "$f" "$nobody/home/.local/share/Vellumo/VELM/files/$(basename "$f")" \
