@@ -21,7 +21,7 @@ ifneq ($(WERROR),)
 CMAKE_FLAGS += -DVELLUMO_WERROR=$(WERROR)
 endif
 
-.PHONY: all deps configure build run test bench bench-build fuzz fuzz-build format clean
+.PHONY: all deps configure build run test bench bench-build fuzz fuzz-build format format-check clean
 
 all: build
 
@@ -66,6 +66,11 @@ deb: build
 format:
 	@sh tools/install-deps.sh clang-format
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+# Fails on any source that clang-format would change (CI runs it).
+format-check:
+	@sh tools/install-deps.sh clang-format
+	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-fuzz
