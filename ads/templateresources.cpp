@@ -2,15 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ads/templateresources.h"
 
+#include "engines/regularfile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-
-#ifdef Q_OS_UNIX
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 QString templateResourcePath(const QUrl &name, const QString &engineFolder)
 {
@@ -40,34 +36,15 @@ std::optional<QByteArray> readTemplateResource(const QString &path, qint64 cap)
 {
     if (path.isEmpty())
         return std::nullopt;
-    QFile file;
-#ifdef Q_OS_UNIX
-    if (!path.startsWith(u':')) {
-        // Opened without blocking and checked on the open descriptor: a pipe put in the file's
-        // place after a check by name can neither stall the open nor get read.
-        const int fd
-            = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-        if (fd < 0)
+    // The program's own icons are no files on disk.
+    if (path.startsWith(u':')) {
+        QFile file(path);
+        if (file.size() > cap || !file.open(QIODevice::ReadOnly))
             return std::nullopt;
-        struct stat status;
-        if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || status.st_size > cap
-            || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-            ::close(fd);
-            return std::nullopt;
-        }
+        return file.readAll();
     }
-#endif
-    if (!file.isOpen()) {
-        const QFileInfo info(path);
-        if (!info.isFile() || info.size() > cap)
-            return std::nullopt;
-        file.setFileName(path);
-        if (!file.open(QIODevice::ReadOnly))
-            return std::nullopt;
-    }
-    // A file that grows while it is read still stops at the cap.
-    QByteArray bytes = file.read(cap + 1);
-    if (bytes.size() > cap)
+    RegularFileBytes read = readRegularFile(path, cap);
+    if (read.outcome != FileRead::Read)
         return std::nullopt;
-    return bytes;
+    return std::move(read.bytes);
 }

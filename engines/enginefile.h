@@ -118,7 +118,3 @@ int engineNumber(const QString &text);
 // For tests: while set, writeEngineFile fails without touching any file for every engine name
 // that `fails` accepts. An empty function ends the fault.
 void setEngineWriteFault(std::function<bool(const QString &name)> fails);
-
-// For tests and fuzzers: whether files in exactly the layout writeEngineFile produces are read
-// without the general XML parser (the default). Either way a file reads the same.
-void setWrittenLayoutShortcut(bool enabled);

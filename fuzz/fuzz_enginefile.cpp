@@ -82,24 +82,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         check(file.write(bytes) == bytes.size(), "short write");
     }
 
-    // Files in the program's own layout take a shortcut past the XML parser: both readings of
-    // every input agree.
-    {
-        setWrittenLayoutShortcut(false);
-        const EngineFile parsed = readEngineFile(engine);
-        const QString parsedExtra = readEngineValue(engine, extraField);
-        setWrittenLayoutShortcut(true);
-        const EngineFile shortcut = readEngineFile(engine);
-        check(
-            shortcut.problem == parsed.problem && shortcut.errorLine == parsed.errorLine
-                && shortcut.errorColumn == parsed.errorColumn
-                && shortcut.nameField == parsed.nameField
-                && shortcut.listPosition == parsed.listPosition && shortcut.values == parsed.values
-                && readEngineValue(engine, extraField) == parsedExtra,
-            "the shortcut read the file differently from the parser",
-            shortcut.values.templateText.left(200) + u'\n' + parsed.values.templateText.left(200));
-    }
-
     const QString name = readEngineValue(engine, QStringLiteral("Name"));
     const QString symbol = readEngineValue(engine, QStringLiteral("Symbol"));
     const int limitTitle = engineNumber(readEngineValue(engine, QStringLiteral("limitTitle")));
