@@ -6,7 +6,7 @@ lupdate=$1 source=$2 scratch=$3
 rm -rf "$scratch" && mkdir -p "$scratch"
 cp "$source/translations/velm_de.ts" "$scratch/velm_de.ts"
 cd "$source"
-"$lupdate" -no-obsolete -locations none app engines ads ui -ts "$scratch/velm_de.ts" \
+"$lupdate" -no-obsolete -locations none app engines ads ui programs -ts "$scratch/velm_de.ts" \
     >"$scratch/lupdate.log" 2>&1
 cat "$scratch/lupdate.log"
 if grep -q 'type="unfinished"' "$scratch/velm_de.ts"; then
