@@ -14,14 +14,14 @@ const QString identityString
     = QStringLiteral("Vellumo - Copyright (C) 2026 The Vellumo developers");
 QString applicationDirectory;
 
-EnginesFolderChoice setApplicationDirectory(const QString &directory)
+EnginesFolderChoice setApplicationDirectory(const QString &directory, const FolderProbe &isWritable)
 {
     applicationDirectory = directory;
     if (directory.isEmpty()) {
         setEnginesFolder(QString());
         return {};
     }
-    return chooseEnginesFolder(directory, userDataFolder());
+    return chooseEnginesFolder(directory, userDataFolder(), isWritable);
 }
 
 QString userDataFolder()

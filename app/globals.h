@@ -17,8 +17,9 @@ extern QString applicationDirectory;
 
 // Records `directory` as the application directory and chooses the engines folder: its "files"
 // folder when the user may write there, else "files" in userDataFolder(), brought up to date
-// with the shipped profiles (see chooseEnginesFolder).
-EnginesFolderChoice setApplicationDirectory(const QString &directory);
+// with the shipped profiles (see chooseEnginesFolder; `isWritable` tells whether the user may).
+EnginesFolderChoice setApplicationDirectory(const QString &directory,
+                                            const FolderProbe &isWritable = isWritableFolder);
 
 // The user's data folder of the program: QStandardPaths' AppDataLocation for the organisation
 // and application names above, whatever the running executable is called.

@@ -8,7 +8,6 @@
 #include <QCoreApplication>
 #include <QDomDocument>
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QVarLengthArray>
 #include <QXmlStreamReader>
@@ -47,8 +46,6 @@ bool isListableEngineName(const QString &name)
 }
 
 namespace {
-std::function<bool(const QString &)> writeFault;
-
 // Profiles are UTF-8; older 8-bit builds wrote Latin-1, which is rarely valid UTF-8.
 QString decodeEngineFile(const QByteArray &bytes)
 {
@@ -308,7 +305,10 @@ EngineValues readEngineValues(const QString &name)
     return readEngineFile(name).values;
 }
 
-bool writeEngineValues(const QString &name, const EngineValues &values, int position)
+bool writeEngineValues(const QString &name,
+                       const EngineValues &values,
+                       int position,
+                       const FileWriter &write)
 {
     // A limit is stored without a sign; a negative one would wrap round to a huge number.
     const auto limit = [](int value) { return uint(std::max(value, 0)); };
@@ -320,7 +320,8 @@ bool writeEngineValues(const QString &name, const EngineValues &values, int posi
                            position,
                            values.textLineBreak,
                            values.templateText,
-                           values.rules);
+                           values.rules,
+                           write);
 }
 
 bool writeEngineFile(const QString &name,
@@ -331,10 +332,10 @@ bool writeEngineFile(const QString &name,
                      int listPosition,
                      int textLineBreak,
                      const QString &templateText,
-                     const QString &rules)
+                     const QString &rules,
+                     const FileWriter &write)
 {
-    if (!isAcceptableEngineName(name) || !enginesFolderIsSet("Writing an engine file")
-        || (writeFault && writeFault(name)))
+    if (!isAcceptableEngineName(name) || !enginesFolderIsSet("Writing an engine file"))
         return false;
 
     QDomDocument document;
@@ -360,19 +361,7 @@ bool writeEngineFile(const QString &name,
     // A file that would read as empty is not written.
     if (bytes.size() > maxEngineFileSize)
         return false;
-    QSaveFile file(engineFilePath(name));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
-}
-
-void setEngineWriteFault(std::function<bool(const QString &name)> fails)
-{
-    writeFault = std::move(fails);
+    return write(engineFilePath(name), bytes);
 }
 
 int engineNumber(const QString &text)

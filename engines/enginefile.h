@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QString>
+#include "engines/filewriter.h"
 
-#include <functional>
+#include <QString>
 
 // One engine profile is one XML file, "<engines folder>/<name>.xml":
 //   <Engine>
@@ -106,15 +106,15 @@ bool writeEngineFile(const QString &name,
                      int listPosition,
                      int textLineBreak,
                      const QString &templateText,
-                     const QString &rules = QString());
+                     const QString &rules = QString(),
+                     const FileWriter &write = writeFileAtomically);
 
 // Writes engine `name` whole with `values` at `position` through writeEngineFile (atomic: on
 // failure the old file stays as it was). A negative limit is written as 0. True on success.
-bool writeEngineValues(const QString &name, const EngineValues &values, int position);
+bool writeEngineValues(const QString &name,
+                       const EngineValues &values,
+                       int position,
+                       const FileWriter &write = writeFileAtomically);
 
 // A number read from an engine file: base 10, 0 when empty or not a number.
 int engineNumber(const QString &text);
-
-// For tests: while set, writeEngineFile fails without touching any file for every engine name
-// that `fails` accepts. An empty function ends the fault.
-void setEngineWriteFault(std::function<bool(const QString &name)> fails);

@@ -38,7 +38,7 @@ QString unreadableReason(const EngineFile &file)
         .arg(engineFileProblemText(file));
 }
 
-QList<EngineLeftAlone> applyRenumbering(const QList<EnginePosition> &plan)
+QList<EngineLeftAlone> applyRenumbering(const QList<EnginePosition> &plan, const FileWriter &write)
 {
     QList<EngineLeftAlone> leftAlone;
     for (const EnginePosition &entry : plan) {
@@ -49,7 +49,7 @@ QList<EngineLeftAlone> applyRenumbering(const QList<EnginePosition> &plan)
             leftAlone.append({entry.name, reason});
             continue;
         }
-        if (!writeEngineValues(entry.name, file.values, entry.position)) {
+        if (!writeEngineValues(entry.name, file.values, entry.position, write)) {
             leftAlone.append(
                 {entry.name,
                  QCoreApplication::translate("MainWindow", "its file could not be written")});

@@ -54,7 +54,8 @@ QString unreadableReason(const EngineFile &file);
 // Rewrites each engine of `plan` at its new position with the values of its own file. A file
 // that cannot be read stays byte for byte, and so does one whose write fails; both are
 // reported, and the others are rewritten all the same. A missing file is not made anew.
-QList<EngineLeftAlone> applyRenumbering(const QList<EnginePosition> &plan);
+QList<EngineLeftAlone> applyRenumbering(const QList<EnginePosition> &plan,
+                                        const FileWriter &write = writeFileAtomically);
 
 // The message naming each engine left alone and why; empty when there is none.
 QString leftAloneText(const QList<EngineLeftAlone> &engines);

@@ -16,7 +16,6 @@
 #include <algorithm>
 
 namespace {
-std::optional<bool> writableOverride;
 
 const QFileDevice::Permissions userFilePermissions
     = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser
@@ -76,11 +75,6 @@ bool isWritableFolder(const QString &folder)
         return false;
     const QFileInfo parent(info.absolutePath());
     return parent.isDir() && parent.isWritable();
-}
-
-void setInstallFolderWritableOverride(std::optional<bool> writable)
-{
-    writableOverride = writable;
 }
 
 QStringList offerShippedProfiles(const QString &shippedFolder,
@@ -164,11 +158,12 @@ QStringList offerShippedProfiles(const QString &shippedFolder,
 }
 
 EnginesFolderChoice chooseEnginesFolder(const QString &applicationDirectory,
-                                        const QString &userFolder)
+                                        const QString &userFolder,
+                                        const FolderProbe &isWritable)
 {
     EnginesFolderChoice choice;
     const QString installEngines = applicationDirectory + QStringLiteral("/files");
-    const bool writable = writableOverride ? *writableOverride : isWritableFolder(installEngines);
+    const bool writable = isWritable(installEngines);
     if (writable || userFolder.isEmpty()) {
         choice.folder = installEngines;
         setEnginesFolder(installEngines);

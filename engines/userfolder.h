@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-#include <optional>
+#include <functional>
 
 // Where the engine profiles live. The "files" folder beside the executable stays the engines
 // folder while the user may write there (a build folder, a per-user install, a portable
@@ -26,11 +26,6 @@ inline constexpr char offeredProfilesFileName[] = "shipped-profiles.txt";
 // working as before the engines folder exists in it).
 bool isWritableFolder(const QString &folder);
 
-// For tests (which run as root, who may write anywhere): while set, the decision whether the
-// install's engines folder is writable is this value instead of isWritableFolder. nullopt
-// ends the override.
-void setInstallFolderWritableOverride(std::optional<bool> writable);
-
 // The outcome of choosing the engines folder at start.
 struct EnginesFolderChoice
 {
@@ -40,11 +35,17 @@ struct EnginesFolderChoice
     QString problem;           // why the user's folder could not be prepared; empty when fine
 };
 
+// Tells whether the program may write into a folder; isWritableFolder in the program, another
+// in tests (which run as root, who may write anywhere).
+using FolderProbe = std::function<bool(const QString &folder)>;
+
 // Chooses the engines folder for the program in `applicationDirectory`, with `userFolder` as
 // the user's data folder (App::userDataFolder() in the program), brings the user's folder up to
 // date with the shipped profiles when it serves, and makes the choice the engines folder.
+// `isWritable` tells whether the install's engines folder may be written.
 EnginesFolderChoice chooseEnginesFolder(const QString &applicationDirectory,
-                                        const QString &userFolder);
+                                        const QString &userFolder,
+                                        const FolderProbe &isWritable = isWritableFolder);
 
 // Copies the shipped profiles of `shippedFolder` that were never offered to `userEngines`
 // (offered names are kept in `offeredListFile`) with their own folders. A name the user

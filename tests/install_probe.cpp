@@ -26,9 +26,10 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
+    WindowSeams seams;
     if (arguments.contains(QStringLiteral("--read-only")))
-        setInstallFolderWritableOverride(false);
-    MainWindow window;
+        seams.isWritableFolder = [](const QString &) { return false; };
+    MainWindow window(seams);
     window.show();
     const int count = window.mainForm->comboBoxEngine->count();
     const qsizetype save = arguments.indexOf(QStringLiteral("--save"));

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -37,6 +38,13 @@ void writeRawFile(const QString &fileName, const QByteArray &bytes)
     QFile file(QCoreApplication::applicationDirPath() + QStringLiteral("/files/") + fileName);
     QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(fileName));
     QCOMPARE(file.write(bytes), bytes.size());
+}
+
+FileWriter failingWriter(std::function<bool(const QString &baseName)> fails)
+{
+    return [fails = std::move(fails)](const QString &path, const QByteArray &bytes) {
+        return !fails(QFileInfo(path).completeBaseName()) && writeFileAtomically(path, bytes);
+    };
 }
 
 } // namespace TestSupport

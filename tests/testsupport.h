@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "engines/filewriter.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -49,5 +51,9 @@ void answerNextMessageBox(const QString &buttonText, QString *text = nullptr);
 // test armed. Call from a test's cleanup(); comparing the result with 0 fails a test whose
 // expected box never came.
 int cancelPendingAnswers();
+
+// A file writer that fails, touching nothing, for every file whose base name `fails` accepts
+// ("E1" for the engine file E1.xml), and writes the others as the program does.
+FileWriter failingWriter(std::function<bool(const QString &baseName)> fails);
 
 } // namespace TestSupport

@@ -56,7 +56,6 @@ void tst_Editing::init()
 
 void tst_Editing::cleanup()
 {
-    setEngineWriteFault({});
     QDir(m_awayFolder).removeRecursively();
 }
 
@@ -575,7 +574,8 @@ void tst_Editing::saveFailureKeepsFiles()
         retype(form->spinBoxTitleLimit, QStringLiteral("77"));
 
         if (fault == QLatin1String("injected"))
-            setEngineWriteFault([name](const QString &engine) { return engine == name; });
+            window.setFileWriter(TestSupport::failingWriter(
+                [name](const QString &engine) { return engine == name; }));
         else if (fault == QLatin1String("directory"))
             QVERIFY(QDir().mkpath(blocker + QStringLiteral("/inside")));
         else
@@ -583,7 +583,7 @@ void tst_Editing::saveFailureKeepsFiles()
         auto answers = answerBoxes({"OK"});
         form->pushButtonSave->click();
 
-        setEngineWriteFault({});
+        window.setFileWriter(writeFileAtomically);
         if (fault == QLatin1String("directory"))
             QVERIFY(QDir(blocker).removeRecursively());
         else if (fault == QLatin1String("no folder"))
@@ -643,7 +643,8 @@ void tst_Editing::renumberingFailureIsReported()
 
     runDialog(window, [&] {
         QVERIFY(clickRow(form, QStringLiteral("E1")));
-        setEngineWriteFault([](const QString &engine) { return engine == QLatin1String("E3"); });
+        window.setFileWriter(TestSupport::failingWriter(
+            [](const QString &engine) { return engine == QLatin1String("E3"); }));
         auto answers = answerBoxes({"&Yes", "OK"});
         form->pushButtonDelete->click();
 

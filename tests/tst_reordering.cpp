@@ -44,7 +44,6 @@ void tst_Reordering::init()
 
 void tst_Reordering::cleanup()
 {
-    setEngineWriteFault({});
     QDir(m_awayFolder).removeRecursively();
 }
 
@@ -313,11 +312,12 @@ void tst_Reordering::failedMoveKeepsFiles()
         if (failing.isEmpty())
             QVERIFY(QDir().rename(enginesFolder(), m_awayFolder));
         else
-            setEngineWriteFault([failing](const QString &name) { return name == failing; });
+            window.setFileWriter(TestSupport::failingWriter(
+                [failing](const QString &name) { return name == failing; }));
         auto answers = answerBoxes({"OK"});
         (step < 0 ? form->pushButtonUp : form->pushButtonDown)->click();
 
-        setEngineWriteFault({});
+        window.setFileWriter(writeFileAtomically);
         if (failing.isEmpty())
             QVERIFY(QDir().rename(m_awayFolder, enginesFolder()));
         QCOMPARE(answers->boxes.size(), 1);

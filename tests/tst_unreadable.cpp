@@ -15,7 +15,6 @@ class tst_Unreadable : public QObject
 private slots:
     void initTestCase();
     void init();
-    void cleanup();
 
     void renumberingPlan_data();
     void renumberingPlan();
@@ -69,11 +68,6 @@ void tst_Unreadable::init()
     TestSupport::resetEnginesFolder();
 }
 
-void tst_Unreadable::cleanup()
-{
-    setEngineWriteFault({});
-}
-
 void tst_Unreadable::renumberingPlan_data()
 {
     QTest::addColumn<QByteArray>("broken");
@@ -89,11 +83,11 @@ void tst_Unreadable::renumberingPlan()
     QFETCH(QByteArray, broken);
     QFETCH(QString, reason);
     seedAroundBroken(broken);
-    setEngineWriteFault([](const QString &name) { return name == QLatin1String("D"); });
     const QMap<QString, QByteArray> before = engineFiles();
 
-    const QList<EngineLeftAlone> leftAlone
-        = applyRenumbering({{"Broken", 0}, {"Gone", 1}, {"C", 1}, {"D", 2}});
+    const QList<EngineLeftAlone> leftAlone = applyRenumbering(
+        {{"Broken", 0}, {"Gone", 1}, {"C", 1}, {"D", 2}},
+        TestSupport::failingWriter([](const QString &name) { return name == QLatin1String("D"); }));
 
     QCOMPARE(leftAlone.size(), 2);
     QCOMPARE(leftAlone.at(0).name, QStringLiteral("Broken"));

@@ -15,7 +15,6 @@ class tst_Unsaved : public QObject
 private slots:
     void initTestCase();
     void init();
-    void cleanup();
 
     void changeDetection_data();
     void changeDetection();
@@ -39,11 +38,6 @@ void tst_Unsaved::initTestCase()
 void tst_Unsaved::init()
 {
     TestSupport::resetEnginesFolder();
-}
-
-void tst_Unsaved::cleanup()
-{
-    setEngineWriteFault({});
 }
 
 void tst_Unsaved::changeDetection_data()
@@ -302,14 +296,15 @@ void tst_Unsaved::failedSaveFromTheQuestionStays()
     runDialog(window, [&] {
         QVERIFY(clickRow(form, QStringLiteral("E1")));
         retype(form->spinBoxTextLimit, QStringLiteral("55"));
-        setEngineWriteFault([](const QString &name) { return name == QLatin1String("E1"); });
+        window.setFileWriter(TestSupport::failingWriter(
+            [](const QString &name) { return name == QLatin1String("E1"); }));
         auto answers = answerBoxes({standardButtonText(QMessageBox::Save), "OK"});
         QTest::mouseClick(
             form->listWidgetEngine->viewport(),
             Qt::LeftButton,
             {},
             form->listWidgetEngine->visualItemRect(form->listWidgetEngine->item(2)).center());
-        setEngineWriteFault({});
+        window.setFileWriter(writeFileAtomically);
 
         QCOMPARE(answers->boxes.size(), 2);
         QVERIFY(answers->boxes.at(1).text.contains(QStringLiteral("could not be saved")));

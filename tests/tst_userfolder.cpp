@@ -85,7 +85,20 @@ private:
     QString m_user;
     QString shipped(const QString &file) const { return m_app + QStringLiteral("/files/") + file; }
     QString mine(const QString &file) const { return m_user + QStringLiteral("/files/") + file; }
-    EnginesFolderChoice start() const { return chooseEnginesFolder(m_app, m_user); }
+    // The install folder reads as one the user cannot write to, unless a test says otherwise:
+    // tests run as root, who may write anywhere.
+    bool m_installWritable = false;
+    static WindowSeams readOnlyInstall()
+    {
+        WindowSeams seams;
+        seams.isWritableFolder = [](const QString &) { return false; };
+        return seams;
+    }
+    EnginesFolderChoice start() const
+    {
+        return chooseEnginesFolder(
+            m_app, m_user, [this](const QString &) { return m_installWritable; });
+    }
 };
 
 void tst_UserFolder::initTestCase()
@@ -106,12 +119,11 @@ void tst_UserFolder::init()
         QVERIFY(put(shipped(name + QStringLiteral(".xml")), profile(name, name == "A" ? 0 : 1)));
         QVERIFY(put(shipped(name + QStringLiteral("/symbol.png")), name.toUtf8() + "-png"));
     }
-    setInstallFolderWritableOverride(false);
+    m_installWritable = false;
 }
 
 void tst_UserFolder::cleanup()
 {
-    setInstallFolderWritableOverride(std::nullopt);
     App::setApplicationDirectory(QCoreApplication::applicationDirPath());
     m_scratch.reset();
 }
@@ -147,7 +159,7 @@ void tst_UserFolder::writableFolder()
 
 void tst_UserFolder::writableInstallStays()
 {
-    setInstallFolderWritableOverride(true);
+    m_installWritable = true;
     const EnginesFolderChoice choice = start();
     QCOMPARE(choice.folder, m_app + QStringLiteral("/files"));
     QVERIFY(!choice.inUserFolder);
@@ -322,7 +334,7 @@ void tst_UserFolder::readOnlyInstallSavesIntoUserFolder()
                             installed + QLatin1Char('/') + file));
     const QStringList installedBefore = QDir(installed).entryList(QDir::Files);
 
-    MainWindow window;
+    MainWindow window(readOnlyInstall());
     const QString users = App::userDataFolder() + QStringLiteral("/files");
     QVERIFY(users.startsWith(m_data.path()));
     QCOMPARE(::enginesFolder(), users);
@@ -344,7 +356,7 @@ void tst_UserFolder::readOnlyInstallSavesIntoUserFolder()
 
     // The next start neither duplicates nor brings back anything.
     QVERIFY(QFile::remove(users + QStringLiteral("/Google Ads.xml")));
-    MainWindow next;
+    MainWindow next(readOnlyInstall());
     QCOMPARE(comboRows(next).size(), listed.size());
     QVERIFY(!comboRows(next).contains(QStringLiteral("Google Ads")));
 }
@@ -356,7 +368,7 @@ void tst_UserFolder::unusableUserFolderIsShown()
     qputenv("XDG_DATA_HOME", blocker.toUtf8());
     const auto answers = answerBoxes({QStringLiteral("OK")});
     {
-        MainWindow window;
+        MainWindow window(readOnlyInstall());
         QCOMPARE(window.mainForm->comboBoxEngine->count(), 0);
     }
     qputenv("XDG_DATA_HOME", m_data.path().toUtf8());

@@ -102,7 +102,7 @@ bool MainWindow::saveEngine()
         return false;
 
     // Write first, remove the old name's file second: a failure at either step loses no engine.
-    if (!writeEngineValues(name, editorValues(), position)) {
+    if (!writeEngineValues(name, editorValues(), position, m_seams.writeFile)) {
         QMessageBox::warning(this,
                              tr("Warning"),
                              tr("The engine \"%1\" could not be saved: its file could not be "
@@ -146,7 +146,7 @@ void MainWindow::pushButtonDelete_clicked()
     // Files that cannot be read keep their bytes: renumbering them would write blanks over
     // them.
     const QList<EngineLeftAlone> leftAlone
-        = applyRenumbering(renumberingAfterRemoval(rows, removedRow));
+        = applyRenumbering(renumberingAfterRemoval(rows, removedRow), m_seams.writeFile);
 
     refreshEngineLists();
     resetEngineEditors();

@@ -25,7 +25,8 @@
 #include <QTextBrowser>
 #include <QToolBar>
 
-MainWindow::MainWindow()
+MainWindow::MainWindow(const WindowSeams &seams)
+    : m_seams(seams)
 {
     mainForm = new MainForm(this);
     mainForm->labelText->setAlignment(Qt::AlignVCenter);
@@ -168,10 +169,15 @@ void MainWindow::readSettings()
     mainForm->lineEditTitle->setText(settings.value(QStringLiteral("adTitle")).toString());
     mainForm->lineEditText->setText(settings.value(QStringLiteral("adText")).toString());
     mainForm->lineEditURL->setText(settings.value(QStringLiteral("adURL")).toString());
-    const EnginesFolderChoice engines
-        = App::setApplicationDirectory(QCoreApplication::applicationDirPath());
+    const EnginesFolderChoice engines = App::setApplicationDirectory(
+        QCoreApplication::applicationDirPath(), m_seams.isWritableFolder);
     if (!engines.problem.isEmpty())
         QMessageBox::warning(this, tr("Warning"), engines.problem);
+}
+
+void MainWindow::setFileWriter(FileWriter writeFile)
+{
+    m_seams.writeFile = std::move(writeFile);
 }
 
 void MainWindow::writeSettings()

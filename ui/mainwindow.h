@@ -7,6 +7,7 @@
 #include "ads/verdicts.h"
 #include "engines/catalogue.h"
 #include "engines/plans.h"
+#include "engines/userfolder.h"
 
 #include <QMainWindow>
 
@@ -25,6 +26,14 @@ class QLabel;
 class QMenu;
 class QToolBar;
 
+// How the window writes files and tells whether its install folder is writable: the
+// program's own ways by default; a test passes ones that fail.
+struct WindowSeams
+{
+    FileWriter writeFile = writeFileAtomically;
+    FolderProbe isWritableFolder = ::isWritableFolder;
+};
+
 // The one top-level window and the program's only controller: it owns the ad form and the
 // engine dialog and holds every slot. Its members are defined by workflow in the files of
 // ui/ named below; the logic they call lives in the core (engines/, ads/).
@@ -34,8 +43,10 @@ class MainWindow : public QMainWindow
 
 public:
     // mainwindow.cpp
-    MainWindow();
+    explicit MainWindow(const WindowSeams &seams = WindowSeams());
     ~MainWindow() override;
+    // From now on engine files are written with `writeFile`.
+    void setFileWriter(FileWriter writeFile);
 
     // enginelists.cpp: rebuilds the engine chooser and the dialog's list from the engine
     // files, then chooses the first engine.
@@ -156,6 +167,7 @@ private:
     QAction *configureAction = nullptr;
 
     // composer.cpp: the engine last chosen, named when its template cannot be shown.
+    WindowSeams m_seams;
     QString m_previewEngine;
 
     // Every listed engine as the last rebuild read it, in list order.

@@ -65,7 +65,7 @@ void MainWindow::moveEngine(int step)
     // engine then cannot be written, the neighbour is written back at its old position, so the
     // two files are as they were rather than swapped halfway. The list and the editors stay as
     // they are, and the user can try again.
-    if (!writeEngineValues(neighbour, neighbourValues, row)) {
+    if (!writeEngineValues(neighbour, neighbourValues, row, m_seams.writeFile)) {
         QMessageBox::warning(this,
                              tr("Warning"),
                              tr("The engine \"%1\" could not be moved: the file of \"%2\" could "
@@ -73,8 +73,8 @@ void MainWindow::moveEngine(int step)
                                  .arg(moved, neighbour));
         return;
     }
-    if (!writeEngineValues(moved, movedValues, otherRow)) {
-        if (writeEngineValues(neighbour, neighbourValues, neighbourPosition)) {
+    if (!writeEngineValues(moved, movedValues, otherRow, m_seams.writeFile)) {
+        if (writeEngineValues(neighbour, neighbourValues, neighbourPosition, m_seams.writeFile)) {
             QMessageBox::warning(this,
                                  tr("Warning"),
                                  tr("The engine \"%1\" could not be moved: its file could not be "
