@@ -3,6 +3,7 @@
 #include "app/checker.h"
 
 #include "ads/copydeck.h"
+#include "ads/spelling.h"
 #include "app/globals.h"
 #include "engines/catalogue.h"
 #include "engines/enginesfolder.h"
@@ -13,6 +14,7 @@
 #include <QFileInfo>
 #include <QTextStream>
 
+#include <algorithm>
 #include <memory>
 #include <utility>
 
@@ -62,6 +64,36 @@ QList<NamedEngine> chosenEngines(const QStringList &names, QString *error)
     }
     return engines;
 }
+
+// Loads the dictionaries of `languages` into `spelling` with the user's words, or says why not.
+bool loadSpelling(const QStringList &languages, Spelling &spelling, QString *error)
+{
+    const QList<DictionaryFile> installed = findDictionaries(dictionaryFolders());
+    for (const QString &language : languages) {
+        const auto found
+            = std::find_if(installed.cbegin(), installed.cend(), [&](const DictionaryFile &d) {
+                  return d.language == language;
+              });
+        if (found == installed.cend()) {
+            const QStringList names = dictionaryLanguages(installed);
+            *error = QCoreApplication::translate("Checker",
+                                                 "there is no dictionary \"%1\"; installed are: %2")
+                         .arg(language,
+                              names.isEmpty() ? QCoreApplication::translate("Checker", "none")
+                                              : names.join(QStringLiteral(", ")));
+            return false;
+        }
+        std::unique_ptr<Dictionary> dictionary = Dictionary::load(*found, {}, error);
+        if (!dictionary)
+            return false;
+        spelling.addDictionary(std::move(dictionary));
+    }
+    // A user dictionary that cannot be used leaves its words out; spelling goes on.
+    QString problem;
+    if (!spelling.userWords().load(userWordsFilePath(), {}, &problem))
+        *error = problem;
+    return true;
+}
 } // namespace
 
 int runChecker(const QStringList &arguments, QTextStream &out, QTextStream &err)
@@ -97,7 +129,14 @@ int runChecker(const QStringList &arguments, QTextStream &out, QTextStream &err)
             "Checker",
             "Writes every ad with its counts and verdicts per engine to the copy deck OUT."),
         QStringLiteral("OUT"));
-    parser.addOptions({helpOption, versionOption, enginesOption, engineOption, csvOption});
+    const QCommandLineOption spellingOption(
+        QStringLiteral("spelling"),
+        QCoreApplication::translate("Checker",
+                                    "Checks the spelling with the dictionaries LANG (such as "
+                                    "en_US,ru_RU); misspelt words are warnings."),
+        QStringLiteral("LANG[,LANG...]"));
+    parser.addOptions(
+        {helpOption, versionOption, enginesOption, engineOption, csvOption, spellingOption});
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QCoreApplication::translate("Checker", "A copy deck to check."),
                                  QStringLiteral("FILE..."));
@@ -138,6 +177,19 @@ int runChecker(const QStringList &arguments, QTextStream &out, QTextStream &err)
         return CheckerCannotCheck;
     }
 
+    Spelling spelling;
+    if (parser.isSet(spellingOption)) {
+        const QStringList languages
+            = parser.value(spellingOption).split(QLatin1Char(','), Qt::SkipEmptyParts);
+        QString problem;
+        if (!loadSpelling(languages, spelling, &problem))
+            return usageError(problem);
+        if (!problem.isEmpty())
+            err << program << QStringLiteral(": ") << problem << Qt::endl;
+    }
+    // Without --spelling the user's words change nothing either.
+    const Spelling *usedSpelling = parser.isSet(spellingOption) ? &spelling : nullptr;
+
     std::unique_ptr<CopyDeckWriter> csv;
     if (parser.isSet(csvOption))
         csv = std::make_unique<CopyDeckWriter>(parser.value(csvOption), engines);
@@ -167,7 +219,7 @@ int runChecker(const QStringList &arguments, QTextStream &out, QTextStream &err)
             checks.clear();
             Verdict worst = Verdict::Fits;
             for (const NamedEngine &engine : engines) {
-                checks.append(checkAd(engine.values, ad));
+                checks.append(checkAd(engine.values, ad, usedSpelling));
                 const AdCheck &check = checks.constLast();
                 worst = std::max(worst, check.verdict);
                 if (check.verdict == Verdict::Fits)

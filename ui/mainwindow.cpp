@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/mainwindow.h"
 
+#include "ads/spelling.h"
 #include "app/globals.h"
 #include "app/startup.h"
 #include "ui/enginechoicemodel.h"
@@ -65,6 +66,7 @@ MainWindow::MainWindow()
             &MainWindow::comboBoxEngine_activated);
     connect(mainForm->pushButtonPreview, &QPushButton::clicked, this, &MainWindow::updatePreview);
     connectEngineDialog();
+    createSpelling();
 
     m_engineChoices = new EngineChoiceModel(this);
     mainForm->comboBoxEngine->setModel(m_engineChoices);
