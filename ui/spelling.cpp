@@ -20,6 +20,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QSettings>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTextCharFormat>
 #include <QTimer>
@@ -88,7 +89,6 @@ void MainWindow::createSpelling()
     m_spellingMenu = optionsMenu->addMenu(tr("&Spelling"));
     m_spellingMenu->setObjectName(QStringLiteral("menuSpelling"));
     connect(m_spellingMenu, &QMenu::aboutToShow, this, &MainWindow::fillSpellingMenu);
-    fillSpellingMenu();
 
     // At first start, the system's language when a dictionary for it is installed.
     QSettings settings(App::organizationName, App::applicationName);
@@ -98,6 +98,7 @@ void MainWindow::createSpelling()
               : QStringList{dictionaryForLocale(findDictionaries(dictionaryFolders()),
                                                 QLocale::system().name())};
     problems << useDictionaries(chosen);
+    fillSpellingMenu();
     problems.removeAll(QString());
     if (!problems.isEmpty()) {
         const QString text = problems.join(QStringLiteral("\n\n"));
@@ -206,6 +207,18 @@ void MainWindow::spellingChanged()
 {
     if (m_sheetModel)
         m_sheetModel->setSpelling(m_spelling.get());
+    // The menu's entries as they stand, without rebuilding it under an entry being toggled.
+    const QStringList used = m_spelling->languages();
+    const QList<QAction *> entries = m_spellingMenu->actions();
+    for (QAction *entry : entries) {
+        const QString name = entry->objectName();
+        if (name == QStringLiteral("actionSpellingNone"))
+            entry->setEnabled(!used.isEmpty());
+        else if (entry->isCheckable()) {
+            const QSignalBlocker quiet(entry);
+            entry->setChecked(used.contains(name.section(u'_', 1)));
+        }
+    }
     lineEditTitle_textChanged(QString());
     lineEditText_textChanged(QString());
     lineEditURL_textChanged(QString());
