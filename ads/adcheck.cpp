@@ -8,7 +8,10 @@
 
 #include <algorithm>
 
-AdCheck checkAd(const EngineValues &engine, const AdFields &ad, const Spelling *spelling)
+AdCheck checkAd(const EngineValues &engine,
+                const AdFields &ad,
+                const Spelling *spelling,
+                const WordInProgress *typing)
 {
     const Rules rules = rulesNamed(engine.rules);
     // Only a field over its limit is explained: the explanation is translated text, and a
@@ -25,7 +28,7 @@ AdCheck checkAd(const EngineValues &engine, const AdFields &ad, const Spelling *
     check.url = count(AdField::URL, engine.limitURL);
     check.problems = checkAdText(rules, ad, spelling ? &spelling->userWords() : nullptr);
     if (spelling && spelling->isOn()) {
-        check.problems.append(spelling->problems(rules, ad));
+        check.problems.append(spelling->problems(rules, ad, typing));
         std::stable_sort(check.problems.begin(),
                          check.problems.end(),
                          [](const AdProblem &a, const AdProblem &b) { return a.field < b.field; });

@@ -9,6 +9,7 @@
 #include <QString>
 
 class Spelling;
+struct WordInProgress;
 
 // One ad measured and checked against one engine's limits and rules.
 
@@ -54,5 +55,9 @@ struct AdCheck
 
 // Counts and checks `ad` as the engine whose stored values are `engine` would. With `spelling`,
 // its user's words pass the capitals checks and each misspelt word is a warning, after the
-// engine's own problems of its field; spelling never makes an ad not fit.
-AdCheck checkAd(const EngineValues &engine, const AdFields &ad, const Spelling *spelling = nullptr);
+// engine's own problems of its field; spelling never makes an ad not fit. The word `typing` is
+// not judged yet.
+AdCheck checkAd(const EngineValues &engine,
+                const AdFields &ad,
+                const Spelling *spelling = nullptr,
+                const WordInProgress *typing = nullptr);

@@ -430,12 +430,6 @@ bool Spelling::addUserWord(const QString &word, QString *problem)
     return true;
 }
 
-void Spelling::setWordInProgress(AdField field, const QString &word)
-{
-    m_progressField = field;
-    m_progressWord = word;
-}
-
 Spelling::Verdict &Spelling::verdict(const QString &word) const
 {
     // Typing asks again for the same few words; a list that grows past any ad's is dropped.
@@ -477,12 +471,10 @@ QStringList Spelling::suggestions(const QString &word) const
     return v.suggestions;
 }
 
-bool Spelling::skipped(AdField field, QStringView word) const
-{
-    return field == m_progressField && !m_progressWord.isEmpty() && word == m_progressWord;
-}
-
-QStringList Spelling::misspeltWords(Rules rules, AdField field, const QString &text) const
+QStringList Spelling::misspeltWords(Rules rules,
+                                    AdField field,
+                                    const QString &text,
+                                    const WordInProgress *typing) const
 {
     QStringList words;
     if (!isOn() || text.isEmpty())
@@ -490,16 +482,20 @@ QStringList Spelling::misspeltWords(Rules rules, AdField field, const QString &t
     const QString shown = spelledText(rules, field, text);
     forEachSpelledWord(shown, [&](qsizetype start, qsizetype length) {
         const QString word = shown.mid(start, length);
-        if (!skipped(field, word) && !isCorrect(word) && !words.contains(word))
+        const bool typed = typing && typing->field == field && typing->word == word;
+        if (!typed && !isCorrect(word) && !words.contains(word))
             words.append(word);
     });
     return words;
 }
 
-QList<Spelling::Misspelt> Spelling::misspelt(Rules rules, AdField field, const QString &text) const
+QList<Spelling::Misspelt> Spelling::misspelt(Rules rules,
+                                             AdField field,
+                                             const QString &text,
+                                             const WordInProgress *typing) const
 {
     QList<Misspelt> marks;
-    const QStringList words = misspeltWords(rules, field, text);
+    const QStringList words = misspeltWords(rules, field, text, typing);
     if (words.isEmpty())
         return marks;
     // Each wherever it stands whole in the field as typed, inside dynamic text too.
@@ -520,11 +516,12 @@ QList<Spelling::Misspelt> Spelling::misspelt(Rules rules, AdField field, const Q
     return marks;
 }
 
-QList<AdProblem> Spelling::problems(Rules rules, const AdFields &ad) const
+QList<AdProblem>
+Spelling::problems(Rules rules, const AdFields &ad, const WordInProgress *typing) const
 {
     QList<AdProblem> result;
     for (const AdField field : {AdField::Title, AdField::Text, AdField::URL}) {
-        const QStringList words = misspeltWords(rules, field, ad[field]);
+        const QStringList words = misspeltWords(rules, field, ad[field], typing);
         for (const QString &word : words) {
             const QStringList suggested = suggestions(word);
             const QString message

@@ -82,6 +82,14 @@ private:
     bool m_utf8 = true;
 };
 
+// A word being typed in `field`: not judged until typing pauses, since half a word is no
+// mistake and its suggestions would cost a tenth of a second on every keystroke.
+struct WordInProgress
+{
+    AdField field = AdField::Title;
+    QString word;
+};
+
 // The user's own words, one a line in a plain text file: never misspelt, and allowed in
 // capitals by the capitals checks.
 class UserWords
@@ -138,10 +146,6 @@ public:
     // Adds `word` to the user's words and to every dictionary; see UserWords::add.
     bool addUserWord(const QString &word, QString *problem);
 
-    // While a word is being typed it is not judged: `word` in `field` is let through until
-    // this is called again (with an empty word to end it).
-    void setWordInProgress(AdField field, const QString &word);
-
     bool isCorrect(const QString &word) const;
     // Up to three suggestions; worked out once per word.
     QStringList suggestions(const QString &word) const;
@@ -153,12 +157,16 @@ public:
         qsizetype start;
         qsizetype length;
     };
-    QList<Misspelt> misspelt(Rules rules, AdField field, const QString &text) const;
+    QList<Misspelt> misspelt(Rules rules,
+                             AdField field,
+                             const QString &text,
+                             const WordInProgress *typing = nullptr) const;
 
     // The words of `ad` that no dictionary knows, as the engine of `rules` shows the ad:
     // dynamic text by its default, the URL's paths only. Each a warning with up to three
-    // suggestions, translated.
-    QList<AdProblem> problems(Rules rules, const AdFields &ad) const;
+    // suggestions, translated. The word `typing`, when given, is let through.
+    QList<AdProblem>
+    problems(Rules rules, const AdFields &ad, const WordInProgress *typing = nullptr) const;
 
 private:
     struct Verdict
@@ -168,13 +176,13 @@ private:
         QStringList suggestions;
     };
     Verdict &verdict(const QString &word) const;
-    bool skipped(AdField field, QStringView word) const;
-    QStringList misspeltWords(Rules rules, AdField field, const QString &text) const;
+    QStringList misspeltWords(Rules rules,
+                              AdField field,
+                              const QString &text,
+                              const WordInProgress *typing) const;
 
     std::vector<std::unique_ptr<Dictionary>> m_dictionaries;
     UserWords m_user;
-    AdField m_progressField = AdField::Title;
-    QString m_progressWord;
     mutable QHash<QString, Verdict> m_verdicts;
 };
 

@@ -124,16 +124,13 @@ Result measure(MainWindow &window,
     // What the widgets show for a text, worked out by the core functions the window calls.
     const auto widgetsFor = [&](const QString &text) {
         const AdFields ad{adTitle, text, adURL};
-        if (spelling) {
-            // The word being typed, as the window takes it from the cursor at the end.
-            QString word;
-            forEachSpelledWord(text, [&](qsizetype start, qsizetype length) {
-                if (start + length == text.size())
-                    word = text.mid(start, length);
-            });
-            spelling->setWordInProgress(AdField::Text, word);
-        }
-        const AdCheck check = checkAd(engine, ad, spelling);
+        // The word being typed, as the window takes it from the cursor at the end.
+        WordInProgress typing{AdField::Text, QString()};
+        forEachSpelledWord(text, [&](qsizetype start, qsizetype length) {
+            if (start + length == text.size())
+                typing.word = text.mid(start, length);
+        });
+        const AdCheck check = checkAd(engine, ad, spelling, &typing);
         return Widgets{
             textCounterMessage(check.text.count,
                                check.text.limit,

@@ -298,9 +298,11 @@ void tst_Spelling::installedEnglish()
     QVERIFY(spelling.suggestions(u"Subcriptions"_s).contains(u"Subscriptions"_s));
     QVERIFY(spelling.suggestions(u"Subcriptions"_s).size() <= 3);
     // A word being typed is let through until typing ends.
-    spelling.setWordInProgress(AdField::Text, u"Tuaght"_s);
-    QVERIFY(spelling.problems(Rules::Google, {QString(), u"Tuaght"_s, QString()}).isEmpty());
-    QCOMPARE(spelling.problems(Rules::Google, {u"Tuaght"_s, QString(), QString()}).size(), 1);
+    const WordInProgress typing{AdField::Text, u"Tuaght"_s};
+    QVERIFY(
+        spelling.problems(Rules::Google, {QString(), u"Tuaght"_s, QString()}, &typing).isEmpty());
+    QCOMPARE(spelling.problems(Rules::Google, {u"Tuaght"_s, QString(), QString()}, &typing).size(),
+             1);
 }
 
 void tst_Spelling::localeChoice_data()

@@ -1,7 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Vellumo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "ads/sheet.h"
 #include "ads/spelling.h"
 #include "app/globals.h"
+#include "engines/enginefile.h"
 #include "testsupport.h"
 #include "ui/mainform.h"
 #include "ui/mainwindow.h"
@@ -13,7 +15,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QSettings>
+#include <QTableView>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -30,6 +34,7 @@ private slots:
     void typingMarksAndLists();
     void addToDictionaryFromTheMenu();
     void dictionaryThatGoesAway();
+    void sheetJudgesTheWordBeingTyped();
 
 private:
     QString m_dictionaries;
@@ -51,6 +56,9 @@ void tst_SpellingOptions::init()
                            "SET UTF-8\nTRY esianrtolcdugmphbyfvkwz\n");
     TestSupport::writeFile(m_dictionaries + u"/xx_XX.dic"_s, "3\nhello\nworld\nfresh\n");
     QSettings(App::organizationName, App::applicationName).clear();
+    TestSupport::resetEnginesFolder();
+    QVERIFY(writeEngineFile(u"Wide"_s, QString(), 100, 200, 100, 0, 0, QString()));
+    QFile::remove(sheetFilePath());
     m_window = std::make_unique<MainWindow>();
     m_window->show();
     QAction *choice = m_window->findChild<QAction *>(u"actionSpelling_xx_XX"_s);
@@ -127,6 +135,20 @@ void tst_SpellingOptions::dictionaryThatGoesAway()
     QTRY_VERIFY_WITH_TIMEOUT(told.contains(u"xx_XX"_s), 5000);
     QVERIFY(!checks->text().contains(u"Helo"_s));
     QVERIFY(!m_window->findChild<QAction *>(u"actionSpelling_xx_XX"_s)->isChecked());
+}
+
+// The sheet checks a kept ad whole: the word still being typed in the form is misspelt there.
+void tst_SpellingOptions::sheetJudgesTheWordBeingTyped()
+{
+    QTest::keyClicks(m_window->mainForm->lineEditTitle, u"Fresh Helo"_s);
+    QVERIFY(!m_window->mainForm->labelChecks->text().contains(u"Helo"_s));
+    m_window->findChild<QPushButton *>(u"pushButtonKeep"_s)->click();
+    const QAbstractItemModel *sheet
+        = m_window->findChild<QTableView *>(u"tableViewSheet"_s)->model();
+    const int last = sheet->rowCount() - 1;
+    QVERIFY(last >= 0);
+    const QString tip = sheet->index(last, 3).data(Qt::ToolTipRole).toString();
+    QVERIFY2(tip.contains(u"Unknown word “Helo” (Hello?)"_s), qPrintable(tip));
 }
 
 QTEST_MAIN(tst_SpellingOptions)

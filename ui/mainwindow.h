@@ -229,6 +229,8 @@ private:
     QMenu *m_spellingMenu = nullptr;
     QFileSystemWatcher *m_spellingWatcher = nullptr;
     QTimer *m_typingTimer = nullptr;
+    AdField m_typingField = AdField::Title; // the word being typed, not judged yet
+    QString m_typingWord;
     QList<std::pair<qsizetype, qsizetype>> m_marks[3];
     QString m_markedTexts[3];
 };

@@ -230,7 +230,8 @@ void MainWindow::startWordInProgress(QLineEdit *edit, AdField field)
 {
     const QString text = edit->text();
     const auto [start, length] = wordAt(text, edit->cursorPosition());
-    m_spelling->setWordInProgress(field, start < 0 ? QString() : text.mid(start, length));
+    m_typingField = field;
+    m_typingWord = start < 0 ? QString() : text.mid(start, length);
     m_typingTimer->start();
 }
 
@@ -251,7 +252,7 @@ void MainWindow::lineEditURL_textEdited(const QString &)
 
 void MainWindow::endWordInProgress()
 {
-    m_spelling->setWordInProgress(AdField::Title, QString());
+    m_typingWord.clear();
     checkCurrentAd();
 }
 
@@ -259,12 +260,13 @@ void MainWindow::markMisspeltWords()
 {
     if (!m_spelling)
         return;
+    const WordInProgress typing{m_typingField, m_typingWord};
     QLineEdit *const edits[]
         = {mainForm->lineEditTitle, mainForm->lineEditText, mainForm->lineEditURL};
     for (int i = 0; i < 3; ++i) {
         QLineEdit *edit = edits[i];
         const QList<Spelling::Misspelt> marks
-            = m_spelling->misspelt(currentEngine.rules, AdField(i), edit->text());
+            = m_spelling->misspelt(currentEngine.rules, AdField(i), edit->text(), &typing);
         QList<std::pair<qsizetype, qsizetype>> ranges;
         for (const Spelling::Misspelt &m : marks)
             ranges.append({m.start, m.length});

@@ -65,7 +65,8 @@ AdCheck MainWindow::checkCurrentAd()
     engine.limitURL = currentEngine.limitURL;
     engine.rules = rulesIdentifier(currentEngine.rules);
     const AdFields ad = currentAd();
-    const AdCheck check = checkAd(engine, ad, m_spelling.get());
+    const WordInProgress typing{m_typingField, m_typingWord};
+    const AdCheck check = checkAd(engine, ad, m_spelling.get(), &typing);
     mainForm->labelChecks->setText(problemsText(check.problems));
     markMisspeltWords();
     if (m_labelEnginesFit)
