@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QStringDecoder>
@@ -212,6 +213,31 @@ QString dictionaryForLocale(const QList<DictionaryFile> &dictionaries, const QSt
     return QString();
 }
 
+int runDictionaryProbe(const QString &dicPath)
+{
+    const QFileInfo dic(dicPath);
+    const DictionaryFile file{dic.completeBaseName(),
+                              dicPath,
+                              dic.absolutePath() + u'/' + dic.completeBaseName() + ".aff"_L1};
+    QString problem;
+    std::unique_ptr<Dictionary> dictionary = Dictionary::load(file, {}, &problem);
+    if (!dictionary)
+        return 1;
+    for (const QString &word : {u"hello"_s, u"Helo"_s, u"xqzj"_s, u"Straße"_s, u"хлеб"_s}) {
+        dictionary->isCorrect(word);
+        dictionary->suggestions(word);
+    }
+    return 0;
+}
+
+SpellingLimits limitsFor(const DictionaryFile &file, const QString &probeProgram)
+{
+    SpellingLimits limits;
+    if (!file.dicPath.startsWith("/usr/share/hunspell/"_L1))
+        limits.probeProgram = probeProgram;
+    return limits;
+}
+
 Dictionary::Dictionary(const DictionaryFile &file)
     : m_file(file)
 {}
@@ -235,6 +261,21 @@ Dictionary::load(const DictionaryFile &file, const SpellingLimits &limits, QStri
         return refuse(
             QCoreApplication::translate("Spelling", "%1 does not begin with its number of words")
                 .arg(QDir::toNativeSeparators(file.dicPath)));
+    if (!limits.probeProgram.isEmpty()) {
+        QProcess probe;
+        probe.start(limits.probeProgram, {QStringLiteral("--probe-dictionary"), file.dicPath});
+        const bool finished = probe.waitForFinished(limits.probeMilliseconds);
+        const bool survived
+            = finished && probe.exitStatus() == QProcess::NormalExit && probe.exitCode() == 0;
+        // Without the probe beside the program, the dictionary is loaded as it is.
+        if (!survived && probe.error() != QProcess::FailedToStart) {
+            probe.kill();
+            probe.waitForFinished(1000);
+            return refuse(QCoreApplication::translate("Spelling", "Hunspell fails on %1 or %2")
+                              .arg(QDir::toNativeSeparators(file.dicPath),
+                                   QDir::toNativeSeparators(file.affPath)));
+        }
+    }
     std::unique_ptr<Dictionary> dictionary(new Dictionary(file));
     try {
         dictionary->m_hunspell = std::make_unique<Hunspell>(QFile::encodeName(file.affPath),

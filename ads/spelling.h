@@ -50,7 +50,20 @@ struct SpellingLimits
     qint64 affBytes = 4 * 1024 * 1024;
     qint64 userBytes = 4 * 1024 * 1024;
     int userWords = 100000;
+    // Hunspell crashes on some damaged .aff files: when set, a dictionary is first loaded by
+    // this program (vellumo-check) with --probe-dictionary, and refused when that fails or
+    // takes longer than probeMilliseconds; loaded as it is when the program is missing.
+    QString probeProgram;
+    int probeMilliseconds = 20000;
 };
+
+// The probe's side: loads the dictionary whose .dic is `dicPath` and looks up and suggests a
+// few words. Returns 0 when Hunspell survives it.
+int runDictionaryProbe(const QString &dicPath);
+
+// The limits for `file`: the system's dictionaries are trusted, others are probed with
+// `probeProgram` first.
+SpellingLimits limitsFor(const DictionaryFile &file, const QString &probeProgram);
 
 // One loaded dictionary.
 class Dictionary

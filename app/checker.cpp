@@ -83,7 +83,8 @@ bool loadSpelling(const QStringList &languages, Spelling &spelling, QString *err
                                               : names.join(QStringLiteral(", ")));
             return false;
         }
-        std::unique_ptr<Dictionary> dictionary = Dictionary::load(*found, {}, error);
+        std::unique_ptr<Dictionary> dictionary = Dictionary::load(
+            *found, limitsFor(*found, QCoreApplication::applicationFilePath()), error);
         if (!dictionary)
             return false;
         spelling.addDictionary(std::move(dictionary));
@@ -135,8 +136,18 @@ int runChecker(const QStringList &arguments, QTextStream &out, QTextStream &err)
                                     "Checks the spelling with the dictionaries LANG (such as "
                                     "en_US,ru_RU); misspelt words are warnings."),
         QStringLiteral("LANG[,LANG...]"));
-    parser.addOptions(
-        {helpOption, versionOption, enginesOption, engineOption, csvOption, spellingOption});
+    // The program's own use: loads a dictionary where a crash of Hunspell harms nothing.
+    QCommandLineOption probeOption(QStringLiteral("probe-dictionary"),
+                                   QStringLiteral("Loads the dictionary DIC."),
+                                   QStringLiteral("DIC"));
+    probeOption.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOptions({helpOption,
+                       versionOption,
+                       enginesOption,
+                       engineOption,
+                       csvOption,
+                       spellingOption,
+                       probeOption});
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QCoreApplication::translate("Checker", "A copy deck to check."),
                                  QStringLiteral("FILE..."));
@@ -158,6 +169,8 @@ int runChecker(const QStringList &arguments, QTextStream &out, QTextStream &err)
         out << program << QLatin1Char(' ') << App::versionString << Qt::endl;
         return CheckerAllFit;
     }
+    if (parser.isSet(probeOption))
+        return runDictionaryProbe(parser.value(probeOption));
     const QStringList files = parser.positionalArguments();
     if (files.isEmpty())
         return usageError(QCoreApplication::translate("Checker", "no copy deck to check"));

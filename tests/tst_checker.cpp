@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Vellumo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ads/copydeck.h"
+#include "app/globals.h"
 #include "engines/enginefile.h"
 #include "engines/enginesfolder.h"
 #include "testsupport.h"
@@ -200,6 +201,15 @@ void tst_Checker::spellingLines()
     const Run plain = check(arguments);
     QCOMPARE(plain.out.size(), 1);
     QVERIFY(!plain.out.first().contains(u"Tuaght"_s));
+
+    // Hunspell 1.7 crashes on a PHONE table that is not there; the probe takes the crash.
+    const QString dictionaries = App::userDataFolder() + u"/dictionaries"_s;
+    QVERIFY(QDir().mkpath(dictionaries));
+    TestSupport::writeFile(dictionaries + u"/crash_XX.aff"_s, "SET UTF-8\nPHONE 4\n"_ba);
+    TestSupport::writeFile(dictionaries + u"/crash_XX.dic"_s, "1\nhello\n"_ba);
+    const Run crash = check(arguments + QStringList{u"--spelling=crash_XX"_s});
+    QCOMPARE(crash.status, 2);
+    QVERIFY2(crash.err.contains(u"crash_XX.aff"_s), qPrintable(crash.err));
 }
 
 QTEST_GUILESS_MAIN(tst_Checker)

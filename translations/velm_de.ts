@@ -1028,5 +1028,9 @@ Sie ließ sich auch nicht beiseitelegen; die Liste wird daher nicht gespeichert,
         <source>Your dictionary %1 could not be saved.</source>
         <translation>Ihr Wörterbuch %1 konnte nicht gespeichert werden.</translation>
     </message>
+    <message>
+        <source>Hunspell fails on %1 or %2</source>
+        <translation>Hunspell scheitert an %1 oder %2</translation>
+    </message>
 </context>
 </TS>

@@ -155,7 +155,11 @@ QStringList MainWindow::useDictionaries(const QStringList &languages)
             continue;
         }
         QString problem;
-        std::unique_ptr<Dictionary> dictionary = Dictionary::load(*found, {}, &problem);
+        // Hunspell runs first in the checker beside the program.
+        const QString probe
+            = QCoreApplication::applicationDirPath() + QStringLiteral("/vellumo-check");
+        std::unique_ptr<Dictionary> dictionary
+            = Dictionary::load(*found, limitsFor(*found, probe), &problem);
         if (dictionary)
             m_spelling->addDictionary(std::move(dictionary));
         else
