@@ -187,8 +187,13 @@ void MainWindow::chooseSpellingLanguages(const QStringList &languages)
 
 void MainWindow::dictionaryFileChanged(const QString &path)
 {
-    if (QFileInfo::exists(path))
-        return; // replaced, as an update does: the words in use stay as they were read
+    if (QFileInfo::exists(path)) {
+        // Replaced, as an update does: the words in use stay as they were read, and the new
+        // file is watched in place of the old.
+        if (!m_spellingWatcher->files().contains(path))
+            m_spellingWatcher->addPath(path);
+        return;
+    }
     for (const DictionaryFile &file : m_spelling->files()) {
         if (file.dicPath != path && file.affPath != path)
             continue;
