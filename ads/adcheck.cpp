@@ -4,8 +4,14 @@
 
 #include "ads/checks.h"
 #include "ads/rules.h"
+#include "ads/spelling.h"
 
-AdCheck checkAd(const EngineValues &engine, const AdFields &ad)
+#include <algorithm>
+
+AdCheck checkAd(const EngineValues &engine,
+                const AdFields &ad,
+                const Spelling *spelling,
+                const WordInProgress *typing)
 {
     const Rules rules = rulesNamed(engine.rules);
     // Only a field over its limit is explained: the explanation is translated text, and a
@@ -20,7 +26,13 @@ AdCheck checkAd(const EngineValues &engine, const AdFields &ad)
     check.title = count(AdField::Title, engine.limitTitle);
     check.text = count(AdField::Text, engine.limitText);
     check.url = count(AdField::URL, engine.limitURL);
-    check.problems = checkAdText(rules, ad);
+    check.problems = checkAdText(rules, ad, spelling ? &spelling->userWords() : nullptr);
+    if (spelling && spelling->isOn()) {
+        check.problems.append(spelling->problems(rules, ad, typing));
+        std::stable_sort(check.problems.begin(),
+                         check.problems.end(),
+                         [](const AdProblem &a, const AdProblem &b) { return a.field < b.field; });
+    }
 
     const bool over = check.title.count > check.title.limit || check.text.count > check.text.limit
                       || check.url.count > check.url.limit;

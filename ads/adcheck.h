@@ -8,6 +8,9 @@
 #include <QList>
 #include <QString>
 
+class Spelling;
+struct WordInProgress;
+
 // One ad measured and checked against one engine's limits and rules.
 
 enum class Severity { Warning, Error };
@@ -50,5 +53,11 @@ struct AdCheck
     }
 };
 
-// Counts and checks `ad` as the engine whose stored values are `engine` would.
-AdCheck checkAd(const EngineValues &engine, const AdFields &ad);
+// Counts and checks `ad` as the engine whose stored values are `engine` would. With `spelling`,
+// its user's words pass the capitals checks and each misspelt word is a warning, after the
+// engine's own problems of its field; spelling never makes an ad not fit. The word `typing` is
+// not judged yet.
+AdCheck checkAd(const EngineValues &engine,
+                const AdFields &ad,
+                const Spelling *spelling = nullptr,
+                const WordInProgress *typing = nullptr);

@@ -3,6 +3,7 @@
 #include "ads/checks.h"
 
 #include "ads/charclass.h"
+#include "ads/spelling.h"
 #include "ads/textcache.h"
 #include "ads/texttraits.h"
 
@@ -65,6 +66,7 @@ struct FieldFindings
     bool hasError = false;
     QList<QString> messages; // the findings' messages, translated under `translatedIn`
     int translatedIn = -1;
+    quint64 allowedRevision = 0; // the user's words the findings were made with
 };
 
 using Findings = QList<Finding>;
@@ -160,8 +162,9 @@ void forEachWordOf(const Classified &text, quint8 classes, Visit visit)
         text, [&](qsizetype i) { return text.is(i, classes); }, visit);
 }
 
-// Words of letters only, each of at least `minimum` units and all of them capitals.
-QList<QStringView> capitalWords(const Classified &text, int minimum)
+// Words of letters only, each of at least `minimum` units and all of them capitals; brands and
+// abbreviations among the user's words are allowed.
+QList<QStringView> capitalWords(const Classified &text, int minimum, const UserWords *allowed)
 {
     QList<QStringView> result;
     const qsizetype size = text.size();
@@ -174,8 +177,9 @@ QList<QStringView> capitalWords(const Classified &text, int minimum)
         bool capitals = true;
         for (; i < size && text.is(i, Letter); ++i)
             capitals = capitals && text.is(i, Upper);
-        if (capitals && i - start >= minimum)
-            result.append(text.text().mid(start, i - start));
+        const QStringView word = text.text().mid(start, i - start);
+        if (capitals && word.size() >= minimum && !(allowed && allowed->contains(word)))
+            result.append(word);
     }
     return result;
 }
@@ -332,7 +336,8 @@ private:
     std::optional<Classified> m_classified;
 };
 
-Findings googleFindings(AdField field, const FieldMeasure &m, bool errorsOnly)
+Findings
+googleFindings(AdField field, const FieldMeasure &m, bool errorsOnly, const UserWords *allowed)
 {
     Findings out;
     if (field == AdField::URL) {
@@ -370,7 +375,7 @@ Findings googleFindings(AdField field, const FieldMeasure &m, bool errorsOnly)
     if (errorsOnly)
         return out;
     if (traits.longestCapitalRun >= 4) {
-        for (const QStringView word : capitalWords(*classified, 4))
+        for (const QStringView word : capitalWords(*classified, 4, allowed))
             add(out, Kind::Capitals, Severity::Warning, word.toString());
     }
     if (field == AdField::Title) {
@@ -382,7 +387,10 @@ Findings googleFindings(AdField field, const FieldMeasure &m, bool errorsOnly)
     return out;
 }
 
-Findings microsoftFindings(AdField field, const QString &text, const FieldMeasure &m)
+Findings microsoftFindings(AdField field,
+                           const QString &text,
+                           const FieldMeasure &m,
+                           const UserWords *allowed)
 {
     Findings out;
     if (field == AdField::URL) {
@@ -396,7 +404,7 @@ Findings microsoftFindings(AdField field, const QString &text, const FieldMeasur
     const TextTraits traits = textTraits(shown);
     LazyClassified classified(shown);
     if (traits.longestCapitalRun >= 2) {
-        const QList<QStringView> capitals = capitalWords(*classified, 2);
+        const QList<QStringView> capitals = capitalWords(*classified, 2, allowed);
         if (capitals.size() > 1) {
             QStringList quoted;
             for (const QStringView word : capitals)
@@ -443,7 +451,11 @@ Findings microsoftFindings(AdField field, const QString &text, const FieldMeasur
     return out;
 }
 
-Findings yandexFindings(AdField field, const QString &text, const FieldMeasure &m, bool errorsOnly)
+Findings yandexFindings(AdField field,
+                        const QString &text,
+                        const FieldMeasure &m,
+                        bool errorsOnly,
+                        const UserWords *allowed)
 {
     Findings out;
     if (m.unpairedHash)
@@ -456,7 +468,7 @@ Findings yandexFindings(AdField field, const QString &text, const FieldMeasure &
     const TextTraits traits = textTraits(text);
     LazyClassified classified(text);
     if (!errorsOnly && traits.longestCapitalRun >= 4) {
-        for (const QStringView word : capitalWords(*classified, 4))
+        for (const QStringView word : capitalWords(*classified, 4, allowed))
             add(out, Kind::Capitals, Severity::Warning, word.toString());
     }
     if (traits.lettersAlone >= 3)
@@ -487,23 +499,25 @@ Findings yandexFindings(AdField field, const QString &text, const FieldMeasure &
 }
 
 // With `errorsOnly`, the checks that can only warn are left out.
-FieldFindings computeFindings(Rules rules, AdField field, const QString &text, bool errorsOnly)
+FieldFindings computeFindings(
+    Rules rules, AdField field, const QString &text, bool errorsOnly, const UserWords *allowed)
 {
     FieldFindings result;
+    result.allowedRevision = allowed ? allowed->revision() : 0;
     if (rules == Rules::Plain || rules == Rules::Baidu || text.isEmpty())
         return result;
     const FieldMeasure m = measureFieldUnexplained(rules, field, text);
     switch (rules) {
     case Rules::Google:
-        result.findings = googleFindings(field, m, errorsOnly);
+        result.findings = googleFindings(field, m, errorsOnly, allowed);
         if (field != AdField::URL)
             result.exclamations = textTraits(m.shown).exclamations;
         break;
     case Rules::Microsoft:
-        result.findings = microsoftFindings(field, text, m);
+        result.findings = microsoftFindings(field, text, m, allowed);
         break;
     case Rules::Yandex:
-        result.findings = yandexFindings(field, text, m, errorsOnly);
+        result.findings = yandexFindings(field, text, m, errorsOnly, allowed);
         break;
     case Rules::Plain:
     case Rules::Baidu:
@@ -515,23 +529,33 @@ FieldFindings computeFindings(Rules rules, AdField field, const QString &text, b
 }
 
 // Like the measures, the findings of the last texts of each field under each rule set are
-// kept: a keystroke changes one field, and every engine's verdict asks for all three.
-FieldFindings &findings(Rules rules, AdField field, const QString &text, bool errorsOnly)
+// kept: a keystroke changes one field, and every engine's verdict asks for all three. Findings
+// made with other user's words than `allowed` are made again.
+FieldFindings &
+findings(Rules rules, AdField field, const QString &text, bool errorsOnly, const UserWords *allowed)
 {
     thread_local std::array<TextCache<FieldFindings, 64>, 15> all;
     thread_local std::array<TextCache<FieldFindings, 8>, 15> errors;
     const std::size_t slot = std::size_t(rules) * 3 + std::size_t(field);
+    const quint64 revision = allowed ? allowed->revision() : 0;
     const auto compute = [&](bool onlyErrors) {
-        return
-            [=](const QString &typed) { return computeFindings(rules, field, typed, onlyErrors); };
+        return [=](const QString &typed) {
+            return computeFindings(rules, field, typed, onlyErrors, allowed);
+        };
+    };
+    const auto current = [&](FieldFindings &found, bool onlyErrors) -> FieldFindings & {
+        if (found.allowedRevision != revision)
+            found = compute(onlyErrors)(text);
+        return found;
     };
     // Whether there is an error, all the findings answer as well.
     if (errorsOnly) {
-        if (FieldFindings *found = all[slot].find(text))
+        if (FieldFindings *found = all[slot].find(text);
+            found && found->allowedRevision == revision)
             return *found;
-        return errors[slot].get(text, compute(true));
+        return current(errors[slot].get(text, compute(true)), true);
     }
-    return all[slot].get(text, compute(false));
+    return current(all[slot].get(text, compute(false)), false);
 }
 
 QString message(const Finding &f)
@@ -631,14 +655,14 @@ QString message(const Finding &f)
 constexpr AdField fields[] = {AdField::Title, AdField::Text, AdField::URL};
 } // namespace
 
-QList<AdProblem> checkAdText(Rules rules, const AdFields &ad)
+QList<AdProblem> checkAdText(Rules rules, const AdFields &ad, const UserWords *allowed)
 {
     QList<AdProblem> problems;
     int exclamations = 0;
     AdField lastExclaimed = AdField::Title;
     const int language = languageGeneration();
     for (const AdField field : fields) {
-        FieldFindings &found = findings(rules, field, ad[field], false);
+        FieldFindings &found = findings(rules, field, ad[field], false, allowed);
         if (found.translatedIn != language) {
             found.messages.clear();
             for (const Finding &f : std::as_const(found.findings))
@@ -658,10 +682,10 @@ QList<AdProblem> checkAdText(Rules rules, const AdFields &ad)
     return problems;
 }
 
-bool hasEditorialError(Rules rules, const AdFields &ad)
+bool hasEditorialError(Rules rules, const AdFields &ad, const UserWords *allowed)
 {
     for (const AdField field : fields) {
-        if (findings(rules, field, ad[field], true).hasError)
+        if (findings(rules, field, ad[field], true, allowed).hasError)
             return true;
     }
     return false;

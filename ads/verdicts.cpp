@@ -3,6 +3,7 @@
 #include "ads/verdicts.h"
 
 #include "ads/checks.h"
+#include "ads/spelling.h"
 
 #include <QCoreApplication>
 
@@ -20,7 +21,8 @@ QList<EngineRules> engineRulesOf(const QList<CatalogueEntry> &catalogue)
     return engines;
 }
 
-FitSummary summariseFit(const QList<EngineRules> &engines, const AdFields &ad)
+FitSummary
+summariseFit(const QList<EngineRules> &engines, const AdFields &ad, const UserWords *allowed)
 {
     // What each rule set makes of the ad, worked out the first time an engine needs it.
     struct Measured
@@ -41,7 +43,7 @@ FitSummary summariseFit(const QList<EngineRules> &engines, const AdFields &ad)
             m.title = countField(engine.rules, AdField::Title, ad.title);
             m.text = countField(engine.rules, AdField::Text, ad.text);
             m.url = countField(engine.rules, AdField::URL, ad.url);
-            m.error = hasEditorialError(engine.rules, ad);
+            m.error = hasEditorialError(engine.rules, ad, allowed);
             m.done = true;
         }
         ++summary.engines;
@@ -90,7 +92,9 @@ QString verdictReason(const AdCheck &check)
     return QString();
 }
 
-QString engineVerdictsText(const QList<CatalogueEntry> &catalogue, const AdFields &ad)
+QString engineVerdictsText(const QList<CatalogueEntry> &catalogue,
+                           const AdFields &ad,
+                           const Spelling *spelling)
 {
     QStringList lines;
     for (const CatalogueEntry &entry : catalogue) {
@@ -99,7 +103,7 @@ QString engineVerdictsText(const QList<CatalogueEntry> &catalogue, const AdField
                 QCoreApplication::translate("MainWindow", "%1: cannot be read").arg(entry.name));
             continue;
         }
-        const AdCheck check = checkAd(entry.file.values, ad);
+        const AdCheck check = checkAd(entry.file.values, ad, spelling);
         switch (check.verdict) {
         case Verdict::Fits:
             lines.append(QCoreApplication::translate("MainWindow", "%1: fits").arg(entry.name));

@@ -9,6 +9,8 @@
 #include <QList>
 #include <QString>
 
+class UserWords;
+
 // One listed engine as its verdict needs it, taken from the catalogue once per rebuild.
 struct EngineRules
 {
@@ -28,8 +30,10 @@ struct FitSummary
 };
 
 // For how many engines `ad` fits. Each rule set in use measures and checks the ad once,
-// whatever the number of engines.
-FitSummary summariseFit(const QList<EngineRules> &engines, const AdFields &ad);
+// whatever the number of engines. The capitals checks allow the words of `allowed`.
+FitSummary summariseFit(const QList<EngineRules> &engines,
+                        const AdFields &ad,
+                        const UserWords *allowed = nullptr);
 
 // "Fits 2 of 3 engines", translated.
 QString fitSummaryText(const FitSummary &summary);
@@ -38,5 +42,8 @@ QString fitSummaryText(const FitSummary &summary);
 // error, else the first warning; empty when it fits.
 QString verdictReason(const AdCheck &check);
 
-// One line per engine of the catalogue with its verdict and the reason, translated.
-QString engineVerdictsText(const QList<CatalogueEntry> &catalogue, const AdFields &ad);
+// One line per engine of the catalogue with its verdict and the reason, translated; checked
+// with `spelling` when given (see checkAd).
+QString engineVerdictsText(const QList<CatalogueEntry> &catalogue,
+                           const AdFields &ad,
+                           const Spelling *spelling = nullptr);

@@ -3,6 +3,7 @@
 #include "app/checker.h"
 
 #include "ads/copydeck.h"
+#include "ads/spelling.h"
 #include "app/globals.h"
 #include "engines/catalogue.h"
 #include "engines/enginesfolder.h"
@@ -13,6 +14,7 @@
 #include <QFileInfo>
 #include <QTextStream>
 
+#include <algorithm>
 #include <memory>
 #include <utility>
 
@@ -62,6 +64,37 @@ QList<NamedEngine> chosenEngines(const QStringList &names, QString *error)
     }
     return engines;
 }
+
+// Loads the dictionaries of `languages` into `spelling` with the user's words, or says why not.
+bool loadSpelling(const QStringList &languages, Spelling &spelling, QString *error)
+{
+    const QList<DictionaryFile> installed = findDictionaries(dictionaryFolders());
+    for (const QString &language : languages) {
+        const auto found
+            = std::find_if(installed.cbegin(), installed.cend(), [&](const DictionaryFile &d) {
+                  return d.language == language;
+              });
+        if (found == installed.cend()) {
+            const QStringList names = dictionaryLanguages(installed);
+            *error = QCoreApplication::translate("Checker",
+                                                 "there is no dictionary \"%1\"; installed are: %2")
+                         .arg(language,
+                              names.isEmpty() ? QCoreApplication::translate("Checker", "none")
+                                              : names.join(QStringLiteral(", ")));
+            return false;
+        }
+        std::unique_ptr<Dictionary> dictionary = Dictionary::load(
+            *found, limitsFor(*found, QCoreApplication::applicationFilePath()), error);
+        if (!dictionary)
+            return false;
+        spelling.addDictionary(std::move(dictionary));
+    }
+    // A user dictionary that cannot be used leaves its words out; spelling goes on.
+    QString problem;
+    if (!spelling.userWords().load(userWordsFilePath(), {}, &problem))
+        *error = problem;
+    return true;
+}
 } // namespace
 
 int runChecker(const QStringList &arguments, QTextStream &out, QTextStream &err)
@@ -97,7 +130,24 @@ int runChecker(const QStringList &arguments, QTextStream &out, QTextStream &err)
             "Checker",
             "Writes every ad with its counts and verdicts per engine to the copy deck OUT."),
         QStringLiteral("OUT"));
-    parser.addOptions({helpOption, versionOption, enginesOption, engineOption, csvOption});
+    const QCommandLineOption spellingOption(
+        QStringLiteral("spelling"),
+        QCoreApplication::translate("Checker",
+                                    "Checks the spelling with the dictionaries LANG (such as "
+                                    "en_US,ru_RU); misspelt words are warnings."),
+        QStringLiteral("LANG[,LANG...]"));
+    // The program's own use: loads a dictionary where a crash of Hunspell harms nothing.
+    QCommandLineOption probeOption(QStringLiteral("probe-dictionary"),
+                                   QStringLiteral("Loads the dictionary DIC."),
+                                   QStringLiteral("DIC"));
+    probeOption.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOptions({helpOption,
+                       versionOption,
+                       enginesOption,
+                       engineOption,
+                       csvOption,
+                       spellingOption,
+                       probeOption});
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QCoreApplication::translate("Checker", "A copy deck to check."),
                                  QStringLiteral("FILE..."));
@@ -119,6 +169,8 @@ int runChecker(const QStringList &arguments, QTextStream &out, QTextStream &err)
         out << program << QLatin1Char(' ') << App::versionString << Qt::endl;
         return CheckerAllFit;
     }
+    if (parser.isSet(probeOption))
+        return runDictionaryProbe(parser.value(probeOption));
     const QStringList files = parser.positionalArguments();
     if (files.isEmpty())
         return usageError(QCoreApplication::translate("Checker", "no copy deck to check"));
@@ -137,6 +189,19 @@ int runChecker(const QStringList &arguments, QTextStream &out, QTextStream &err)
         err << program << QStringLiteral(": ") << error << Qt::endl;
         return CheckerCannotCheck;
     }
+
+    Spelling spelling;
+    if (parser.isSet(spellingOption)) {
+        const QStringList languages
+            = parser.value(spellingOption).split(QLatin1Char(','), Qt::SkipEmptyParts);
+        QString problem;
+        if (!loadSpelling(languages, spelling, &problem))
+            return usageError(problem);
+        if (!problem.isEmpty())
+            err << program << QStringLiteral(": ") << problem << Qt::endl;
+    }
+    // Without --spelling the user's words change nothing either.
+    const Spelling *usedSpelling = parser.isSet(spellingOption) ? &spelling : nullptr;
 
     std::unique_ptr<CopyDeckWriter> csv;
     if (parser.isSet(csvOption))
@@ -167,7 +232,7 @@ int runChecker(const QStringList &arguments, QTextStream &out, QTextStream &err)
             checks.clear();
             Verdict worst = Verdict::Fits;
             for (const NamedEngine &engine : engines) {
-                checks.append(checkAd(engine.values, ad));
+                checks.append(checkAd(engine.values, ad, usedSpelling));
                 const AdCheck &check = checks.constLast();
                 worst = std::max(worst, check.verdict);
                 if (check.verdict == Verdict::Fits)

@@ -33,11 +33,16 @@ QString resetEnginesFolder()
     return path;
 }
 
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(path));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
 void writeRawFile(const QString &fileName, const QByteArray &bytes)
 {
-    QFile file(QCoreApplication::applicationDirPath() + QStringLiteral("/files/") + fileName);
-    QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(fileName));
-    QCOMPARE(file.write(bytes), bytes.size());
+    writeFile(QCoreApplication::applicationDirPath() + QStringLiteral("/files/") + fileName, bytes);
 }
 
 FileWriter failingWriter(std::function<bool(const QString &baseName)> fails)

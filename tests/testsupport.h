@@ -31,6 +31,9 @@ void isolate();
 // The engines folder of the test executable, emptied (created when missing).
 QString resetEnginesFolder();
 
+// Writes `bytes` as the file at `path`, replacing it.
+void writeFile(const QString &path, const QByteArray &bytes);
+
 // Writes `bytes` as files/<fileName> below the application directory.
 void writeRawFile(const QString &fileName, const QByteArray &bytes);
 

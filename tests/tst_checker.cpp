@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Vellumo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ads/copydeck.h"
+#include "app/globals.h"
 #include "engines/enginefile.h"
 #include "engines/enginesfolder.h"
 #include "testsupport.h"
@@ -25,6 +26,7 @@ private slots:
     void problemLines();
     void csvOutput();
     void helpAndVersion();
+    void spellingLines();
 
 private:
     struct Run
@@ -38,15 +40,6 @@ private:
     QTemporaryDir m_dir;
     QString m_engines;
 };
-
-namespace {
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-} // namespace
 
 tst_Checker::Run tst_Checker::check(const QStringList &arguments)
 {
@@ -77,14 +70,16 @@ void tst_Checker::initTestCase()
     QVERIFY(writeEngineFile(u"Narrow"_s, QString(), 5, 10, 8, 0, 0, QString()));
     QVERIFY(writeEngineFile(u"Wide"_s, QString(), 100, 200, 100, 1, 0, QString()));
     QDir().mkpath(m_dir.filePath(u"broken"_s));
-    writeBytes(m_dir.filePath(u"broken/Bad.xml"_s), "<Engine><Name value=\"Bad\""_ba);
+    TestSupport::writeFile(m_dir.filePath(u"broken/Bad.xml"_s), "<Engine><Name value=\"Bad\""_ba);
 
-    writeBytes(m_dir.filePath(u"fits.csv"_s), "Title,Text,URL\nBread,Fresh,x.org\n"_ba);
-    writeBytes(m_dir.filePath(u"long.csv"_s),
-               "Title;Text;URL\nBread;Fresh;x.org\n\nSourdough;Fresh;x.org\n"_ba);
-    writeBytes(m_dir.filePath(u"badrow.csv"_s),
-               "Title,Text,URL\nBread,Fresh,x.org\nb\"ad,t,u\n"_ba);
-    writeBytes(m_dir.filePath(u"noheader.csv"_s), "Bread,Fresh,x.org\n"_ba);
+    TestSupport::writeFile(m_dir.filePath(u"fits.csv"_s), "Title,Text,URL\nBread,Fresh,x.org\n"_ba);
+    TestSupport::writeFile(m_dir.filePath(u"long.csv"_s),
+                           "Title;Text;URL\nBread;Fresh;x.org\n\nSourdough;Fresh;x.org\n"_ba);
+    TestSupport::writeFile(m_dir.filePath(u"badrow.csv"_s),
+                           "Title,Text,URL\nBread,Fresh,x.org\nb\"ad,t,u\n"_ba);
+    TestSupport::writeFile(m_dir.filePath(u"noheader.csv"_s), "Bread,Fresh,x.org\n"_ba);
+    TestSupport::writeFile(m_dir.filePath(u"typo.csv"_s),
+                           "Title,Text,URL\nBread,Tuaght daily,x.org\n"_ba);
 }
 
 void tst_Checker::exitStatus_data()
@@ -113,6 +108,12 @@ void tst_Checker::exitStatus_data()
     QTest::addRow("no file") << QStringList{engines} << 2 << u"--help"_s;
     QTest::addRow("an unknown option")
         << QStringList{engines, u"--frobnicate"_s, u"fits.csv"_s} << 2 << u"frobnicate"_s;
+    QTest::addRow("an unknown dictionary names the installed ones")
+        << QStringList{engines, u"--spelling"_s, u"en_US,xx_YY"_s, u"fits.csv"_s} << 2
+        << u"en_US"_s;
+    QTest::addRow("misspelt words only warn")
+        << QStringList{engines, u"--engine=Wide"_s, u"--spelling=en_US"_s, u"typo.csv"_s} << 0
+        << QString();
     QTest::addRow("a copy deck that cannot be written")
         << QStringList{engines, u"--csv"_s, u"no/such/folder/out.csv"_s, u"fits.csv"_s} << 2
         << u"out.csv"_s;
@@ -189,6 +190,26 @@ void tst_Checker::helpAndVersion()
     const Run version = check({u"--version"_s});
     QCOMPARE(version.status, 0);
     QVERIFY(version.out.constFirst().startsWith(u"vellumo-check "_s));
+}
+
+void tst_Checker::spellingLines()
+{
+    const QStringList arguments{u"--engines"_s, m_engines, u"--engine=Wide"_s, u"typo.csv"_s};
+    const QString line = u"typo.csv:2: Wide: Text: warning: Unknown word “Tuaght” (Taught?)"_s;
+    QVERIFY(check(arguments + QStringList{u"--spelling=en_US"_s}).out.contains(line));
+    // No spelling unless asked for: the output of before.
+    const Run plain = check(arguments);
+    QCOMPARE(plain.out.size(), 1);
+    QVERIFY(!plain.out.first().contains(u"Tuaght"_s));
+
+    // Hunspell 1.7 crashes on a PHONE table that is not there; the probe takes the crash.
+    const QString dictionaries = App::userDataFolder() + u"/dictionaries"_s;
+    QVERIFY(QDir().mkpath(dictionaries));
+    TestSupport::writeFile(dictionaries + u"/crash_XX.aff"_s, "SET UTF-8\nPHONE 4\n"_ba);
+    TestSupport::writeFile(dictionaries + u"/crash_XX.dic"_s, "1\nhello\n"_ba);
+    const Run crash = check(arguments + QStringList{u"--spelling=crash_XX"_s});
+    QCOMPARE(crash.status, 2);
+    QVERIFY2(crash.err.contains(u"crash_XX.aff"_s), qPrintable(crash.err));
 }
 
 QTEST_GUILESS_MAIN(tst_Checker)

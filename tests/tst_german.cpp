@@ -60,6 +60,10 @@ void tst_German::programSpeaksGerman()
                           QStringLiteral("&Optionen"),
                           QStringLiteral("&Hilfe")}));
 
+    // At the first start, spelling follows the system's language.
+    const QAction *german = window.findChild<QAction *>(QStringLiteral("actionSpelling_de_DE"));
+    QVERIFY(german && german->isChecked());
+
     const QString counter = window.mainForm->labelText->text();
     QVERIFY2(counter.contains(QStringLiteral("0</span> von 90 Zeichen")), qPrintable(counter));
     QVERIFY2(counter.contains(QStringLiteral("(Zeilenumbruch nach: 10 Zeichen)")),

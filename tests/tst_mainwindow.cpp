@@ -202,6 +202,7 @@ void tst_MainWindow::menusAndToolBar()
                           "&Edit>&Paste",
                           "&View>&Ad Sheet",
                           "&Options>C&onfigure",
+                          "&Options>&Spelling",
                           "&Help>&About"}));
 
     const auto toolBars = w->findChildren<QToolBar *>();

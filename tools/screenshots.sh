@@ -1,6 +1,6 @@
 #!/bin/sh
 # Takes the README's screenshots from the real program on a virtual X display:
-# docs/main-window.png, docs/engine-dialog.png and docs/ad-sheet.png.
+# docs/main-window.png, docs/engine-dialog.png, docs/ad-sheet.png and docs/spelling.png.
 # Usage: tools/screenshots.sh [build dir]   (after "make build")
 set -eu
 cd "$(dirname "$0")/.."
@@ -32,20 +32,28 @@ cat > "$work/shoot.sh" <<'SHOT'
 #!/bin/sh
 set -eu
 cd "$1"
-XDG_CONFIG_HOME="$1/config" XDG_DATA_HOME="$1/data" LANG=C.UTF-8 ./vellumo &
-pid=$!
-for _ in $(seq 50); do
-    xdotool search --name '^Vellumo' >/dev/null 2>&1 && break
-    sleep 0.2
-done
-sleep 1
-main=$(xdotool search --name '^Vellumo' | head -n 1)
-# No window manager: the keyboard follows the pointer, and XTEST types as a user would.
-xdotool mousemove 260 97 click 1
-xdotool type --delay 20 "Fresh bread every morning"
-xdotool key Tab
-xdotool type --delay 10 "Sourdough, rye and spelt, baked before six. Order online, pick up on your way to work."
-xdotool key Tab
+# Waits for the window whose title starts with $1 and prints its id.
+window_of() {
+    for _ in $(seq 50); do
+        xdotool search --name "^$1" >/dev/null 2>&1 && break
+        sleep 0.2
+    done
+    sleep 1
+    xdotool search --name "^$1" | head -n 1
+}
+# Starts the program and types the title and TEXT into the form; sets $pid and $main.
+start_and_type() {
+    XDG_CONFIG_HOME="$1/config" XDG_DATA_HOME="$1/data" LANG=C.UTF-8 ./vellumo &
+    pid=$!
+    main=$(window_of Vellumo)
+    # No window manager: the keyboard follows the pointer, and XTEST types as a user would.
+    xdotool mousemove 260 97 click 1
+    xdotool type --delay 20 "Fresh bread every morning"
+    xdotool key Tab
+    xdotool type --delay 10 "$2"
+    xdotool key Tab
+}
+start_and_type "$1" "Sourdough, rye and spelt, baked before six. Order online, pick up on your way to work."
 xdotool type --delay 10 "www.example-bakery.com"
 sleep 1
 import -window "$main" "$1/main-window.png"
@@ -54,19 +62,22 @@ xdotool key alt+k
 sleep 1
 import -window "$main" "$1/ad-sheet.png"
 xdotool key ctrl+o
-for _ in $(seq 50); do
-    xdotool search --name '^Engine Dialog' >/dev/null 2>&1 && break
-    sleep 0.2
-done
-sleep 1
-dialog=$(xdotool search --name '^Engine Dialog' | head -n 1)
+dialog=$(window_of 'Engine Dialog')
 # A click on the first engine loads it into the editors.
 eval "$(xdotool getwindowgeometry --shell "$dialog")"
 xdotool mousemove $((X + 80)) $((Y + 65)) click 1
 sleep 1
 import -window "$dialog" "$1/engine-dialog.png"
 kill "$pid"
+wait "$pid" || true
+
+# Spelling in US English: a misspelt word underlined and listed with its suggestions.
+printf 'spellingLanguages=en_US\nadTitle=\nadText=\nadURL=\n' >>"$1/config/Vellumo/VELM.conf"
+start_and_type "$1" "Weekly Subcriptions for {KeyWord:bread lovers}. Order online, pick up on your way."
+sleep 2
+import -window "$main" "$1/spelling.png"
+kill "$pid"
 SHOT
 xvfb-run -a -s "-screen 0 1024x768x24" sh "$work/shoot.sh" "$work"
-cp "$work/main-window.png" "$work/engine-dialog.png" "$work/ad-sheet.png" docs/
-echo "docs/main-window.png, docs/engine-dialog.png and docs/ad-sheet.png written"
+mkdir -p "${SHOTS_OUT:-docs}" && cp "$work/main-window.png" "$work/engine-dialog.png" "$work/ad-sheet.png" "$work/spelling.png" "${SHOTS_OUT:-docs}/"
+echo "docs/main-window.png, docs/engine-dialog.png, docs/ad-sheet.png and docs/spelling.png written"

@@ -79,6 +79,18 @@ Exit-Status: 0, wenn jede Anzeige zu jeder Suchmaschine passt, 1, wenn manche ni
         <source>%1 ads checked against %2 engines: %3 fit, %4 fit with warnings, %5 do not fit; %6 rows cannot be read.</source>
         <translation>%1 Anzeigen gegen %2 Suchmaschinen geprüft: %3 passen, %4 passen mit Warnungen, %5 passen nicht; %6 Zeilen nicht lesbar.</translation>
     </message>
+    <message>
+        <source>there is no dictionary &quot;%1&quot;; installed are: %2</source>
+        <translation>es gibt kein Wörterbuch „%1“; installiert sind: %2</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keines</translation>
+    </message>
+    <message>
+        <source>Checks the spelling with the dictionaries LANG (such as en_US,ru_RU); misspelt words are warnings.</source>
+        <translation>Prüft die Rechtschreibung mit den Wörterbüchern LANG (etwa en_US,ru_RU); falsch geschriebene Wörter sind Warnungen.</translation>
+    </message>
 </context>
 <context>
     <name>EngineForm</name>
@@ -920,6 +932,105 @@ Sie ließ sich auch nicht beiseitelegen; die Liste wird daher nicht gespeichert,
     <message>
         <source>%1: title %2 of %3, text %4 of %5, URL %6 of %7</source>
         <translation>%1: Titel %2 von %3, Text %4 von %5, URL %6 von %7</translation>
+    </message>
+    <message>
+        <source>Unknown word “%1”</source>
+        <translation>Unbekanntes Wort „%1“</translation>
+    </message>
+    <message>
+        <source>Unknown word “%1” (%2?)</source>
+        <translation>Unbekanntes Wort „%1“ (%2?)</translation>
+    </message>
+    <message>
+        <source>%1 (%2) - %3</source>
+        <translation>%1 (%2) - %3</translation>
+    </message>
+    <message>
+        <source>&amp;Spelling</source>
+        <translation>&amp;Rechtschreibung</translation>
+    </message>
+    <message>
+        <source>No dictionary is installed</source>
+        <translation>Kein Wörterbuch ist installiert</translation>
+    </message>
+    <message>
+        <source>&amp;No Spelling</source>
+        <translation>&amp;Keine Rechtschreibprüfung</translation>
+    </message>
+    <message>
+        <source>The dictionary %1 is not installed any more.</source>
+        <translation>Das Wörterbuch %1 ist nicht mehr installiert.</translation>
+    </message>
+    <message>
+        <source>The dictionary %1 is gone (%2): its spelling is off.</source>
+        <translation>Das Wörterbuch %1 ist verschwunden (%2): seine Rechtschreibprüfung ist aus.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is in your dictionary now.</source>
+        <translation>„%1“ steht jetzt in Ihrem Wörterbuch.</translation>
+    </message>
+    <message>
+        <source>No suggestions</source>
+        <translation>Keine Vorschläge</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation>Zum Wörterbuch hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add &quot;%1&quot; to Dictionary</source>
+        <translation>„%1“ zum Wörterbuch hinzufügen</translation>
+    </message>
+</context>
+<context>
+    <name>Spelling</name>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 fehlt</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB</source>
+        <translation>%1 ist größer als %2 MB</translation>
+    </message>
+    <message>
+        <source>The dictionary %1 is not used: %2.</source>
+        <translation>Das Wörterbuch %1 wird nicht verwendet: %2.</translation>
+    </message>
+    <message>
+        <source>%1 does not begin with its number of words</source>
+        <translation>%1 beginnt nicht mit der Zahl seiner Wörter</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>its encoding %1 is not known</source>
+        <translation>seine Kodierung %1 ist unbekannt</translation>
+    </message>
+    <message>
+        <source>Your dictionary is not used: %1. No word can be added to it until it is repaired or moved.</source>
+        <translation>Ihr Wörterbuch wird nicht verwendet: %1. Bis es repariert oder verschoben ist, kann kein Wort hinzugefügt werden.</translation>
+    </message>
+    <message>
+        <source>%1 has more than %2 lines</source>
+        <translation>%1 hat mehr als %2 Zeilen</translation>
+    </message>
+    <message>
+        <source>Your dictionary %1 cannot take new words.</source>
+        <translation>Ihr Wörterbuch %1 kann keine neuen Wörter aufnehmen.</translation>
+    </message>
+    <message>
+        <source>Your dictionary %1 could not be saved.</source>
+        <translation>Ihr Wörterbuch %1 konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Hunspell fails on %1 or %2</source>
+        <translation>Hunspell scheitert an %1 oder %2</translation>
     </message>
 </context>
 </TS>

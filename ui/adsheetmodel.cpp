@@ -73,6 +73,16 @@ void AdSheetModel::removeAdRows(QList<int> rows)
     }
 }
 
+void AdSheetModel::setSpelling(const Spelling *spelling)
+{
+    m_spelling = spelling;
+    for (QList<AdCheck> &checks : m_checks)
+        checks.clear();
+    if (!m_sheet.isEmpty() && engineCount() > 0)
+        emit dataChanged(index(0, firstEngineColumn),
+                         index(int(m_sheet.size()) - 1, columnCount() - 1));
+}
+
 int AdSheetModel::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : int(m_sheet.size());
@@ -90,7 +100,7 @@ const AdCheck &AdSheetModel::check(int row, int engine) const
         const int count = engineCount();
         checks.reserve(count);
         for (int engine = 0; engine < count; ++engine)
-            checks.append(checkAd(entryOf(engine).file.values, m_sheet.at(row)));
+            checks.append(checkAd(entryOf(engine).file.values, m_sheet.at(row), m_spelling));
     }
     return checks.at(engine);
 }

@@ -36,6 +36,9 @@ public:
     QVariant
     headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
+    // Checks with `spelling` from now on (see checkAd); null for none.
+    void setSpelling(const Spelling *spelling);
+
     // The check of row `row` against engine number `engine` (0-based).
     const AdCheck &check(int row, int engine) const;
 
@@ -50,4 +53,5 @@ private:
     QList<qsizetype> m_readable; // the entries shown, when not all of them
     bool m_allReadable = true;
     mutable QList<QList<AdCheck>> m_checks; // per row; empty until first asked for
+    const Spelling *m_spelling = nullptr;
 };

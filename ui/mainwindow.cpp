@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/mainwindow.h"
 
+#include "ads/spelling.h"
 #include "app/globals.h"
 #include "app/startup.h"
 #include "ui/enginechoicemodel.h"
@@ -66,6 +67,7 @@ MainWindow::MainWindow(const WindowSeams &seams)
             &MainWindow::comboBoxEngine_activated);
     connect(mainForm->pushButtonPreview, &QPushButton::clicked, this, &MainWindow::updatePreview);
     connectEngineDialog();
+    createSpelling();
 
     m_engineChoices = new EngineChoiceModel(this);
     mainForm->comboBoxEngine->setModel(m_engineChoices);

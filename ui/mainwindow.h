@@ -11,8 +11,14 @@
 
 #include <QMainWindow>
 
+#include <memory>
+
 class AdSheetModel;
 class EngineChoiceModel;
+class QFileSystemWatcher;
+class QLineEdit;
+class QTimer;
+class Spelling;
 class EngineForm;
 class MainForm;
 class QAction;
@@ -86,6 +92,11 @@ public slots:
     void importAds();
     void exportAds();
 
+    // spelling.cpp: a keystroke starts a word that is not judged until typing pauses.
+    void lineEditTitle_textEdited(const QString &);
+    void lineEditText_textEdited(const QString &);
+    void lineEditURL_textEdited(const QString &);
+
 protected:
     // mainwindow.cpp
     void closeEvent(QCloseEvent *event) override;
@@ -154,6 +165,19 @@ private:
     void setSheetEngines();
     QList<NamedEngine> sheetEngines() const;
 
+    // spelling.cpp
+    void createSpelling();
+    void fillSpellingMenu();
+    QStringList useDictionaries(const QStringList &languages);
+    void chooseSpellingLanguages(const QStringList &languages);
+    void dictionaryFileChanged(const QString &path);
+    void spellingChanged();
+    void startWordInProgress(QLineEdit *edit, AdField field);
+    void endWordInProgress();
+    void markMisspeltWords();
+    void addToDictionary(const QString &word);
+    void showFieldMenu(QLineEdit *edit, const QPoint &at);
+
     QMenu *fileMenu = nullptr;
     QMenu *editMenu = nullptr;
     QMenu *optionsMenu = nullptr;
@@ -210,4 +234,15 @@ private:
     QString m_sheetPath;
     bool m_sheetWritable = true;    // false while an unreadable sheet file could not be moved
     bool m_sheetSaveFailed = false; // a failed save was reported; reset by the next success
+
+    // spelling.cpp: the chosen dictionaries and the user's words, the files watched for
+    // going away, the pause that ends a word being typed, and each field's marked words.
+    std::unique_ptr<Spelling> m_spelling;
+    QMenu *m_spellingMenu = nullptr;
+    QFileSystemWatcher *m_spellingWatcher = nullptr;
+    QTimer *m_typingTimer = nullptr;
+    AdField m_typingField = AdField::Title; // the word being typed, not judged yet
+    QString m_typingWord;
+    QList<std::pair<qsizetype, qsizetype>> m_marks[3];
+    QString m_markedTexts[3];
 };

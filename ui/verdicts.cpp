@@ -5,6 +5,7 @@
 #include "ads/verdicts.h"
 #include "ads/checks.h"
 #include "ads/enginestate.h"
+#include "ads/spelling.h"
 #include "ui/mainform.h"
 #include "ui/mainwindow.h"
 
@@ -64,14 +65,17 @@ AdCheck MainWindow::checkCurrentAd()
     engine.limitURL = currentEngine.limitURL;
     engine.rules = rulesIdentifier(currentEngine.rules);
     const AdFields ad = currentAd();
-    const AdCheck check = checkAd(engine, ad);
+    const WordInProgress typing{m_typingField, m_typingWord};
+    const AdCheck check = checkAd(engine, ad, m_spelling.get(), &typing);
     mainForm->labelChecks->setText(problemsText(check.problems));
+    markMisspeltWords();
     if (m_labelEnginesFit)
-        m_labelEnginesFit->setText(fitSummaryText(summariseFit(m_engineRules, ad)));
+        m_labelEnginesFit->setText(fitSummaryText(
+            summariseFit(m_engineRules, ad, m_spelling ? &m_spelling->userWords() : nullptr)));
     return check;
 }
 
 QString MainWindow::engineVerdictsToolTip() const
 {
-    return engineVerdictsText(m_catalogue, currentAd());
+    return engineVerdictsText(m_catalogue, currentAd(), m_spelling.get());
 }
