@@ -200,6 +200,9 @@ void tst_MainWindow::menusAndToolBar()
                           "&Edit>Cu&t",
                           "&Edit>&Copy",
                           "&Edit>&Paste",
+                          "&Edit>",
+                          "&Edit>&Undo",
+                          "&Edit>&Redo",
                           "&View>&Ad Sheet",
                           "&Options>C&onfigure",
                           "&Help>&About"}));

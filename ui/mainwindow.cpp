@@ -183,6 +183,8 @@ void MainWindow::writeSettings()
     settings.setValue(QStringLiteral("adTitle"), mainForm->lineEditTitle->text());
     settings.setValue(QStringLiteral("adText"), mainForm->lineEditText->text());
     settings.setValue(QStringLiteral("adURL"), mainForm->lineEditURL->text());
+    // Whether the sheet's dock is open, and its size and place.
+    settings.setValue(QStringLiteral("windowState"), saveState());
 }
 
 void MainWindow::about()
