@@ -198,6 +198,7 @@ SheetChanges invertSheetChanges(const SheetChanges &changes)
             break;
         case SheetChange::Remove:
             change.kind = SheetChange::Add;
+            change.atEnd = false;
             change.after = change.before;
             change.before = AdFields();
             break;
@@ -227,7 +228,12 @@ SheetMerge applySheetChanges(SheetRows rows, const SheetChanges &changes)
         switch (change.kind) {
         case SheetChange::Add:
             if (!present.contains(change.id)) {
-                hint = insertAfter(rows, change.afterId, {change.id, change.after}, hint);
+                if (change.atEnd) {
+                    rows.append({change.id, change.after});
+                    hint = rows.size() - 1;
+                } else {
+                    hint = insertAfter(rows, change.afterId, {change.id, change.after}, hint);
+                }
                 present.insert(change.id);
             } else {
                 replaceRow(

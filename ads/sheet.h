@@ -68,6 +68,7 @@ struct SheetChange
     QString afterId;           // Add, Remove, Edit: the row before it in this window (empty: first)
     QStringList order;         // Move: this window's rows in their new order
     QStringList previousOrder; // Move: the same rows in the order before
+    bool atEnd = false;        // Add: last in the file, after rows other windows added
 
     friend bool operator==(const SheetChange &, const SheetChange &) = default;
 };
@@ -89,7 +90,8 @@ struct SheetMerge
 };
 
 // Applies `changes` to `rows` (the file as it is now), never losing an ad:
-// - an added row goes after its predecessor, or at the end when that is gone;
+// - an added row goes after its predecessor, or at the end when that is gone or it is to be
+//   last;
 // - a removed row goes only when it is still as this window had it;
 // - an edited row is replaced where it stands; when it was changed elsewhere too, this
 //   (later) version takes its place and the other follows it as a new row; when it was

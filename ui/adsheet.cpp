@@ -25,6 +25,7 @@
 #include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTableView>
 #include <QTimer>
 #include <QToolButton>
@@ -107,6 +108,7 @@ void MainWindow::createAdSheet()
     // small for that grows, or the dock floats (see fitSheetDock).
     m_sheetView->setMinimumHeight(header->sizeHint().height()
                                   + 3 * m_sheetView->verticalHeader()->defaultSectionSize()
+                                  + m_sheetView->style()->pixelMetric(QStyle::PM_ScrollBarExtent)
                                   + 2 * m_sheetView->frameWidth());
     m_sheetDock->setWidget(content);
     addDockWidget(Qt::BottomDockWidgetArea, m_sheetDock);
@@ -280,7 +282,7 @@ void MainWindow::pushButtonKeep_clicked()
     const QString id = newSheetRowId();
     const int rows = m_sheetModel->rowCount();
     pushSheetChanges(tr("Keep Ad"),
-                     {{SheetChange::Add, id, {}, ad, sheetRowIdBefore(rows), {}, {}}});
+                     {{SheetChange::Add, id, {}, ad, sheetRowIdBefore(rows), {}, {}, true}});
     m_formRowId.clear();
     m_sheetModel->setFormRowId(QString());
     selectSheetIds({id});

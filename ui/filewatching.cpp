@@ -16,6 +16,7 @@
 #include <QFileSystemWatcher>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QSet>
 #include <QTimer>
 
 namespace {
@@ -70,7 +71,8 @@ void MainWindow::watchFiles()
         for (const QString &file : files)
             paths << engines + QLatin1Char('/') + file;
     }
-    const QStringList watched = m_fileWatcher->files() + m_fileWatcher->directories();
+    const QStringList watchedList = m_fileWatcher->files() + m_fileWatcher->directories();
+    const QSet<QString> watched(watchedList.cbegin(), watchedList.cend());
     QStringList missing;
     for (const QString &path : std::as_const(paths)) {
         if (!watched.contains(path) && QFileInfo::exists(path))
