@@ -154,7 +154,6 @@ void MainWindow::createAdSheet()
     m_sheetPath = sheetFilePath();
     const SheetLoad load = loadSheet(m_sheetPath);
     m_sheetModel->setRows(load.rows);
-    m_sheetWritable = load.writable;
     createFileWatching();
     if (load.problem.isEmpty())
         return;

@@ -70,7 +70,8 @@ void MainWindow::createSheetUndo()
     m_undoRemoveButton->setObjectName(QStringLiteral("pushButtonUndoRemove"));
     m_undoRemoveButton->setFlat(true);
     m_undoRemoveButton->hide();
-    statusBar()->addWidget(m_undoRemoveButton);
+    // Beside the verdicts, where the message beside it does not cover it.
+    statusBar()->insertPermanentWidget(0, m_undoRemoveButton);
     connect(m_undoRemoveButton, &QPushButton::clicked, m_sheetUndo, &QUndoStack::undo);
     // The offer lasts as long as its message, and only while the removal is the last change.
     connect(statusBar(), &QStatusBar::messageChanged, m_undoRemoveButton, [this](const QString &m) {
@@ -110,7 +111,6 @@ void MainWindow::commitSheetChanges(const SheetChanges &changes)
     }
     m_pendingSheetChanges.clear();
     m_sheetSaveFailed = false;
-    m_sheetWritable = true;
     showSheetRows(save.merge.rows);
     tellSheetMerge(save);
     watchFiles();

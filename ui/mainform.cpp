@@ -82,6 +82,9 @@ MainForm::MainForm(QWidget *parent)
     auto *checksArea = named(new QScrollArea(groupBoxAd), "scrollAreaChecks");
     checksArea->setWidget(labelChecks);
     checksArea->setWidgetResizable(true);
+    // On the group box's own background, as the label was before it scrolled.
+    labelChecks->setAutoFillBackground(false);
+    checksArea->viewport()->setAutoFillBackground(false);
     checksArea->setFrameShape(QFrame::NoFrame);
     checksArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     checksArea->setFixedHeight(3 * labelChecks->fontMetrics().lineSpacing() + 4);

@@ -224,7 +224,6 @@ private:
     QAction *m_exportAction = nullptr;
     QAction *m_sheetAction = nullptr;
     QString m_sheetPath;
-    bool m_sheetWritable = true;    // false while an unreadable sheet file could not be moved
     bool m_sheetSaveFailed = false; // a failed save was reported; reset by the next success
 
     // adsheetchanges.cpp
