@@ -54,8 +54,7 @@ void MainWindow::createAdSheet()
     m_sheetDock->setObjectName(QStringLiteral("dockWidgetSheet"));
     auto *content = new QWidget(m_sheetDock);
     auto *layout = new QVBoxLayout(content);
-    auto *view = new AdSheetView(content);
-    m_sheetView = view;
+    m_sheetView = new AdSheetView(content);
     m_sheetView->setObjectName(QStringLiteral("tableViewSheet"));
     // Sorting is the view's: the model, and the file, keep the user's order.
     m_sheetProxy = new QSortFilterProxyModel(this);
@@ -73,10 +72,6 @@ void MainWindow::createAdSheet()
     header->setSortIndicator(-1, Qt::AscendingOrder);
     header->setSortIndicatorClearable(true);
     m_sheetView->setSortingEnabled(true);
-    connect(header, &QHeaderView::sectionResized, view, [view](int column) {
-        if (column >= AdSheetModel::firstEngineColumn)
-            view->fitTextColumns();
-    });
     layout->addWidget(m_sheetView);
     auto *buttons = new QHBoxLayout;
     m_keepButton = new QPushButton(tr("&Keep"), content);

@@ -5,10 +5,20 @@
 #include "ui/adsheetmodel.h"
 
 #include <QHeaderView>
+#include <QTimer>
 
 AdSheetView::AdSheetView(QWidget *parent)
     : QTableView(parent)
-{}
+    , m_fitTimer(new QTimer(this))
+{
+    m_fitTimer->setSingleShot(true);
+    m_fitTimer->setInterval(0);
+    connect(m_fitTimer, &QTimer::timeout, this, &AdSheetView::fitTextColumns);
+    connect(horizontalHeader(), &QHeaderView::sectionResized, m_fitTimer, [this](int column) {
+        if (column >= AdSheetModel::firstEngineColumn)
+            m_fitTimer->start();
+    });
+}
 
 void AdSheetView::fitTextColumns()
 {

@@ -4,6 +4,8 @@
 
 #include <QTableView>
 
+class QTimer;
+
 // The ad sheet's table: the ad's own columns share the width that the verdict columns leave,
 // each keeping at least its default width.
 class AdSheetView : public QTableView
@@ -20,4 +22,8 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+
+private:
+    // Resizing many engine columns in a row fits the text columns once, after them.
+    QTimer *m_fitTimer = nullptr;
 };

@@ -53,12 +53,16 @@ void MainWindow::createFileWatching()
     connect(m_fileWatcher, &QFileSystemWatcher::fileChanged, this, changed);
     connect(m_fileWatcher, &QFileSystemWatcher::directoryChanged, this, changed);
     m_sheetStamp = fileStamp(m_sheetPath);
-    watchFiles();
+    // A profile replaced by a rename shows in its folder at once. Watching each file as well,
+    // for editors that write in place, costs a call into the system per engine: it waits until
+    // the window is up.
+    watchFiles(false);
+    QTimer::singleShot(settleMs, this, [this] { watchFiles(); });
 }
 
-// Watches the sheet, its folder (for a sheet that appears), the engines folder and each
-// engine file. A file replaced by a rename is watched anew.
-void MainWindow::watchFiles()
+// Watches the sheet, its folder (for a sheet that appears), the engines folder and, with
+// `engineFiles`, each engine file. A file replaced by a rename is watched anew.
+void MainWindow::watchFiles(bool engineFiles)
 {
     QStringList paths;
     if (!m_sheetPath.isEmpty()) {
@@ -67,7 +71,9 @@ void MainWindow::watchFiles()
     const QString engines = enginesFolder();
     if (!engines.isEmpty()) {
         paths << engines;
-        const QStringList files = QDir(engines).entryList({QStringLiteral("*.xml")}, QDir::Files);
+        const QStringList files
+            = !engineFiles ? QStringList()
+                           : QDir(engines).entryList({QStringLiteral("*.xml")}, QDir::Files);
         for (const QString &file : files)
             paths << engines + QLatin1Char('/') + file;
     }

@@ -166,7 +166,7 @@ private:
 
     // filewatching.cpp: the sheet file and the engines folder followed as they change on disk.
     void createFileWatching();
-    void watchFiles();
+    void watchFiles(bool engineFiles = true);
     void followSheetFile();
     void followEngineFiles();
     void warnLoadedEngineChanged(const CatalogueEntry *now);
