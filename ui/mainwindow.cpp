@@ -75,6 +75,9 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    // Sheet changes whose save failed get a last try.
+    if (!m_pendingSheetChanges.isEmpty())
+        syncSheetFile();
     writeSettings();
     event->accept();
 }
