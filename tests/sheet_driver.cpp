@@ -27,12 +27,6 @@
 #include <unistd.h>
 
 namespace {
-void say(const QString &line)
-{
-    std::fputs(qPrintable(line + QLatin1Char('\n')), stdout);
-    std::fflush(stdout);
-}
-
 void type(MainWindow &window, const QString &title)
 {
     window.mainForm->lineEditTitle->setText(title);
@@ -46,13 +40,10 @@ QString run(MainWindow &window, const QString &command, std::unique_ptr<QLockFil
     const QString argument = command.section(QLatin1Char(' '), 1);
     auto *view = window.findChild<QTableView *>(QStringLiteral("tableViewSheet"));
     QAbstractItemModel *model = view->model();
-    if (verb == QLatin1String("keep")) {
+    if (verb == QLatin1String("keep") || verb == QLatin1String("type")) {
         type(window, argument);
-        window.findChild<QPushButton *>(QStringLiteral("pushButtonKeep"))->click();
-        return QStringLiteral("ok");
-    }
-    if (verb == QLatin1String("type")) {
-        type(window, argument);
+        if (verb == QLatin1String("keep"))
+            window.findChild<QPushButton *>(QStringLiteral("pushButtonKeep"))->click();
         return QStringLiteral("ok");
     }
     if (verb == QLatin1String("remove")) {
@@ -105,9 +96,11 @@ int main(int argc, char *argv[])
         for (qsizetype end = pending.indexOf('\n'); end >= 0; end = pending.indexOf('\n')) {
             const QString line = QString::fromUtf8(pending.left(end)).trimmed();
             pending.remove(0, end + 1);
-            say(run(window, line, lock));
+            std::printf("%s\n", qPrintable(run(window, line, lock)));
+            std::fflush(stdout);
         }
     });
-    say(QStringLiteral("ready"));
+    std::printf("ready\n");
+    std::fflush(stdout);
     return app.exec();
 }

@@ -24,7 +24,6 @@ private slots:
     void profileRewrittenOnDisk_data();
     void profileRewrittenOnDisk();
     void dialogKeepsEditsAndWarns();
-    void sheetWrittenElsewhereIsShown();
 };
 
 namespace {
@@ -111,26 +110,6 @@ void tst_FileWatching::dialogKeepsEditsAndWarns()
         // Closing the dialog asks about the edit, as ever.
         DialogDriver::answerBoxes({DialogDriver::standardButtonText(QMessageBox::Discard)});
     });
-}
-
-// A row another window saved appears, and the selection stays on the row it was on.
-void tst_FileWatching::sheetWrittenElsewhereIsShown()
-{
-    MainWindow window;
-    window.show();
-    window.mainForm->lineEditTitle->setText(u"Here"_s);
-    window.findChild<QPushButton *>(u"pushButtonKeep"_s)->click();
-    auto *view = window.findChild<QTableView *>(u"tableViewSheet"_s);
-    view->selectRow(0);
-    const SheetSave save = saveSheetChanges(
-        sheetFilePath(),
-        {{SheetChange::Add, newSheetRowId(), {}, {u"Elsewhere"_s, {}, {}}, {}, {}, {}}});
-    QVERIFY(save.saved);
-    QTRY_COMPARE_WITH_TIMEOUT(view->model()->rowCount(), 2, 3000);
-    QCOMPARE(view->model()->index(0, 0).data().toString(), u"Elsewhere"_s);
-    const QModelIndexList selected = view->selectionModel()->selectedRows();
-    QCOMPARE(selected.size(), 1);
-    QCOMPARE(selected.first().data().toString(), u"Here"_s);
 }
 
 QTEST_MAIN(tst_FileWatching)
