@@ -53,6 +53,9 @@ void MainWindow::createFileWatching()
     connect(m_fileWatcher, &QFileSystemWatcher::fileChanged, this, changed);
     connect(m_fileWatcher, &QFileSystemWatcher::directoryChanged, this, changed);
     m_sheetStamp = fileStamp(m_sheetPath);
+    // The sheet's folder is watched for a sheet that another window creates.
+    if (!m_sheetPath.isEmpty())
+        QDir().mkpath(QFileInfo(m_sheetPath).absolutePath());
     // A profile replaced by a rename shows in its folder at once. Watching each file as well,
     // for editors that write in place, costs a call into the system per engine: it waits until
     // the window is up.
