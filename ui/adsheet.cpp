@@ -260,17 +260,20 @@ void MainWindow::pushButtonKeep_clicked()
         QPushButton *add = box.addButton(tr("&Add New Row"), QMessageBox::AcceptRole);
         box.setDefaultButton(update);
         box.exec();
-        if (box.clickedButton() == update) {
-            const AdFields &held = m_sheetModel->rows().at(loaded).ad;
+        // Another window's save may have reloaded the sheet while the box was open; a row
+        // that went meanwhile is kept as a new one.
+        const int row = m_sheetModel->rowOf(m_formRowId);
+        if (box.clickedButton() == update && row >= 0) {
+            const AdFields held = m_sheetModel->rows().at(row).ad;
             if (held != ad) {
                 pushSheetChanges(
                     tr("Update Ad"),
-                    {{SheetChange::Edit, m_formRowId, held, ad, sheetRowIdBefore(loaded), {}, {}}});
+                    {{SheetChange::Edit, m_formRowId, held, ad, sheetRowIdBefore(row), {}, {}}});
             }
             selectSheetIds({m_formRowId});
             return;
         }
-        if (box.clickedButton() != add)
+        if (box.clickedButton() != add && box.clickedButton() != update)
             return;
     }
     const QString id = newSheetRowId();
