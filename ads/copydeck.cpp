@@ -18,6 +18,9 @@ namespace {
 
 std::function<bool(const QString &)> writeFault;
 
+// The column of a header that the caller named besides the ad's fields.
+constexpr int keyField = 3;
+
 QString normalisedHeader(const QString &cell)
 {
     QString normal;
@@ -102,11 +105,14 @@ qsizetype nextLineStart(const char *data, qsizetype from, qsizetype end)
 // the header row to the sink.
 struct Scan
 {
-    explicit Scan(const AdSink *sink)
+    explicit Scan(const AdSink *sink, const KeyedAdSink *keyedSink = nullptr)
         : sink(sink)
+        , keyedSink(keyedSink)
     {}
 
-    const AdSink *sink = nullptr; // null: header mode
+    // Both null: header mode.
+    const AdSink *sink = nullptr;
+    const KeyedAdSink *keyedSink = nullptr;
     const UnreadableSink *onUnreadable = nullptr;
     QList<int> fieldOfColumn; // per header column, the AdField or -1
     int headerRow = 0;
@@ -117,6 +123,7 @@ struct Scan
     int row = 0; // records finished so far
     int cell = 0;
     AdFields ad;
+    QString key;
     bool fieldTooLong = false;
     bool tooManyCells = false;
     bool notUtf8 = false;
@@ -139,7 +146,7 @@ struct Scan
     {
         endedLastEvent = endedInChunk = false;
         const int column = cell++;
-        if (!sink) {
+        if (headerMode()) {
             headerCells.append(decode(data, length));
             return;
         }
@@ -163,6 +170,9 @@ struct Scan
         case int(AdField::URL):
             ad.url = decode(data, length);
             break;
+        case keyField:
+            key = decode(data, length);
+            break;
         default:
             break;
         }
@@ -179,7 +189,7 @@ struct Scan
         previousEnd = c;
         endedLastEvent = endedInChunk = true;
         const int number = ++row;
-        if (!sink) {
+        if (headerMode()) {
             const bool blank = std::all_of(headerCells.cbegin(),
                                            headerCells.cend(),
                                            [](const QString &cell) { return cell.isEmpty(); });
@@ -195,6 +205,8 @@ struct Scan
                 reportRow({number, RowProblem::TooManyCells});
             else if (fieldTooLong)
                 reportRow({number, RowProblem::FieldTooLong});
+            else if (ad != AdFields() && keyedSink)
+                (*keyedSink)(number, ad, key);
             else if (ad != AdFields())
                 (*sink)(number, ad);
         }
@@ -204,12 +216,14 @@ struct Scan
     void fail(RowProblem problem)
     {
         const int number = ++row;
-        if (sink && number > headerRow)
+        if (!headerMode() && number > headerRow)
             reportRow({number, problem});
         previousEnd = 0;
         endedLastEvent = true;
         clearRecord();
     }
+
+    bool headerMode() const { return !sink && !keyedSink; }
 
     void reportRow(const UnreadableRow &bad)
     {
@@ -222,6 +236,7 @@ struct Scan
     {
         cell = 0;
         ad = AdFields();
+        key.clear();
         fieldTooLong = tooManyCells = notUtf8 = false;
         headerCells.clear();
     }
@@ -301,7 +316,7 @@ struct Header
 };
 
 // The first non-blank record that reads, split at `separator`, and which fields it names.
-Header findHeader(QByteArrayView bytes, char separator)
+Header findHeader(QByteArrayView bytes, char separator, const QString &keyColumn)
 {
     // A header sits at the top: a file that shows none in its first megabyte has none.
     Scan scan(nullptr);
@@ -318,6 +333,8 @@ Header findHeader(QByteArrayView bytes, char separator)
             seen[int(*field)] = true;
             ++header.recognised;
             header.fieldOfColumn.append(int(*field));
+        } else if (!keyColumn.isEmpty() && normalisedHeader(cell) == normalisedHeader(keyColumn)) {
+            header.fieldOfColumn.append(keyField);
         } else {
             header.fieldOfColumn.append(-1);
         }
@@ -413,8 +430,12 @@ QString copyDeckProblemText(CopyDeckProblem problem)
     return QString();
 }
 
-CopyDeckReport
-scanCopyDeck(QByteArrayView bytes, const AdSink &sink, const UnreadableSink &unreadable)
+namespace {
+CopyDeckReport scanBytes(QByteArrayView bytes,
+                         const AdSink *sink,
+                         const KeyedAdSink *keyedSink,
+                         const UnreadableSink &unreadable,
+                         const QString &keyColumn)
 {
     // UTF-16 (and UTF-32) files are read as the same text in UTF-8.
     QByteArray converted;
@@ -431,7 +452,7 @@ scanCopyDeck(QByteArrayView bytes, const AdSink &sink, const UnreadableSink &unr
     CopyDeckReport report;
     Header header;
     for (const char separator : {',', ';', '\t'}) {
-        const Header candidate = findHeader(bytes, separator);
+        const Header candidate = findHeader(bytes, separator, keyColumn);
         if (candidate.recognised > header.recognised
             || (candidate.recognised == header.recognised && candidate.recognised > 0
                 && candidate.fieldOfColumn.size() > header.fieldOfColumn.size())) {
@@ -445,7 +466,7 @@ scanCopyDeck(QByteArrayView bytes, const AdSink &sink, const UnreadableSink &unr
     report.separator = header.separator;
     report.headerRow = header.row;
 
-    Scan scan(&sink);
+    Scan scan(sink, keyedSink);
     scan.onUnreadable = &unreadable;
     scan.headerRow = header.row;
     scan.fieldOfColumn = header.fieldOfColumn;
@@ -455,10 +476,9 @@ scanCopyDeck(QByteArrayView bytes, const AdSink &sink, const UnreadableSink &unr
     return report;
 }
 
-CopyDeckReport scanCopyDeckFile(const QString &path,
-                                const AdSink &sink,
-                                qint64 maxBytes,
-                                const UnreadableSink &unreadable)
+CopyDeckReport scanFile(const QString &path,
+                        qint64 maxBytes,
+                        const std::function<CopyDeckReport(QByteArrayView)> &scanBytes)
 {
     CopyDeckReport report;
     QFile file(path);
@@ -473,8 +493,7 @@ CopyDeckReport scanCopyDeckFile(const QString &path,
     }
     if (size > 0) {
         if (uchar *mapped = file.map(0, size))
-            return scanCopyDeck(
-                QByteArrayView(reinterpret_cast<const char *>(mapped), size), sink, unreadable);
+            return scanBytes(QByteArrayView(reinterpret_cast<const char *>(mapped), size));
     }
     // Pipes and other files that cannot be mapped are read, to the limit if there is one.
     const QByteArray bytes = maxBytes >= 0 ? file.read(maxBytes + 1) : file.readAll();
@@ -482,7 +501,32 @@ CopyDeckReport scanCopyDeckFile(const QString &path,
         report.problem = CopyDeckProblem::TooLarge;
         return report;
     }
-    return scanCopyDeck(bytes, sink, unreadable);
+    return scanBytes(bytes);
+}
+} // namespace
+
+CopyDeckReport
+scanCopyDeck(QByteArrayView bytes, const AdSink &sink, const UnreadableSink &unreadable)
+{
+    return scanBytes(bytes, &sink, nullptr, unreadable, QString());
+}
+
+CopyDeckReport scanCopyDeckFile(const QString &path,
+                                const AdSink &sink,
+                                qint64 maxBytes,
+                                const UnreadableSink &unreadable)
+{
+    return scanFile(path, maxBytes, [&](QByteArrayView bytes) {
+        return scanBytes(bytes, &sink, nullptr, unreadable, QString());
+    });
+}
+
+CopyDeckReport
+scanKeyedCopyDeckFile(const QString &path, const QString &keyColumn, const KeyedAdSink &sink)
+{
+    return scanFile(path, -1, [&](QByteArrayView bytes) {
+        return scanBytes(bytes, nullptr, &sink, {}, keyColumn);
+    });
 }
 
 CopyDeck readCopyDeck(const QString &path, qint64 maxBytes)
@@ -614,6 +658,27 @@ bool writeCopyDeck(const QString &path,
     for (const AdFields &ad : ads)
         writer.add(ad);
     return writer.commit();
+}
+
+bool writeKeyedCopyDeck(const QString &path,
+                        const QList<AdFields> &ads,
+                        const QString &keyColumn,
+                        const QStringList &keys)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write("\xEF\xBB\xBF"
+               + line({adFieldName(AdField::Title),
+                       adFieldName(AdField::Text),
+                       adFieldName(AdField::URL),
+                       keyColumn},
+                      ','));
+    for (qsizetype i = 0; i < ads.size(); ++i) {
+        const AdFields &ad = ads.at(i);
+        file.write(line({ad.title, ad.text, ad.url, keys.value(i)}, ','));
+    }
+    return commitFile(file);
 }
 
 bool writeCommanderFile(const QString &path, const QList<AdFields> &ads)

@@ -69,6 +69,9 @@ struct CopyDeckReport
 QString copyDeckProblemText(CopyDeckProblem problem);
 
 using AdSink = std::function<void(int row, const AdFields &ad)>;
+// An ad with the cell of the column the caller asked for besides the ad's own (empty when the
+// file has no such column).
+using KeyedAdSink = std::function<void(int row, const AdFields &ad, const QString &key)>;
 using UnreadableSink = std::function<void(const UnreadableRow &row)>;
 
 // Reads a copy deck from `bytes`: UTF-8 with or without a byte order mark, or UTF-16 with
@@ -88,6 +91,12 @@ CopyDeckReport scanCopyDeckFile(const QString &path,
                                 const AdSink &sink,
                                 qint64 maxBytes = -1,
                                 const UnreadableSink &unreadable = {});
+
+// scanCopyDeckFile that also hands each ad's cell in the column headed `keyColumn` (compared
+// as the ad's headers are). The column does not make a header: a file must still name one of
+// the ad's fields.
+CopyDeckReport
+scanKeyedCopyDeckFile(const QString &path, const QString &keyColumn, const KeyedAdSink &sink);
 
 struct CopyDeck
 {
@@ -151,6 +160,13 @@ private:
 bool writeCopyDeck(const QString &path,
                    const QList<AdFields> &ads,
                    const QList<NamedEngine> &engines = {});
+
+// Writes `ads` as writeCopyDeck does without engines, with one more column headed `keyColumn`
+// that holds `keys` (one for each ad, in order).
+bool writeKeyedCopyDeck(const QString &path,
+                        const QList<AdFields> &ads,
+                        const QString &keyColumn,
+                        const QStringList &keys);
 
 // Writes `ads` for Yandex Direct Commander: UTF-8 without a byte order mark, tab-separated,
 // columns "Заголовок 1", "Текст", "Отображаемая ссылка". Atomic as writeCopyDeck.

@@ -21,6 +21,8 @@ struct CatalogueEntry
 {
     QString name;
     EngineFile file;
+
+    friend bool operator==(const CatalogueEntry &, const CatalogueEntry &) = default;
 };
 
 // The engines in catalogue order, each file read once: every engine whose file its own name

@@ -68,6 +68,8 @@ struct EngineFile
     EngineValues values;
 
     bool isReadable() const { return problem == EngineFileProblem::None; }
+
+    friend bool operator==(const EngineFile &, const EngineFile &) = default;
 };
 
 // Reads every field of engine `name`'s file. A file that cannot be read gives empty values,

@@ -16,11 +16,14 @@
 #include <QFile>
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -46,6 +49,11 @@ private slots:
     void unreadableSheetIsKeptAside();
     void importAndExport_data();
     void importAndExport();
+    void removeAllAndUndo();
+    void keepUpdatesTheRowLoaded();
+    void sortingLeavesTheFileOrder();
+    void selectedRowKeepsItsVerdictColour();
+    void checkLinesDoNotGrowTheWindow();
 
 private:
     MainWindow *newWindow();
@@ -58,6 +66,10 @@ private:
     }
     QAction *fileAction(const QString &text) const;
     Sheet sheetOnDisk() const { return readCopyDeck(sheetFilePath()).ads; }
+    QStringList shownTitles() const;
+    QAction *viewAction(const QString &text) const;
+    void keepTitles(const QStringList &titles);
+    void tableViewSheet_doubleClick(int row);
 
     std::unique_ptr<MainWindow> m_window;
     QTemporaryDir m_dir;
@@ -132,7 +144,8 @@ void tst_AdSheet::dockAndViewAction()
     w->show();
     auto dock = w->findChild<QDockWidget *>(u"dockWidgetSheet"_s);
     QVERIFY(dock);
-    QVERIFY(dock->isVisible());
+    // Closed at first start, so that the small first window shows nothing cut off.
+    QVERIFY(!dock->isVisible());
     QAction *toggle = dock->toggleViewAction();
     QCOMPARE(toggle->text(), u"&Ad Sheet"_s);
     QVERIFY(!toggle->icon().isNull());
@@ -140,9 +153,24 @@ void tst_AdSheet::dockAndViewAction()
         toggle->icon().pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32),
         QIcon(u":/img/dock.png"_s).pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32));
     toggle->trigger();
+    QVERIFY(dock->isVisible());
+    // Nothing of the table and its buttons is cut off: the window made room.
+    QVERIFY(view()->height() >= view()->minimumHeight());
+    QVERIFY(button("pushButtonKeep")->height() >= button("pushButtonKeep")->sizeHint().height());
+    toggle->trigger();
     QVERIFY(!dock->isVisible());
     toggle->trigger();
     QVERIFY(dock->isVisible());
+    // Open or closed, the dock is as the window was closed.
+    w->close();
+    newWindow()->show();
+    dock = m_window->findChild<QDockWidget *>(u"dockWidgetSheet"_s);
+    QVERIFY(dock->isVisible());
+    dock->toggleViewAction()->trigger();
+    m_window->close();
+    newWindow()->show();
+    dock = m_window->findChild<QDockWidget *>(u"dockWidgetSheet"_s);
+    QVERIFY(!dock->isVisible());
     QCOMPARE(model()->columnCount(), 5);
     QCOMPARE(model()->headerData(3, Qt::Horizontal).toString(), u"Narrow"_s);
     QCOMPARE(model()->headerData(4, Qt::Horizontal).toString(), u"Wide"_s);
@@ -225,7 +253,7 @@ void tst_AdSheet::verdictColumns()
             != wide.data(Qt::BackgroundRole).value<QBrush>().color());
 }
 
-// The ad's own columns are 110 pixels wide, each engine's as wide as its name needs, and never
+// The ad's own columns at least 110 pixels wide, each engine's as wide as its name needs, and never
 // narrower than 90; an engine whose file cannot be read has no column.
 void tst_AdSheet::engineColumnsFitTheirNames()
 {
@@ -236,6 +264,7 @@ void tst_AdSheet::engineColumnsFitTheirNames()
     MainWindow *w = newWindow();
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w));
+    w->findChild<QDockWidget *>(u"dockWidgetSheet"_s)->show();
 
     QHeaderView *header = view()->horizontalHeader();
     QVERIFY(header->isVisible());
@@ -246,8 +275,9 @@ void tst_AdSheet::engineColumnsFitTheirNames()
     };
     const auto checkColumns = [&](const QStringList &engines) {
         QCOMPARE(model()->columnCount(), 3 + engines.size());
+        // The ad's own columns take what the engines leave, at least 110 each.
         for (int column = 0; column < 3; ++column)
-            QCOMPARE(view()->columnWidth(column), 110);
+            QVERIFY(view()->columnWidth(column) >= 110);
         for (int engine = 0; engine < engines.size(); ++engine) {
             const int column = 3 + engine;
             QCOMPARE(model()->headerData(column, Qt::Horizontal).toString(), engines.at(engine));
@@ -388,6 +418,175 @@ void tst_AdSheet::importAndExport()
         QVERIFY(bytes.startsWith("\xEF\xBB\xBFTitle,Text,URL,Narrow: Title"));
         QVERIFY(bytes.contains("Wide: verdict"));
     }
+}
+
+QStringList tst_AdSheet::shownTitles() const
+{
+    QStringList titles;
+    for (int row = 0; row < model()->rowCount(); ++row)
+        titles << model()->index(row, 0).data().toString();
+    return titles;
+}
+
+QAction *tst_AdSheet::viewAction(const QString &text) const
+{
+    const auto actions = view()->actions();
+    for (QAction *action : actions) {
+        if (action->text() == text)
+            return action;
+    }
+    return nullptr;
+}
+
+void tst_AdSheet::tableViewSheet_doubleClick(int row)
+{
+    const QModelIndex index = model()->index(row, 0);
+    view()->scrollTo(index);
+    const QPoint at = view()->visualRect(index).center();
+    QTest::mouseClick(view()->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(view()->viewport(), Qt::LeftButton, {}, at);
+}
+
+void tst_AdSheet::keepTitles(const QStringList &titles)
+{
+    for (const QString &title : titles) {
+        type(title, u"t"_s, u"u"_s);
+        button("pushButtonKeep")->click();
+    }
+}
+
+// Import, remove all with the Delete key, undo in the status bar: every row is back, in the
+// window and in the file, with the identities it had; the keys undo and redo the import.
+void tst_AdSheet::removeAllAndUndo()
+{
+    const QString deck = m_dir.filePath(u"many.csv"_s);
+    {
+        QFile file(deck);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("Title,Text,URL\n");
+        for (int i = 0; i < 40; ++i)
+            file.write(u"ad %1,text %1,x.org\n"_s.arg(i).toUtf8());
+    }
+    MainWindow *w = newWindow();
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    FileChooser::setNextAnswer(deck);
+    fileAction(u"&Import Ads..."_s)->trigger();
+    QCOMPARE(model()->rowCount(), 40);
+    const SheetRows imported = loadSheet(sheetFilePath()).rows;
+    QCOMPARE(imported.size(), 40);
+
+    view()->setFocus();
+    view()->selectAll();
+    QTest::keyClick(view(), Qt::Key_Delete);
+    QCOMPARE(model()->rowCount(), 0);
+    QVERIFY(sheetOnDisk().isEmpty());
+    QCOMPARE(w->statusBar()->currentMessage(), u"40 ad(s) removed."_s);
+    auto *undo = w->findChild<QPushButton *>(u"pushButtonUndoRemove"_s);
+    QVERIFY(undo && undo->isVisible());
+    undo->click();
+    QCOMPARE(model()->rowCount(), 40);
+    QCOMPARE(loadSheet(sheetFilePath()).rows, imported);
+    QVERIFY(!undo->isVisible());
+
+    QTest::keySequence(view(), QKeySequence::Undo);
+    QCOMPARE(model()->rowCount(), 0);
+    QVERIFY(sheetOnDisk().isEmpty());
+    QTest::keySequence(view(), QKeySequence::Redo);
+    QCOMPARE(loadSheet(sheetFilePath()).rows, imported);
+    // In an ad field the keys are the field's own.
+    m_window->mainForm->lineEditTitle->setFocus();
+    QTest::keySequence(m_window->mainForm->lineEditTitle, QKeySequence::Undo);
+    QCOMPARE(model()->rowCount(), 40);
+}
+
+// A row loaded into the form is marked, and Keep updates it (the default) or adds a new row.
+void tst_AdSheet::keepUpdatesTheRowLoaded()
+{
+    newWindow()->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    keepTitles({u"First"_s, u"Second"_s});
+    tableViewSheet_doubleClick(1);
+    QVERIFY(!model()->headerData(1, Qt::Vertical, Qt::ToolTipRole).toString().isEmpty());
+    QVERIFY(model()->headerData(0, Qt::Vertical, Qt::ToolTipRole).toString().isEmpty());
+
+    m_window->mainForm->lineEditTitle->setText(u"Second, better"_s);
+    QString question;
+    TestSupport::onNextModal([&question](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        question = box->text();
+        box->defaultButton()->click();
+    });
+    button("pushButtonKeep")->click();
+    QVERIFY(question.contains(u"row 2"_s));
+    QCOMPARE(shownTitles(), (QStringList{u"First"_s, u"Second, better"_s}));
+    QCOMPARE(sheetOnDisk().at(1).title, u"Second, better"_s);
+
+    m_window->mainForm->lineEditTitle->setText(u"Third"_s);
+    TestSupport::answerNextMessageBox(u"&Add New Row"_s);
+    button("pushButtonKeep")->click();
+    QCOMPARE(shownTitles(), (QStringList{u"First"_s, u"Second, better"_s, u"Third"_s}));
+    QCOMPARE(sheetOnDisk().size(), 3);
+}
+
+// A header click sorts the view only; moving rows makes the order shown the file's.
+void tst_AdSheet::sortingLeavesTheFileOrder()
+{
+    newWindow()->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    keepTitles({u"Cherry"_s, u"Apple"_s, u"Banana"_s});
+    QHeaderView *header = view()->horizontalHeader();
+    QTest::mouseClick(header->viewport(),
+                      Qt::LeftButton,
+                      {},
+                      QPoint(header->sectionViewportPosition(0) + 5, header->height() / 2));
+    QCOMPARE(shownTitles(), (QStringList{u"Apple"_s, u"Banana"_s, u"Cherry"_s}));
+    QCOMPARE(sheetOnDisk().at(0).title, u"Cherry"_s);
+
+    view()->selectRow(0);
+    viewAction(u"Move &Down"_s)->trigger();
+    const QStringList moved{u"Banana"_s, u"Apple"_s, u"Cherry"_s};
+    QCOMPARE(shownTitles(), moved);
+    QStringList disk;
+    for (const AdFields &ad : sheetOnDisk())
+        disk << ad.title;
+    QCOMPARE(disk, moved);
+    QTest::keySequence(view(), QKeySequence::Undo);
+    QCOMPARE(sheetOnDisk().at(0).title, u"Cherry"_s);
+}
+
+void tst_AdSheet::selectedRowKeepsItsVerdictColour()
+{
+    newWindow()->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    keepTitles({u"Sourdough"_s});
+    view()->selectionModel()->select(
+        model()->index(0, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    const QModelIndex verdict = model()->index(0, 4); // "fits": the cell's right is free of text
+    view()->scrollTo(verdict);
+    const QRect cell = view()->visualRect(verdict);
+    const QImage shown = view()->viewport()->grab().toImage();
+    const QColor colour = verdict.data(Qt::BackgroundRole).value<QBrush>().color();
+    QCOMPARE(shown.pixelColor(cell.right() - 3, cell.center().y()), colour);
+    // Marked as selected all the same.
+    QVERIFY(shown.pixelColor(cell.right() - 3, cell.top()) != colour);
+}
+
+// Lines of checks come and go under the fields without the window's size asking for more.
+void tst_AdSheet::checkLinesDoNotGrowTheWindow()
+{
+    MainWindow *w = newWindow();
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    const QSize before = w->minimumSizeHint();
+    const QSize size = w->size();
+    QStringList lines;
+    for (int i = 0; i < 12; ++i)
+        lines << u"Title: a problem of the ad, number %1"_s.arg(i);
+    w->mainForm->labelChecks->setText(lines.join(u"<br>"_s));
+    QCoreApplication::processEvents();
+    QCOMPARE(w->minimumSizeHint(), before);
+    QCOMPARE(w->size(), size);
 }
 
 QTEST_MAIN(tst_AdSheet)

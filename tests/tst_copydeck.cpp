@@ -312,7 +312,7 @@ void tst_CopyDeck::failedWriteKeepsTheOldFile()
     QVERIFY(!saveSheet(path, {}));
     QCOMPARE(fileBytes(path), before);
     setCopyDeckWriteFault({});
-    QVERIFY(!saveSheet(QString(), awkward));
+    QVERIFY(!saveSheet(QString(), {{u"id"_s, awkward.constFirst()}}));
     QVERIFY(loadSheet(QString()).ads.isEmpty());
     QCOMPARE(QDir(m_dir.path()).entryList({u"kept*"_s}, QDir::Files), QStringList{u"kept.csv"_s});
 
@@ -331,9 +331,15 @@ void tst_CopyDeck::sheetSurvives()
     QFile::remove(path);
     QVERIFY(loadSheet(path).ads.isEmpty());
     QVERIFY(loadSheet(path).problem.isEmpty());
-    QVERIFY(saveSheet(path, awkward));
+    SheetRows rows;
+    for (const AdFields &ad : awkward)
+        rows.append({newSheetRowId(), ad});
+    QVERIFY(saveSheet(path, rows));
     const SheetLoad load = loadSheet(path);
     QCOMPARE(load.ads, awkward);
+    // Each row keeps its identity, and the file still imports as a plain copy deck.
+    QCOMPARE(load.rows, rows);
+    QCOMPARE(readCopyDeck(path).ads, awkward);
     QVERIFY(load.problem.isEmpty());
     QVERIFY(load.writable);
     QVERIFY(QFile::remove(path));

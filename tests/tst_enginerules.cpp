@@ -10,6 +10,7 @@
 #include <QGridLayout>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QTextBrowser>
 
@@ -189,10 +190,13 @@ void tst_EngineRules::checksFollowTypingWithoutPreview()
     QVERIFY(checks.contains(u"color:orange;\">Title: &quot;FREE&quot; is written in capitals."_s));
     form->lineEditTitle->setText(u"Free shipping"_s);
     QCOMPARE(form->labelChecks->text(), QString());
-    // Under the fields, across the form.
+    // Under the fields, across the form, in an area that scrolls.
+    auto *area = form->findChild<QScrollArea *>(u"scrollAreaChecks"_s);
+    QVERIFY(area);
+    QCOMPARE(area->widget(), form->labelChecks);
     int row, column, rowSpan, columnSpan;
     form->gridLayout1->getItemPosition(
-        form->gridLayout1->indexOf(form->labelChecks), &row, &column, &rowSpan, &columnSpan);
+        form->gridLayout1->indexOf(area), &row, &column, &rowSpan, &columnSpan);
     QCOMPARE(QRect(column, row, columnSpan, rowSpan), QRect(0, 3, 3, 1));
 }
 

@@ -57,7 +57,12 @@ start_and_type "$1" "Sourdough, rye and spelt, baked before six. Order online, p
 xdotool type --delay 10 "www.example-bakery.com"
 sleep 1
 import -window "$main" "$1/main-window.png"
-# "Keep" adds the typed ad to the sheet below the form.
+# "View" > "Ad Sheet" opens the sheet below the form (closed at a first start), and "Keep"
+# adds the typed ad to it.
+xdotool key alt+v
+sleep 0.5
+xdotool key Return
+sleep 0.5
 xdotool key alt+k
 sleep 1
 import -window "$main" "$1/ad-sheet.png"

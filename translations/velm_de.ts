@@ -981,6 +981,132 @@ Sie ließ sich auch nicht beiseitelegen; die Liste wird daher nicht gespeichert,
         <source>Add &quot;%1&quot; to Dictionary</source>
         <translation>„%1“ zum Wörterbuch hinzufügen</translation>
     </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>Nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>Ctrl+Up</source>
+        <translation>Ctrl+Up</translation>
+    </message>
+    <message>
+        <source>Moves the selected ads up; a sorted sheet takes the order shown</source>
+        <translation>Schiebt die ausgewählten Anzeigen nach oben; ein sortiertes Blatt übernimmt die gezeigte Reihenfolge</translation>
+    </message>
+    <message>
+        <source>Move &amp;Down</source>
+        <translation>Nach &amp;unten</translation>
+    </message>
+    <message>
+        <source>Ctrl+Down</source>
+        <translation>Ctrl+Down</translation>
+    </message>
+    <message>
+        <source>Moves the selected ads down; a sorted sheet takes the order shown</source>
+        <translation>Schiebt die ausgewählten Anzeigen nach unten; ein sortiertes Blatt übernimmt die gezeigte Reihenfolge</translation>
+    </message>
+    <message>
+        <source>Remove Ads</source>
+        <translation>Anzeigen entfernen</translation>
+    </message>
+    <message>
+        <source>The ad sheet %1 stays locked by another window. The file there is as it was; the sheet stays open and is saved again with the next change.</source>
+        <translation>Das Anzeigenblatt %1 bleibt von einem anderen Fenster gesperrt. Die Datei dort ist unverändert; das Blatt bleibt offen und wird mit der nächsten Änderung erneut gespeichert.</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Behalten</translation>
+    </message>
+    <message>
+        <source>The form holds the ad of row %1 of the sheet. Update that row, or add the ad as a new row?</source>
+        <translation>Das Formular enthält die Anzeige aus Zeile %1 des Blatts. Diese Zeile aktualisieren oder die Anzeige als neue Zeile hinzufügen?</translation>
+    </message>
+    <message>
+        <source>&amp;Update Row</source>
+        <translation>Zeile &amp;aktualisieren</translation>
+    </message>
+    <message>
+        <source>&amp;Add New Row</source>
+        <translation>&amp;Neue Zeile hinzufügen</translation>
+    </message>
+    <message>
+        <source>Update Ad</source>
+        <translation>Anzeige aktualisieren</translation>
+    </message>
+    <message>
+        <source>Keep Ad</source>
+        <translation>Anzeige behalten</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n Ad(s)</source>
+        <translation>
+            <numerusform>%n Anzeige entfernen</numerusform>
+            <numerusform>%n Anzeigen entfernen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ad(s) removed.</source>
+        <translation>
+            <numerusform>%n Anzeige entfernt.</numerusform>
+            <numerusform>%n Anzeigen entfernt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Import %n Ad(s)</source>
+        <translation>
+            <numerusform>%n Anzeige importieren</numerusform>
+            <numerusform>%n Anzeigen importieren</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>The ad sheet could not be read whole and is kept as %1.</source>
+        <translation>Das Anzeigenblatt konnte nicht vollständig gelesen werden und ist als %1 aufbewahrt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ad(s) changed here were also changed in another window: both versions are kept, this one in place, the other as a new row.</source>
+        <translation>
+            <numerusform>%n hier geänderte Anzeige wurde auch in einem anderen Fenster geändert: Beide Fassungen bleiben, diese an ihrem Platz, die andere als neue Zeile.</numerusform>
+            <numerusform>%n hier geänderte Anzeigen wurden auch in einem anderen Fenster geändert: Beide Fassungen bleiben, diese an ihrem Platz, die anderen als neue Zeilen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ad(s) removed here had been changed in another window and stay.</source>
+        <translation>
+            <numerusform>%n hier entfernte Anzeige wurde in einem anderen Fenster geändert und bleibt.</numerusform>
+            <numerusform>%n hier entfernte Anzeigen wurden in einem anderen Fenster geändert und bleiben.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ad(s) changed here had been removed in another window and are back.</source>
+        <translation>
+            <numerusform>%n hier geänderte Anzeige war in einem anderen Fenster entfernt worden und ist wieder da.</numerusform>
+            <numerusform>%n hier geänderte Anzeigen waren in einem anderen Fenster entfernt worden und sind wieder da.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Move Ads</source>
+        <translation>Anzeigen verschieben</translation>
+    </message>
+    <message>
+        <source>The form holds this ad</source>
+        <translation>Das Formular enthält diese Anzeige</translation>
+    </message>
+    <message>
+        <source>The engine &quot;%1&quot; was changed on disk, by another window or program. The dialog keeps what you are editing; Save writes it over the file.</source>
+        <translation>Die Suchmaschine &quot;%1&quot; wurde auf der Festplatte geändert, von einem anderen Fenster oder Programm. Der Dialog behält, was Sie bearbeiten; Speichern schreibt es über die Datei.</translation>
+    </message>
+    <message>
+        <source>The file of the engine &quot;%1&quot; was removed on disk, by another window or program. The dialog keeps what you are editing; Save writes it again.</source>
+        <translation>Die Datei der Suchmaschine &quot;%1&quot; wurde auf der Festplatte entfernt, von einem anderen Fenster oder Programm. Der Dialog behält, was Sie bearbeiten; Speichern schreibt sie erneut.</translation>
+    </message>
 </context>
 <context>
     <name>Spelling</name>

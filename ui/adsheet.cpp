@@ -4,7 +4,9 @@
 // copy-deck import and export.
 #include "ads/copydeck.h"
 #include "ads/sheet.h"
+#include "ui/adsheetdelegate.h"
 #include "ui/adsheetmodel.h"
+#include "ui/adsheetview.h"
 #include "ui/filechooser.h"
 #include "ui/mainform.h"
 #include "ui/mainwindow.h"
@@ -21,9 +23,13 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSortFilterProxyModel>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTableView>
 #include <QTimer>
+#include <QToolButton>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 namespace {
@@ -48,16 +54,24 @@ void MainWindow::createAdSheet()
     m_sheetDock->setObjectName(QStringLiteral("dockWidgetSheet"));
     auto *content = new QWidget(m_sheetDock);
     auto *layout = new QVBoxLayout(content);
-    m_sheetView = new QTableView(content);
+    m_sheetView = new AdSheetView(content);
     m_sheetView->setObjectName(QStringLiteral("tableViewSheet"));
-    m_sheetView->setModel(m_sheetModel);
+    // Sorting is the view's: the model, and the file, keep the user's order.
+    m_sheetProxy = new QSortFilterProxyModel(this);
+    m_sheetProxy->setSourceModel(m_sheetModel);
+    m_sheetView->setModel(m_sheetProxy);
+    m_sheetView->setItemDelegate(new AdSheetDelegate(m_sheetView));
     m_sheetView->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_sheetView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_sheetView->setWordWrap(false);
     m_sheetView->verticalHeader()->setDefaultSectionSize(m_sheetView->fontMetrics().height() + 6);
     // Verdict columns are narrow unless their engine's name needs more; the ad's own columns
-    // are wider.
-    m_sheetView->horizontalHeader()->setDefaultSectionSize(engineColumnWidth);
+    // share what is left.
+    QHeaderView *header = m_sheetView->horizontalHeader();
+    header->setDefaultSectionSize(engineColumnWidth);
+    header->setSortIndicator(-1, Qt::AscendingOrder);
+    header->setSortIndicatorClearable(true);
+    m_sheetView->setSortingEnabled(true);
     layout->addWidget(m_sheetView);
     auto *buttons = new QHBoxLayout;
     m_keepButton = new QPushButton(tr("&Keep"), content);
@@ -68,18 +82,46 @@ void MainWindow::createAdSheet()
     m_removeButton->setToolTip(tr("Removes the selected ads from the sheet"));
     buttons->addWidget(m_keepButton);
     buttons->addWidget(m_removeButton);
+    m_moveUpAction = new QAction(QIcon(QStringLiteral(":/img/up.png")), tr("Move &Up"), this);
+    m_moveUpAction->setShortcut(tr("Ctrl+Up"));
+    m_moveUpAction->setToolTip(
+        tr("Moves the selected ads up; a sorted sheet takes the order shown"));
+    m_moveDownAction = new QAction(QIcon(QStringLiteral(":/img/down.png")), tr("Move &Down"), this);
+    m_moveDownAction->setShortcut(tr("Ctrl+Down"));
+    m_moveDownAction->setToolTip(
+        tr("Moves the selected ads down; a sorted sheet takes the order shown"));
+    for (QAction *move : {m_moveUpAction, m_moveDownAction}) {
+        auto *button = new QToolButton(content);
+        button->setDefaultAction(move);
+        buttons->addWidget(button);
+        move->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        m_sheetView->addAction(move);
+    }
     buttons->addStretch();
     layout->addLayout(buttons);
-    // Below the form, where the columns have room. It may shrink to its title bar, so that the
-    // window keeps its default size of 400 x 400 with the sheet shown.
-    content->setMinimumSize(80, 1);
+    // The table shows its header and three rows at least, and the buttons whole; a window too
+    // small for that grows, or the dock floats (see fitSheetDock).
+    m_sheetView->setMinimumHeight(header->sizeHint().height()
+                                  + 3 * m_sheetView->verticalHeader()->defaultSectionSize()
+                                  + m_sheetView->style()->pixelMetric(QStyle::PM_ScrollBarExtent)
+                                  + 2 * m_sheetView->frameWidth());
     m_sheetDock->setWidget(content);
     addDockWidget(Qt::BottomDockWidgetArea, m_sheetDock);
+    // Closed until the user opens it, or as the window's stored state has it.
+    m_sheetDock->hide();
 
+    m_removeRowsAction = new QAction(tr("Remove Ads"), this);
+    m_removeRowsAction->setShortcut(QKeySequence::Delete);
+    m_removeRowsAction->setShortcutContext(Qt::WidgetShortcut);
+    m_sheetView->addAction(m_removeRowsAction);
+    connect(m_removeRowsAction, &QAction::triggered, this, &MainWindow::pushButtonRemove_clicked);
+    connect(m_moveUpAction, &QAction::triggered, this, [this] { moveSheetRows(-1); });
+    connect(m_moveDownAction, &QAction::triggered, this, [this] { moveSheetRows(1); });
     connect(m_keepButton, &QPushButton::clicked, this, &MainWindow::pushButtonKeep_clicked);
     connect(m_removeButton, &QPushButton::clicked, this, &MainWindow::pushButtonRemove_clicked);
     connect(
         m_sheetView, &QTableView::doubleClicked, this, &MainWindow::tableViewSheet_doubleClicked);
+    connect(m_sheetDock, &QDockWidget::visibilityChanged, this, &MainWindow::fitSheetDock);
 
     m_importAction
         = new QAction(QIcon(QStringLiteral(":/img/fileopen.png")), tr("&Import Ads..."), this);
@@ -101,13 +143,24 @@ void MainWindow::createAdSheet()
     viewMenu = new QMenu(tr("&View"), this);
     viewMenu->addAction(m_sheetAction);
     menuBar()->insertMenu(optionsMenu->menuAction(), viewMenu);
+    createSheetUndo();
+    restoreWindowState();
 
     m_sheetPath = sheetFilePath();
     const SheetLoad load = loadSheet(m_sheetPath);
-    m_sheetModel->setSheet(load.ads);
-    m_sheetWritable = load.writable;
+    m_sheetModel->setRows(load.rows);
+    createFileWatching();
     if (load.problem.isEmpty())
         return;
+    // The rows read from a file moved aside are in no file yet: they are saved as added.
+    if (!load.keptAs.isEmpty()) {
+        QString after;
+        for (const SheetRow &row : load.rows) {
+            m_pendingSheetChanges.append({SheetChange::Add, row.id, {}, row.ad, after, {}, {}});
+            after = row.id;
+        }
+        syncSheetFile();
+    }
     const QString where = QDir::toNativeSeparators(m_sheetPath);
     const QString text
         = load.writable
@@ -132,8 +185,6 @@ void MainWindow::setSheetEngines()
     if (measureWhenShown)
         header->hide();
     m_sheetModel->setEngines(m_catalogue);
-    for (int column = 0; column < AdSheetModel::firstEngineColumn; ++column)
-        m_sheetView->setColumnWidth(column, 110);
     // Engine columns as wide as their names; the verdicts are shorter. Only the columns whose
     // name needs more than the default are resized: each resize lays out the whole header. With
     // its updates off, the header does not also work out, for each resize, where every section
@@ -150,6 +201,7 @@ void MainWindow::setSheetEngines()
     header->setUpdatesEnabled(true);
     if (measureWhenShown)
         header->show();
+    static_cast<AdSheetView *>(m_sheetView)->fitTextColumns();
 }
 
 QList<NamedEngine> MainWindow::sheetEngines() const
@@ -163,64 +215,104 @@ QList<NamedEngine> MainWindow::sheetEngines() const
     return engines;
 }
 
-void MainWindow::saveAdSheet()
+void MainWindow::reportSheetSaveFailure(const SheetSave &save)
 {
-    if (!m_sheetWritable) {
+    if (save.locked && !save.read.writable) {
         statusBar()->showMessage(tr("The ad sheet is not saved: its file could not be read."));
-        return;
-    }
-    if (saveSheet(m_sheetPath, m_sheetModel->sheet())) {
-        m_sheetSaveFailed = false;
         return;
     }
     statusBar()->showMessage(tr("The ad sheet could not be saved."));
     // Said once in a box; until a save succeeds again, the status bar keeps saying it.
-    if (!m_sheetSaveFailed) {
-        m_sheetSaveFailed = true;
-        QMessageBox::warning(this,
-                             tr("Warning"),
-                             tr("The ad sheet could not be saved to %1. The file there is as it "
-                                "was; the sheet stays open and is saved again with the next "
-                                "change.")
-                                 .arg(QDir::toNativeSeparators(m_sheetPath)));
-    }
+    if (m_sheetSaveFailed)
+        return;
+    m_sheetSaveFailed = true;
+    const QString where = QDir::toNativeSeparators(m_sheetPath);
+    QMessageBox::warning(
+        this,
+        tr("Warning"),
+        save.locked ? tr("The ad sheet could not be saved to %1. The file there is as it was; the "
+                         "sheet stays open and is saved again with the next change.")
+                          .arg(where)
+                    : tr("The ad sheet %1 stays locked by another window. The file there is as it "
+                         "was; the sheet stays open and is saved again with the next change.")
+                          .arg(where));
 }
 
 void MainWindow::pushButtonKeep_clicked()
 {
-    const AdFields ad{mainForm->lineEditTitle->text(),
-                      mainForm->lineEditText->text(),
-                      mainForm->lineEditURL->text()};
+    const AdFields ad = currentAd();
     // An empty row is no ad, and a copy deck would not keep it either.
     if (ad == AdFields()) {
         statusBar()->showMessage(tr("There is no ad in the form to keep."));
         return;
     }
-    m_sheetModel->append({ad});
-    m_sheetView->scrollToBottom();
-    saveAdSheet();
+    m_sheetDock->show();
+    const int loaded = m_formRowId.isEmpty() ? -1 : m_sheetModel->rowOf(m_formRowId);
+    if (loaded >= 0) {
+        QMessageBox box(QMessageBox::Question,
+                        tr("Keep"),
+                        tr("The form holds the ad of row %1 of the sheet. Update that row, or "
+                           "add the ad as a new row?")
+                            .arg(loaded + 1),
+                        QMessageBox::Cancel,
+                        this);
+        QPushButton *update = box.addButton(tr("&Update Row"), QMessageBox::AcceptRole);
+        QPushButton *add = box.addButton(tr("&Add New Row"), QMessageBox::AcceptRole);
+        box.setDefaultButton(update);
+        box.exec();
+        // Another window's save may have reloaded the sheet while the box was open; a row
+        // that went meanwhile is kept as a new one.
+        const int row = m_sheetModel->rowOf(m_formRowId);
+        if (box.clickedButton() == update && row >= 0) {
+            const AdFields held = m_sheetModel->rows().at(row).ad;
+            if (held != ad) {
+                pushSheetChanges(
+                    tr("Update Ad"),
+                    {{SheetChange::Edit, m_formRowId, held, ad, sheetRowIdBefore(row), {}, {}}});
+            }
+            selectSheetIds({m_formRowId});
+            return;
+        }
+        if (box.clickedButton() != add && box.clickedButton() != update)
+            return;
+    }
+    const QString id = newSheetRowId();
+    const int rows = m_sheetModel->rowCount();
+    pushSheetChanges(tr("Keep Ad"),
+                     {{SheetChange::Add, id, {}, ad, sheetRowIdBefore(rows), {}, {}, true}});
+    m_formRowId.clear();
+    m_sheetModel->setFormRowId(QString());
+    selectSheetIds({id});
 }
 
 void MainWindow::pushButtonRemove_clicked()
 {
-    QList<int> rows;
-    const QModelIndexList selected = m_sheetView->selectionModel()->selectedIndexes();
-    for (const QModelIndex &index : selected)
-        rows.append(index.row());
+    const QList<int> rows = selectedSheetRows();
     if (rows.isEmpty())
         return;
-    m_sheetModel->removeAdRows(rows);
-    saveAdSheet();
+    SheetChanges changes;
+    changes.reserve(rows.size());
+    for (const int row : rows) {
+        const SheetRow &gone = m_sheetModel->rows().at(row);
+        changes.append({SheetChange::Remove, gone.id, gone.ad, {}, sheetRowIdBefore(row), {}, {}});
+    }
+    const QString text = tr("Remove %n Ad(s)", nullptr, int(rows.size()));
+    pushSheetChanges(text, changes);
+    // Many rows at once are easily removed by mistake: the way back is offered at once.
+    if (rows.size() > 1)
+        offerUndoInStatusBar(tr("%n ad(s) removed.", nullptr, int(rows.size())));
 }
 
 void MainWindow::tableViewSheet_doubleClicked(const QModelIndex &index)
 {
     if (!index.isValid())
         return;
-    const AdFields &ad = m_sheetModel->sheet().at(index.row());
-    mainForm->lineEditTitle->setText(ad.title);
-    mainForm->lineEditText->setText(ad.text);
-    mainForm->lineEditURL->setText(ad.url);
+    const SheetRow &row = m_sheetModel->rows().at(m_sheetProxy->mapToSource(index).row());
+    mainForm->lineEditTitle->setText(row.ad.title);
+    mainForm->lineEditText->setText(row.ad.text);
+    mainForm->lineEditURL->setText(row.ad.url);
+    m_formRowId = row.id;
+    m_sheetModel->setFormRowId(row.id);
 }
 
 void MainWindow::importAds()
@@ -247,8 +339,15 @@ void MainWindow::importAds()
     }
     {
         WaitCursor wait;
-        m_sheetModel->append(deck.ads);
-        saveAdSheet();
+        SheetChanges changes;
+        changes.reserve(deck.ads.size());
+        QString after = sheetRowIdBefore(m_sheetModel->rowCount());
+        for (const AdFields &ad : std::as_const(deck.ads)) {
+            const QString id = newSheetRowId();
+            changes.append({SheetChange::Add, id, {}, ad, after, {}, {}});
+            after = id;
+        }
+        pushSheetChanges(tr("Import %n Ad(s)", nullptr, int(deck.ads.size())), changes);
     }
     m_sheetDock->show();
     const QString imported = tr("%n ad(s) imported.", nullptr, int(deck.ads.size()));

@@ -5,6 +5,7 @@
 #include <QBrush>
 #include <QColor>
 #include <QCoreApplication>
+#include <QFont>
 
 #include <algorithm>
 
@@ -12,12 +13,43 @@ AdSheetModel::AdSheetModel(QObject *parent)
     : QAbstractTableModel(parent)
 {}
 
-void AdSheetModel::setSheet(const Sheet &sheet)
+void AdSheetModel::setRows(const SheetRows &rows)
 {
+    if (rows == m_rows)
+        return;
     beginResetModel();
-    m_sheet = sheet;
-    m_checks = QList<QList<AdCheck>>(m_sheet.size());
+    QHash<QString, QList<AdCheck>> kept;
+    QHash<QString, AdFields> before;
+    for (const SheetRow &row : std::as_const(m_rows))
+        before.insert(row.id, row.ad);
+    for (const SheetRow &row : rows) {
+        const auto checks = m_checks.constFind(row.id);
+        if (checks != m_checks.cend() && before.value(row.id) == row.ad)
+            kept.insert(row.id, *checks);
+    }
+    m_rows = rows;
+    m_checks = std::move(kept);
     endResetModel();
+}
+
+int AdSheetModel::rowOf(const QString &id) const
+{
+    for (int row = 0; row < m_rows.size(); ++row) {
+        if (m_rows.at(row).id == id)
+            return row;
+    }
+    return -1;
+}
+
+void AdSheetModel::setFormRowId(const QString &id)
+{
+    const int old = rowOf(m_formRowId);
+    m_formRowId = id;
+    const int now = rowOf(id);
+    if (old >= 0)
+        emit headerDataChanged(Qt::Vertical, old, old);
+    if (now >= 0)
+        emit headerDataChanged(Qt::Vertical, now, now);
 }
 
 void AdSheetModel::setEngines(const QList<CatalogueEntry> &catalogue)
@@ -35,7 +67,7 @@ void AdSheetModel::setEngines(const QList<CatalogueEntry> &catalogue)
                 m_readable.append(i);
         }
     }
-    m_checks = QList<QList<AdCheck>>(m_sheet.size());
+    m_checks.clear();
     endResetModel();
 }
 
@@ -49,43 +81,18 @@ const CatalogueEntry &AdSheetModel::entryOf(int engine) const
     return m_catalogue.at(m_allReadable ? engine : m_readable.at(engine));
 }
 
-void AdSheetModel::append(const Sheet &ads)
-{
-    if (ads.isEmpty())
-        return;
-    beginInsertRows(QModelIndex(), int(m_sheet.size()), int(m_sheet.size() + ads.size() - 1));
-    m_sheet.append(ads);
-    m_checks.resize(m_sheet.size());
-    endInsertRows();
-}
-
-void AdSheetModel::removeAdRows(QList<int> rows)
-{
-    std::sort(rows.begin(), rows.end(), std::greater<int>());
-    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    for (const int row : std::as_const(rows)) {
-        if (row < 0 || row >= m_sheet.size())
-            continue;
-        beginRemoveRows(QModelIndex(), row, row);
-        m_sheet.removeAt(row);
-        m_checks.removeAt(row);
-        endRemoveRows();
-    }
-}
-
 void AdSheetModel::setSpelling(const Spelling *spelling)
 {
     m_spelling = spelling;
-    for (QList<AdCheck> &checks : m_checks)
-        checks.clear();
-    if (!m_sheet.isEmpty() && engineCount() > 0)
+    m_checks.clear();
+    if (!m_rows.isEmpty() && engineCount() > 0)
         emit dataChanged(index(0, firstEngineColumn),
-                         index(int(m_sheet.size()) - 1, columnCount() - 1));
+                         index(int(m_rows.size()) - 1, columnCount() - 1));
 }
 
 int AdSheetModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(m_sheet.size());
+    return parent.isValid() ? 0 : int(m_rows.size());
 }
 
 int AdSheetModel::columnCount(const QModelIndex &parent) const
@@ -95,21 +102,21 @@ int AdSheetModel::columnCount(const QModelIndex &parent) const
 
 const AdCheck &AdSheetModel::check(int row, int engine) const
 {
-    QList<AdCheck> &checks = m_checks[row];
+    QList<AdCheck> &checks = m_checks[m_rows.at(row).id];
     if (checks.isEmpty()) {
         const int count = engineCount();
         checks.reserve(count);
         for (int engine = 0; engine < count; ++engine)
-            checks.append(checkAd(entryOf(engine).file.values, m_sheet.at(row), m_spelling));
+            checks.append(checkAd(entryOf(engine).file.values, m_rows.at(row).ad, m_spelling));
     }
     return checks.at(engine);
 }
 
 QVariant AdSheetModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.row() >= m_sheet.size())
+    if (!index.isValid() || index.row() >= m_rows.size())
         return QVariant();
-    const AdFields &ad = m_sheet.at(index.row());
+    const AdFields &ad = m_rows.at(index.row()).ad;
     if (index.column() < firstEngineColumn) {
         const QString &text = ad[AdField(index.column())];
         if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
@@ -152,10 +159,23 @@ QVariant AdSheetModel::data(const QModelIndex &index, int role) const
 
 QVariant AdSheetModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
+    if (orientation == Qt::Vertical) {
+        const bool inForm = !m_formRowId.isEmpty() && section < m_rows.size()
+                            && m_rows.at(section).id == m_formRowId;
+        if (role == Qt::DisplayRole)
+            return inForm ? QStringLiteral("\u270E %1").arg(section + 1)
+                          : QString::number(section + 1);
+        if (role == Qt::ToolTipRole && inForm)
+            return QCoreApplication::translate("MainWindow", "The form holds this ad");
+        if (role == Qt::FontRole && inForm) {
+            QFont bold;
+            bold.setBold(true);
+            return bold;
+        }
+        return QVariant();
+    }
     if (role != Qt::DisplayRole)
         return QVariant();
-    if (orientation == Qt::Vertical)
-        return section + 1;
     switch (section) {
     case 0:
         return QCoreApplication::translate("MainWindow", "Title");

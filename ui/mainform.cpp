@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSpacerItem>
 #include <QTextBrowser>
 
@@ -75,7 +76,19 @@ MainForm::MainForm(QWidget *parent)
     labelChecks = named(new QLabel(groupBoxAd), "labelChecks");
     labelChecks->setTextFormat(Qt::RichText);
     labelChecks->setWordWrap(true);
-    gridLayout1->addWidget(labelChecks, 3, 0, 1, 3);
+    labelChecks->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The lines come and go as the user types: their area keeps its height and scrolls, so
+    // that the window never grows by itself.
+    auto *checksArea = named(new QScrollArea(groupBoxAd), "scrollAreaChecks");
+    checksArea->setWidget(labelChecks);
+    checksArea->setWidgetResizable(true);
+    // On the group box's own background, as the label was before it scrolled.
+    labelChecks->setAutoFillBackground(false);
+    checksArea->viewport()->setAutoFillBackground(false);
+    checksArea->setFrameShape(QFrame::NoFrame);
+    checksArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    checksArea->setFixedHeight(3 * labelChecks->fontMetrics().lineSpacing() + 4);
+    gridLayout1->addWidget(checksArea, 3, 0, 1, 3);
     gridLayout->addWidget(groupBoxAd, 0, 0);
 
     // Loads what a template names through the gate of ads/templateresources.h.

@@ -78,6 +78,9 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    // Sheet changes whose save failed get a last try.
+    if (!m_pendingSheetChanges.isEmpty())
+        syncSheetFile();
     writeSettings();
     event->accept();
 }
@@ -191,6 +194,8 @@ void MainWindow::writeSettings()
     settings.setValue(QStringLiteral("adTitle"), mainForm->lineEditTitle->text());
     settings.setValue(QStringLiteral("adText"), mainForm->lineEditText->text());
     settings.setValue(QStringLiteral("adURL"), mainForm->lineEditURL->text());
+    // Whether the sheet's dock is open, and its size and place.
+    settings.setValue(QStringLiteral("windowState"), saveState());
 }
 
 void MainWindow::about()

@@ -4,6 +4,7 @@
 
 #include "ads/adcheck.h"
 #include "ads/copydeck.h"
+#include "ads/sheet.h"
 #include "ads/verdicts.h"
 #include "engines/catalogue.h"
 #include "engines/plans.h"
@@ -27,6 +28,10 @@ class QModelIndex;
 class QPushButton;
 class QTableView;
 class QCloseEvent;
+class QFileSystemWatcher;
+class QSortFilterProxyModel;
+class QTimer;
+class QUndoStack;
 class QListWidgetItem;
 class QLabel;
 class QMenu;
@@ -161,7 +166,7 @@ private:
 
     // adsheet.cpp
     void createAdSheet();
-    void saveAdSheet();
+    void reportSheetSaveFailure(const SheetSave &save);
     void setSheetEngines();
     QList<NamedEngine> sheetEngines() const;
 
@@ -177,6 +182,29 @@ private:
     void markMisspeltWords();
     void addToDictionary(const QString &word);
     void showFieldMenu(QLineEdit *edit, const QPoint &at);
+
+    // adsheetchanges.cpp: every change to the sheet as an undoable change set, saved into the
+    // file as it is on disk, and the sheet shown as the file now holds it.
+    void createSheetUndo();
+    void pushSheetChanges(const QString &text, const SheetChanges &changes);
+    void commitSheetChanges(const SheetChanges &changes);
+    void syncSheetFile();
+    void showSheetRows(const SheetRows &rows);
+    void tellSheetMerge(const SheetSave &save);
+    QString sheetRowIdBefore(int row) const;
+    QList<int> selectedSheetRows() const;
+    void selectSheetIds(const QStringList &ids);
+    void moveSheetRows(int step);
+    void offerUndoInStatusBar(const QString &message);
+    void fitSheetDock(bool visible);
+    void restoreWindowState();
+
+    // filewatching.cpp: the sheet file and the engines folder followed as they change on disk.
+    void createFileWatching();
+    void watchFiles(bool engineFiles = true);
+    void followSheetFile();
+    void followEngineFiles();
+    void warnLoadedEngineChanged(const CatalogueEntry *now);
 
     QMenu *fileMenu = nullptr;
     QMenu *editMenu = nullptr;
@@ -232,7 +260,6 @@ private:
     QAction *m_exportAction = nullptr;
     QAction *m_sheetAction = nullptr;
     QString m_sheetPath;
-    bool m_sheetWritable = true;    // false while an unreadable sheet file could not be moved
     bool m_sheetSaveFailed = false; // a failed save was reported; reset by the next success
 
     // spelling.cpp: the chosen dictionaries and the user's words, the files watched for
@@ -245,4 +272,25 @@ private:
     QString m_typingWord;
     QList<std::pair<qsizetype, qsizetype>> m_marks[3];
     QString m_markedTexts[3];
+
+    // adsheetchanges.cpp
+    QUndoStack *m_sheetUndo = nullptr;
+    QAction *m_undoAction = nullptr;
+    QAction *m_redoAction = nullptr;
+    QAction *m_removeRowsAction = nullptr;
+    QAction *m_moveUpAction = nullptr;
+    QAction *m_moveDownAction = nullptr;
+    QSortFilterProxyModel *m_sheetProxy = nullptr;
+    QPushButton *m_undoRemoveButton = nullptr;
+    // Changes not yet in the file (a save failed); sent again with the next change.
+    SheetChanges m_pendingSheetChanges;
+    // The row that the form's ad was loaded from; Keep offers to update it.
+    QString m_formRowId;
+
+    // filewatching.cpp
+    QFileSystemWatcher *m_fileWatcher = nullptr;
+    QTimer *m_sheetFollowTimer = nullptr;
+    QTimer *m_engineFollowTimer = nullptr;
+    // The sheet file as last read or written (time, size), so that only others' writes reload.
+    QString m_sheetStamp;
 };
