@@ -117,9 +117,9 @@ constexpr int sheetStaleLockMs = 5000;
 
 // Applies `changes` to the sheet file at `path` as it is on disk, under a lock file beside it
 // ("<path>.lock"), and writes the result with `writer`. A lock whose holder is gone is taken
-// at once; a lock file older than `staleLockMs` that no live process holds is taken as stale. Waits for the lock no longer
-// than the stale time and a second. Nothing is written without the lock; an unreadable file
-// is moved aside as loadSheet does, never overwritten.
+// at once; a lock file older than `staleLockMs` that no live process holds is taken as stale. Waits
+// for the lock no longer than the stale time and a second. Nothing is written without the lock; an
+// unreadable file is moved aside as loadSheet does, never overwritten.
 SheetSave saveSheetChanges(const QString &path,
                            const SheetChanges &changes,
                            int staleLockMs = sheetStaleLockMs,
