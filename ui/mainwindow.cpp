@@ -74,7 +74,15 @@ MainWindow::MainWindow(const WindowSeams &seams)
     refreshEngineLists();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The widgets go after this class, in the base class's destructor: what they signal on the
+    // way (the sheet's dock hiding, a selection emptying) must not reach a slot of a window that
+    // is no longer a MainWindow.
+    const QList<QObject *> children = findChildren<QObject *>();
+    for (QObject *child : children)
+        disconnect(child, nullptr, this, nullptr);
+}
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
