@@ -6,7 +6,19 @@
 #include "ads/rules.h"
 #include "ads/spelling.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
+
+QString fieldName(AdField field, FieldNaming naming)
+{
+    static const char *const names[] = {QT_TRANSLATE_NOOP("MainWindow", "Title"),
+                                        QT_TRANSLATE_NOOP("MainWindow", "Text"),
+                                        QT_TRANSLATE_NOOP("MainWindow", "URL")};
+    const char *name = names[int(field)];
+    return naming == FieldNaming::Translated ? QCoreApplication::translate("MainWindow", name)
+                                             : QString::fromLatin1(name);
+}
 
 AdCheck checkAd(const EngineValues &engine,
                 const AdFields &ad,
@@ -31,13 +43,13 @@ AdCheck checkAd(const EngineValues &engine,
         check.problems.append(spelling->problems(rules, ad, typing));
         std::stable_sort(check.problems.begin(),
                          check.problems.end(),
-                         [](const AdProblem &a, const AdProblem &b) { return a.field < b.field; });
+                         [](const Finding &a, const Finding &b) { return a.field < b.field; });
     }
 
     const bool over = check.title.count > check.title.limit || check.text.count > check.text.limit
                       || check.url.count > check.url.limit;
     bool error = false;
-    for (const AdProblem &problem : std::as_const(check.problems))
+    for (const Finding &problem : std::as_const(check.problems))
         error = error || problem.severity == Severity::Error;
     if (over || error)
         check.verdict = Verdict::DoesNotFit;

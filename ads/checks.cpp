@@ -51,7 +51,7 @@ enum class Kind {
 };
 
 // A problem before translation: kept across keystrokes, translated when asked for.
-struct Finding
+struct Found
 {
     Kind kind;
     Severity severity;
@@ -61,7 +61,7 @@ struct Finding
 
 struct FieldFindings
 {
-    QList<Finding> findings;
+    QList<Found> findings;
     int exclamations = 0;
     bool hasError = false;
     QList<QString> messages; // the findings' messages, translated under `translatedIn`
@@ -69,11 +69,11 @@ struct FieldFindings
     quint64 allowedRevision = 0; // the user's words the findings were made with
 };
 
-using Findings = QList<Finding>;
+using Findings = QList<Found>;
 
 void add(Findings &out, Kind kind, Severity severity, const QString &subject = {}, int number = 0)
 {
-    for (const Finding &f : std::as_const(out)) {
+    for (const Found &f : std::as_const(out)) {
         if (f.kind == kind && f.subject == subject)
             return; // each word or mark once
     }
@@ -523,7 +523,7 @@ FieldFindings computeFindings(
     case Rules::Baidu:
         break;
     }
-    for (const Finding &f : std::as_const(result.findings))
+    for (const Found &f : std::as_const(result.findings))
         result.hasError = result.hasError || f.severity == Severity::Error;
     return result;
 }
@@ -558,7 +558,7 @@ findings(Rules rules, AdField field, const QString &text, bool errorsOnly, const
     return current(all[slot].get(text, compute(false)), false);
 }
 
-QString message(const Finding &f)
+QString message(const Found &f)
 {
     switch (f.kind) {
     case Kind::RepeatedMark:
@@ -655,9 +655,9 @@ QString message(const Finding &f)
 constexpr AdField fields[] = {AdField::Title, AdField::Text, AdField::URL};
 } // namespace
 
-QList<AdProblem> checkAdText(Rules rules, const AdFields &ad, const UserWords *allowed)
+QList<Finding> checkAdText(Rules rules, const AdFields &ad, const UserWords *allowed)
 {
-    QList<AdProblem> problems;
+    QList<Finding> problems;
     int exclamations = 0;
     AdField lastExclaimed = AdField::Title;
     const int language = languageGeneration();
@@ -665,7 +665,7 @@ QList<AdProblem> checkAdText(Rules rules, const AdFields &ad, const UserWords *a
         FieldFindings &found = findings(rules, field, ad[field], false, allowed);
         if (found.translatedIn != language) {
             found.messages.clear();
-            for (const Finding &f : std::as_const(found.findings))
+            for (const Found &f : std::as_const(found.findings))
                 found.messages.append(message(f));
             found.translatedIn = language;
         }
@@ -689,34 +689,4 @@ bool hasEditorialError(Rules rules, const AdFields &ad, const UserWords *allowed
             return true;
     }
     return false;
-}
-
-QString problemsText(const QList<AdProblem> &problems)
-{
-    if (problems.isEmpty())
-        return QString();
-    // Most keystrokes leave the problems as they were.
-    thread_local QList<AdProblem> lastProblems;
-    thread_local QString lastText;
-    thread_local int lastLanguage = -1;
-    const auto same = [](const AdProblem &a, const AdProblem &b) {
-        return a.field == b.field && a.severity == b.severity && a.message == b.message;
-    };
-    if (lastLanguage == languageGeneration()
-        && std::equal(
-            problems.cbegin(), problems.cend(), lastProblems.cbegin(), lastProblems.cend(), same))
-        return lastText;
-    QStringList lines;
-    for (const AdProblem &p : problems) {
-        const char *colour = p.severity == Severity::Error ? "red" : "orange";
-        lines.append(u"<span style=\" color:%1;\">%2</span>"_s.arg(
-            QLatin1StringView(colour),
-            QCoreApplication::translate("MainWindow", "%1: %2")
-                .arg(fieldName(p.field), p.message)
-                .toHtmlEscaped()));
-    }
-    lastText = lines.join("<br>"_L1);
-    lastProblems = problems;
-    lastLanguage = languageGeneration();
-    return lastText;
 }

@@ -638,16 +638,3 @@ int languageGeneration()
     }
     return watch->generation;
 }
-
-QString fieldName(AdField field)
-{
-    switch (field) {
-    case AdField::Title:
-        return QCoreApplication::translate("MainWindow", "Title");
-    case AdField::Text:
-        return QCoreApplication::translate("MainWindow", "Text");
-    case AdField::URL:
-        break;
-    }
-    return QCoreApplication::translate("MainWindow", "URL");
-}

@@ -98,6 +98,3 @@ int weightOf(Rules rules, const QString &text);
 // A number that changes whenever the application's language changes (a translator installed
 // or removed while it runs): texts translated under an older number are out of date.
 int languageGeneration();
-
-// The translated name of a field, as the checks name it: "Title", "Text", "URL".
-QString fieldName(AdField field);

@@ -83,7 +83,7 @@ QString verdictReason(const AdCheck &check)
                 .arg(c.limit);
     }
     for (const Severity severity : {Severity::Error, Severity::Warning}) {
-        for (const AdProblem &p : check.problems) {
+        for (const Finding &p : check.problems) {
             if (p.severity == severity)
                 return QCoreApplication::translate("MainWindow", "%1: %2")
                     .arg(fieldName(p.field), p.message);
