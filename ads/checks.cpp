@@ -4,8 +4,6 @@
 
 #include "ads/charclass.h"
 #include "ads/spelling.h"
-#include "ads/textcache.h"
-#include "ads/texttraits.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -50,34 +48,19 @@ enum class Kind {
     UnpairedHash,
 };
 
-// A problem before translation: kept across keystrokes, translated when asked for.
-struct Found
-{
-    Kind kind;
-    Severity severity;
-    QString subject;
-    int number = 0;
-};
+QString message(Kind kind, const QString &subject, int number);
 
-struct FieldFindings
-{
-    QList<Found> findings;
-    int exclamations = 0;
-    bool hasError = false;
-    QList<QString> messages; // the findings' messages, translated under `translatedIn`
-    int translatedIn = -1;
-    quint64 allowedRevision = 0; // the user's words the findings were made with
-};
-
-using Findings = QList<Found>;
+// The findings of one field; their field is filled in by checkAdText.
+using Findings = QList<Finding>;
 
 void add(Findings &out, Kind kind, Severity severity, const QString &subject = {}, int number = 0)
 {
-    for (const Found &f : std::as_const(out)) {
-        if (f.kind == kind && f.subject == subject)
+    const QString said = message(kind, subject, number);
+    for (const Finding &f : std::as_const(out)) {
+        if (f.message == said)
             return; // each word or mark once
     }
-    out.append({kind, severity, subject, number});
+    out.append({AdField::Title, severity, said});
 }
 
 // Emoji shown as emoji by default, and the pictographs of the emoji planes that a variation
@@ -126,6 +109,11 @@ public:
     QStringView text() const { return m_text; }
     qsizetype size() const { return m_text.size(); }
     bool is(qsizetype i, quint8 classes) const { return (m_classes[i] & classes) != 0; }
+    bool any(quint8 classes) const
+    {
+        return std::any_of(
+            m_classes.cbegin(), m_classes.cend(), [&](quint8 c) { return (c & classes) != 0; });
+    }
 
 private:
     QStringView m_text;
@@ -262,6 +250,16 @@ void phoneNumbers(const Classified &classified, Severity severity, Findings &out
     }
 }
 
+void starredWords(const QString &text, Findings &out)
+{
+    if (!text.contains(u'*'))
+        return;
+    static const QRegularExpression starred(u"\\*[\\w]+\\*"_s);
+    auto match = starred.globalMatch(text);
+    while (match.hasNext())
+        add(out, Kind::StarredWord, Severity::Error, match.next().captured());
+}
+
 void emailAddresses(const QString &text, Findings &out)
 {
     if (!text.contains(u'@'))
@@ -316,26 +314,6 @@ void displayPaths(Rules rules, const FieldMeasure &m, Findings &out)
         add(out, Kind::ThirdPath, Severity::Error, m.paths.mid(2).join(u'/'));
 }
 
-// A field's classified text, made the first time a check must look at its units: the traits
-// let most fields through without.
-class LazyClassified
-{
-public:
-    explicit LazyClassified(QStringView text)
-        : m_text(text)
-    {}
-    const Classified &operator*()
-    {
-        if (!m_classified)
-            m_classified.emplace(m_text);
-        return *m_classified;
-    }
-
-private:
-    QStringView m_text;
-    std::optional<Classified> m_classified;
-};
-
 Findings
 googleFindings(AdField field, const FieldMeasure &m, bool errorsOnly, const UserWords *allowed)
 {
@@ -345,44 +323,30 @@ googleFindings(AdField field, const FieldMeasure &m, bool errorsOnly, const User
         return out;
     }
     const QString &shown = m.shown;
-    const TextTraits traits = textTraits(shown);
-    LazyClassified classified(shown);
-    if (traits.repeatedMark)
-        repeatedMarks(*classified, true, Severity::Error, out);
-    if (traits.highestUnit >= 0x2022) {
-        forEachCodePoint(shown, [&](char32_t c, qsizetype start, qsizetype length) {
-            if (c < 0x2022)
-                return;
-            if (isEmoji(c))
-                add(out, Kind::Emoji, Severity::Error, shown.mid(start, length));
-            else if (c >= 0xFF61 && c <= 0xFF9F)
-                add(out, Kind::HalfWidthKatakana, Severity::Error, shown.mid(start, length));
-            else if (isDecorative(c))
-                add(out, Kind::DecorativeSymbol, Severity::Error, shown.mid(start, length));
-        });
-    }
-    if (traits.marks & Star) {
-        static const QRegularExpression starred(u"\\*[\\w]+\\*"_s);
-        auto match = starred.globalMatch(shown);
-        while (match.hasNext())
-            add(out, Kind::StarredWord, Severity::Error, match.next().captured());
-    }
-    if (traits.lettersAlone >= 3)
-        spacedLetters(*classified, out);
-    if (traits.clickHere)
-        clickHere(shown, out);
+    const Classified classified(shown);
+    repeatedMarks(classified, true, Severity::Error, out);
+    forEachCodePoint(shown, [&](char32_t c, qsizetype start, qsizetype length) {
+        if (c < 0x2022)
+            return;
+        if (isEmoji(c))
+            add(out, Kind::Emoji, Severity::Error, shown.mid(start, length));
+        else if (c >= 0xFF61 && c <= 0xFF9F)
+            add(out, Kind::HalfWidthKatakana, Severity::Error, shown.mid(start, length));
+        else if (isDecorative(c))
+            add(out, Kind::DecorativeSymbol, Severity::Error, shown.mid(start, length));
+    });
+    starredWords(shown, out);
+    spacedLetters(classified, out);
+    clickHere(shown, out);
     dynamicText(m, out);
     if (errorsOnly)
         return out;
-    if (traits.longestCapitalRun >= 4) {
-        for (const QStringView word : capitalWords(*classified, 4, allowed))
-            add(out, Kind::Capitals, Severity::Warning, word.toString());
-    }
+    for (const QStringView word : capitalWords(classified, 4, allowed))
+        add(out, Kind::Capitals, Severity::Warning, word.toString());
     if (field == AdField::Title) {
-        if (traits.exclamations > 0)
+        if (shown.contains(u'!'))
             add(out, Kind::ExclamationInTitle, Severity::Warning);
-        if (traits.digits >= 7)
-            phoneNumbers(*classified, Severity::Warning, out);
+        phoneNumbers(classified, Severity::Warning, out);
     }
     return out;
 }
@@ -401,41 +365,31 @@ Findings microsoftFindings(AdField field,
         return out;
     }
     const QString &shown = m.shown;
-    const TextTraits traits = textTraits(shown);
-    LazyClassified classified(shown);
-    if (traits.longestCapitalRun >= 2) {
-        const QList<QStringView> capitals = capitalWords(*classified, 2, allowed);
-        if (capitals.size() > 1) {
-            QStringList quoted;
-            for (const QStringView word : capitals)
-                quoted.append(u'"' + word.toString() + u'"');
-            quoted.removeDuplicates();
-            add(out, Kind::ManyCapitals, Severity::Error, quoted.join(", "_L1));
+    const Classified classified(shown);
+    const QList<QStringView> capitals = capitalWords(classified, 2, allowed);
+    if (capitals.size() > 1) {
+        QStringList quoted;
+        for (const QStringView word : capitals)
+            quoted.append(u'"' + word.toString() + u'"');
+        quoted.removeDuplicates();
+        add(out, Kind::ManyCapitals, Severity::Error, quoted.join(", "_L1));
+    }
+    repeatedMarks(classified, false, Severity::Error, out);
+    repeatedWords(classified, out);
+    for (qsizetype i = 1; i + 1 < shown.size(); ++i) {
+        if (classified.is(i, Currency) && classified.is(i - 1, Letter)
+            && classified.is(i + 1, Letter)) {
+            forEachWordOf(classified, Letter | Currency, [&](QStringView word) {
+                if (word.data() <= shown.constData() + i
+                    && word.data() + word.size() > shown.constData() + i)
+                    add(out, Kind::CurrencyInWord, Severity::Error, word.toString());
+            });
         }
     }
-    if (traits.repeatedMark)
-        repeatedMarks(*classified, false, Severity::Error, out);
-    if (traits.tripleWord)
-        repeatedWords(*classified, out);
-    if (traits.currencyInWord) {
-        const Classified &units = *classified;
-        for (qsizetype i = 1; i + 1 < shown.size(); ++i) {
-            if (units.is(i, Currency) && units.is(i - 1, Letter) && units.is(i + 1, Letter)) {
-                forEachWordOf(units, Letter | Currency, [&](QStringView word) {
-                    if (word.data() <= shown.constData() + i
-                        && word.data() + word.size() > shown.constData() + i)
-                        add(out, Kind::CurrencyInWord, Severity::Error, word.toString());
-                });
-            }
-        }
-    }
-    if (traits.digits >= 7)
-        phoneNumbers(*classified, Severity::Error, out);
-    if (traits.clickHere)
-        clickHere(shown, out);
+    phoneNumbers(classified, Severity::Error, out);
+    clickHere(shown, out);
     // The first "<...>" with no "<" or ">" inside.
-    const qsizetype firstOpen = (traits.marks & Angle) ? shown.indexOf(u'<') : -1;
-    for (qsizetype open = firstOpen; open >= 0; open = shown.indexOf(u'<', open + 1)) {
+    for (qsizetype open = shown.indexOf(u'<'); open >= 0; open = shown.indexOf(u'<', open + 1)) {
         qsizetype close = open + 1;
         while (close < shown.size() && shown[close] != u'<' && shown[close] != u'>')
             ++close;
@@ -445,7 +399,7 @@ Findings microsoftFindings(AdField field,
         }
     }
     // As typed, not as shown.
-    if (!text.isEmpty() && !textTraits(text).letterOrNumber)
+    if (!text.isEmpty() && !Classified(text).any(LetterOrNumber))
         add(out, Kind::NoLetterOrDigit, Severity::Error);
     dynamicText(m, out);
     return out;
@@ -465,30 +419,22 @@ Findings yandexFindings(AdField field,
             add(out, Kind::LinkChanged, Severity::Warning, m.shown);
         return out;
     }
-    const TextTraits traits = textTraits(text);
-    LazyClassified classified(text);
-    if (!errorsOnly && traits.longestCapitalRun >= 4) {
-        for (const QStringView word : capitalWords(*classified, 4, allowed))
+    const Classified classified(text);
+    if (!errorsOnly) {
+        for (const QStringView word : capitalWords(classified, 4, allowed))
             add(out, Kind::Capitals, Severity::Warning, word.toString());
     }
-    if (traits.lettersAlone >= 3)
-        spacedLetters(*classified, out);
-    if (traits.tripleWord)
-        repeatedWords(*classified, out);
-    if (traits.digits >= 7)
-        phoneNumbers(*classified, Severity::Error, out);
-    if (traits.marks & At)
-        emailAddresses(text, out);
-    if (traits.highestUnit >= 0x231A)
-        emojis(text, out);
+    spacedLetters(classified, out);
+    repeatedWords(classified, out);
+    phoneNumbers(classified, Severity::Error, out);
+    emailAddresses(text, out);
+    emojis(text, out);
     const int longest = field == AdField::Title ? 22 : 23;
-    if (traits.longestWordRun > longest) {
-        forEachWordOf(*classified, LetterOrNumber | Hyphen, [&](QStringView word) {
-            if (word.size() > longest)
-                add(out, Kind::LongWord, Severity::Error, word.toString(), longest);
-        });
-    }
-    const qsizetype bang = errorsOnly || traits.exclamations < 2 ? -1 : text.indexOf("!!"_L1);
+    forEachWordOf(classified, LetterOrNumber | Hyphen, [&](QStringView word) {
+        if (word.size() > longest)
+            add(out, Kind::LongWord, Severity::Error, word.toString(), longest);
+    });
+    const qsizetype bang = errorsOnly ? -1 : text.indexOf("!!"_L1);
     if (bang >= 0) {
         qsizetype end = bang + 2;
         while (end < text.size() && text[end] == u'!')
@@ -498,99 +444,68 @@ Findings yandexFindings(AdField field,
     return out;
 }
 
-// With `errorsOnly`, the checks that can only warn are left out.
-FieldFindings computeFindings(
-    Rules rules, AdField field, const QString &text, bool errorsOnly, const UserWords *allowed)
+// The findings of `rules` in one field; with `errorsOnly`, the checks that can only warn are
+// left out.
+// `exclamations` receives the "!" that Google shows in a title or text.
+Findings fieldFindings(Rules rules,
+                       AdField field,
+                       const QString &text,
+                       bool errorsOnly,
+                       const UserWords *allowed,
+                       int *exclamations = nullptr)
 {
-    FieldFindings result;
-    result.allowedRevision = allowed ? allowed->revision() : 0;
     if (rules == Rules::Plain || rules == Rules::Baidu || text.isEmpty())
-        return result;
+        return {};
     const FieldMeasure m = measureFieldUnexplained(rules, field, text);
     switch (rules) {
     case Rules::Google:
-        result.findings = googleFindings(field, m, errorsOnly, allowed);
-        if (field != AdField::URL)
-            result.exclamations = textTraits(m.shown).exclamations;
-        break;
+        if (exclamations && field != AdField::URL)
+            *exclamations = int(m.shown.count(u'!'));
+        return googleFindings(field, m, errorsOnly, allowed);
     case Rules::Microsoft:
-        result.findings = microsoftFindings(field, text, m, allowed);
-        break;
+        return microsoftFindings(field, text, m, allowed);
     case Rules::Yandex:
-        result.findings = yandexFindings(field, text, m, errorsOnly, allowed);
-        break;
+        return yandexFindings(field, text, m, errorsOnly, allowed);
     case Rules::Plain:
     case Rules::Baidu:
         break;
     }
-    for (const Found &f : std::as_const(result.findings))
-        result.hasError = result.hasError || f.severity == Severity::Error;
-    return result;
+    return {};
 }
 
-// Like the measures, the findings of the last texts of each field under each rule set are
-// kept: a keystroke changes one field, and every engine's verdict asks for all three. Findings
-// made with other user's words than `allowed` are made again.
-FieldFindings &
-findings(Rules rules, AdField field, const QString &text, bool errorsOnly, const UserWords *allowed)
+QString message(Kind kind, const QString &subject, int number)
 {
-    thread_local std::array<TextCache<FieldFindings, 64>, 15> all;
-    thread_local std::array<TextCache<FieldFindings, 8>, 15> errors;
-    const std::size_t slot = std::size_t(rules) * 3 + std::size_t(field);
-    const quint64 revision = allowed ? allowed->revision() : 0;
-    const auto compute = [&](bool onlyErrors) {
-        return [=](const QString &typed) {
-            return computeFindings(rules, field, typed, onlyErrors, allowed);
-        };
-    };
-    const auto current = [&](FieldFindings &found, bool onlyErrors) -> FieldFindings & {
-        if (found.allowedRevision != revision)
-            found = compute(onlyErrors)(text);
-        return found;
-    };
-    // Whether there is an error, all the findings answer as well.
-    if (errorsOnly) {
-        if (FieldFindings *found = all[slot].find(text);
-            found && found->allowedRevision == revision)
-            return *found;
-        return current(errors[slot].get(text, compute(true)), true);
-    }
-    return current(all[slot].get(text, compute(false)), false);
-}
-
-QString message(const Found &f)
-{
-    switch (f.kind) {
+    switch (kind) {
     case Kind::RepeatedMark:
         return QCoreApplication::translate("MainWindow",
                                            "\"%1\" repeats a punctuation mark or symbol.")
-            .arg(f.subject);
+            .arg(subject);
     case Kind::Emoji:
-        return QCoreApplication::translate("MainWindow", "\"%1\" is an emoji.").arg(f.subject);
+        return QCoreApplication::translate("MainWindow", "\"%1\" is an emoji.").arg(subject);
     case Kind::HalfWidthKatakana:
         return QCoreApplication::translate("MainWindow",
                                            "\"%1\" is a half-width katakana character.")
-            .arg(f.subject);
+            .arg(subject);
     case Kind::DecorativeSymbol:
         return QCoreApplication::translate("MainWindow", "\"%1\" is a bullet or decorative symbol.")
-            .arg(f.subject);
+            .arg(subject);
     case Kind::StarredWord:
         return QCoreApplication::translate("MainWindow", "\"%1\" is decorated with asterisks.")
-            .arg(f.subject);
+            .arg(subject);
     case Kind::SpacedLetters:
         return QCoreApplication::translate("MainWindow", "\"%1\" spaces out single letters.")
-            .arg(f.subject);
+            .arg(subject);
     case Kind::ClickHere:
         return QCoreApplication::translate("MainWindow",
                                            "\"%1\" says nothing about the offer; say what it is.")
-            .arg(f.subject);
+            .arg(subject);
     case Kind::Capitals:
         return QCoreApplication::translate("MainWindow", "\"%1\" is written in capitals.")
-            .arg(f.subject);
+            .arg(subject);
     case Kind::ManyCapitals:
         return QCoreApplication::translate("MainWindow",
                                            "More than one word is written in capitals: %1.")
-            .arg(f.subject);
+            .arg(subject);
     case Kind::ExclamationInTitle:
         return QCoreApplication::translate("MainWindow",
                                            "An exclamation mark in the title (an older rule).");
@@ -599,52 +514,51 @@ QString message(const Found &f)
             "MainWindow", "More than one exclamation mark in the ad (an older rule).");
     case Kind::Phone:
         return QCoreApplication::translate("MainWindow", "\"%1\" looks like a phone number.")
-            .arg(f.subject);
+            .arg(subject);
     case Kind::Email:
         return QCoreApplication::translate("MainWindow", "\"%1\" looks like an e-mail address.")
-            .arg(f.subject);
+            .arg(subject);
     case Kind::NoDefault:
         return QCoreApplication::translate("MainWindow", "\"%1\" has no default text.")
-            .arg(f.subject);
+            .arg(subject);
     case Kind::UnclosedBrace:
         return QCoreApplication::translate("MainWindow", "A \"{\" is not closed by \"}\".");
     case Kind::LongPath:
         return QCoreApplication::translate("MainWindow",
                                            "The path \"%1\" is longer than 15 characters.")
-            .arg(f.subject);
+            .arg(subject);
     case Kind::ThirdPath:
         return QCoreApplication::translate("MainWindow",
                                            "\"%1\" is a third path; a URL has two at most.")
-            .arg(f.subject);
+            .arg(subject);
     case Kind::DynamicInURL:
         return QCoreApplication::translate("MainWindow", "Dynamic text cannot be used here.");
     case Kind::RepeatedWord:
         return QCoreApplication::translate("MainWindow", "\"%1\" stands three times in a row.")
-            .arg(f.subject);
+            .arg(subject);
     case Kind::CurrencyInWord:
         return QCoreApplication::translate("MainWindow",
                                            "\"%1\" has a currency sign inside a word.")
-            .arg(f.subject);
+            .arg(subject);
     case Kind::Markup:
-        return QCoreApplication::translate("MainWindow", "\"%1\" looks like markup.")
-            .arg(f.subject);
+        return QCoreApplication::translate("MainWindow", "\"%1\" looks like markup.").arg(subject);
     case Kind::NoLetterOrDigit:
         return QCoreApplication::translate("MainWindow", "There is no letter or digit.");
     case Kind::LongURL:
         return QCoreApplication::translate("MainWindow",
                                            "Domain and paths come to %1 characters, more than 67.")
-            .arg(f.number);
+            .arg(number);
     case Kind::LongWord:
         return QCoreApplication::translate("MainWindow", "\"%1\" is longer than %2 characters.")
-            .arg(f.subject)
-            .arg(f.number);
+            .arg(subject)
+            .arg(number);
     case Kind::RepeatedExclamation:
         return QCoreApplication::translate("MainWindow",
                                            "\"%1\": more than one exclamation mark in a row.")
-            .arg(f.subject);
+            .arg(subject);
     case Kind::LinkChanged:
         return QCoreApplication::translate("MainWindow", "The display link will show \"%1\".")
-            .arg(f.subject);
+            .arg(subject);
     case Kind::UnpairedHash:
         return QCoreApplication::translate("MainWindow",
                                            "A \"#\" has no partner to close the template.");
@@ -658,35 +572,30 @@ constexpr AdField fields[] = {AdField::Title, AdField::Text, AdField::URL};
 QList<Finding> checkAdText(Rules rules, const AdFields &ad, const UserWords *allowed)
 {
     QList<Finding> problems;
-    int exclamations = 0;
     AdField lastExclaimed = AdField::Title;
-    const int language = languageGeneration();
+    int exclamations = 0;
     for (const AdField field : fields) {
-        FieldFindings &found = findings(rules, field, ad[field], false, allowed);
-        if (found.translatedIn != language) {
-            found.messages.clear();
-            for (const Found &f : std::as_const(found.findings))
-                found.messages.append(message(f));
-            found.translatedIn = language;
+        int shown = 0;
+        for (Finding &f : fieldFindings(rules, field, ad[field], false, allowed, &shown)) {
+            f.field = field;
+            problems.append(std::move(f));
         }
-        for (qsizetype i = 0; i < found.findings.size(); ++i)
-            problems.append({field, found.findings[i].severity, found.messages[i]});
-        exclamations += found.exclamations;
-        if (found.exclamations > 0)
+        exclamations += shown;
+        if (shown > 0)
             lastExclaimed = field;
     }
     if (rules == Rules::Google && exclamations > 1)
-        problems.append({lastExclaimed,
-                         Severity::Warning,
-                         message({Kind::ManyExclamations, Severity::Warning, {}})});
+        problems.append({lastExclaimed, Severity::Warning, message(Kind::ManyExclamations, {}, 0)});
     return problems;
 }
 
 bool hasEditorialError(Rules rules, const AdFields &ad, const UserWords *allowed)
 {
     for (const AdField field : fields) {
-        if (findings(rules, field, ad[field], true, allowed).hasError)
-            return true;
+        for (const Finding &f : fieldFindings(rules, field, ad[field], true, allowed)) {
+            if (f.severity == Severity::Error)
+                return true;
+        }
     }
     return false;
 }

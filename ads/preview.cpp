@@ -92,18 +92,11 @@ bool isPreviewWithinLayoutBounds(const QString &templateText, const QString &doc
 {
     // The template's own verdict stands for every preview of it when each placeholder stands
     // in text outside any tag and table: escaped fields and the "<BR>" breaks between lines
-    // then change neither the nesting nor the table work. Worked out once per template.
-    thread_local QString measured;
-    thread_local bool fixed = false;
-    thread_local bool within = false;
-    if (!(measured.constData() == templateText.constData()
-          && measured.size() == templateText.size())
-        && measured != templateText) {
-        QList<qsizetype> offsets;
-        forEachPlaceholder(templateText, [&](qsizetype at, int) { offsets.append(at); });
-        within = isWithinLayoutBounds(measureTemplateLayout(templateText, offsets, &fixed));
-        measured = templateText;
-    }
+    // then change neither the nesting nor the table work.
+    QList<qsizetype> offsets;
+    forEachPlaceholder(templateText, [&](qsizetype at, int) { offsets.append(at); });
+    bool fixed = false;
+    const bool within = isWithinLayoutBounds(measureTemplateLayout(templateText, offsets, &fixed));
     return fixed ? within : isWithinLayoutBounds(measureTemplateLayout(document));
 }
 

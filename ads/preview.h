@@ -30,8 +30,8 @@ QString substitutePlaceholders(const QString &templateText,
                                const QString &text);
 
 // Whether Qt lays out `document`, a preview of `templateText`, in bounded time. A template
-// whose placeholders all stand in text outside tags and tables is measured once, not with
-// every document made from it.
+// whose placeholders all stand in text outside tags and tables is judged by itself, not by
+// the document made from it.
 bool isPreviewWithinLayoutBounds(const QString &templateText, const QString &document);
 
 // The preview document: the template with the prepared fields, HTML-escaped, and "<BR>"

@@ -2,12 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ads/rules.h"
 
-#include "ads/textcache.h"
-#include "ads/texttraits.h"
+#include "ads/charclass.h"
 
 #include <QCoreApplication>
-#include <QEvent>
-#include <QPointer>
 
 #include <algorithm>
 #include <array>
@@ -157,25 +154,6 @@ public:
         m_out = std::copy(shown.begin(), shown.end(), m_out);
         if (m_record == Record::Pieces)
             m_m.pieces.append({m_out - m_begin, weight});
-    }
-
-    // Typed text without dynamic text, each code point a piece; a count alone comes from the
-    // text's traits.
-    void measureTyped(QStringView text, QList<ShownPiece> &pieces)
-    {
-        // Written through a pointer: appending piece by piece costs more than the counting.
-        pieces.resize(text.size());
-        ShownPiece *out = pieces.data();
-        qsizetype n = 0;
-        for (qsizetype i = 0; i < text.size();) {
-            qsizetype length;
-            const char32_t c = codePointAt(text, i, &length);
-            const int weight = narrowOrWidth(text[i], c);
-            m_m.count += weight;
-            i += length;
-            out[n++] = {i, weight};
-        }
-        pieces.resize(n);
     }
 
     // One typed character, shown as it is.
@@ -372,29 +350,6 @@ private:
     QChar *m_out = nullptr;
 };
 
-// Typed text without dynamic text, counted from its traits: as Measurer::measureTyped counts,
-// without a look at each character.
-void countTyped(Rules rules, AdField field, const TextTraits &t, FieldMeasure &m)
-{
-    switch (rules) {
-    case Rules::Google:
-    case Rules::Baidu:
-        m.doubleWidth = t.wide;
-        break;
-    case Rules::Microsoft:
-        m.doubleWidth = t.wideOrEmoji;
-        break;
-    case Rules::Yandex:
-        m.narrowMarks = t.narrowMarks;
-        if (field == AdField::Text)
-            m.narrowFree = std::min(t.narrowMarks, freeNarrowMarks);
-        break;
-    case Rules::Plain:
-        break;
-    }
-    m.count = t.codePoints + m.doubleWidth - m.narrowFree;
-}
-
 // The Yandex display link as Yandex writes it: letters, digits and "- № / % #" stay, a space or
 // "_" becomes "-", every other character goes, and a run of one of "- № / %" becomes one.
 QString yandexLink(QStringView text)
@@ -457,29 +412,7 @@ QString explain(Rules rules, AdField field, const FieldMeasure &m)
     return lines.join(u'\n');
 }
 
-struct Measured
-{
-    FieldMeasure measure;
-    QString explanation; // translated under `explainedIn`
-    int explainedIn = -1;
-};
-
-class LanguageWatch : public QObject
-{
-public:
-    int generation = 0;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::LanguageChange)
-            ++generation;
-        return QObject::eventFilter(watched, event);
-    }
-};
-
-// With `withPieces` false the pieces are left out. A title or text without dynamic text is
-// shown as typed, and not copied.
+// With `withPieces` false the pieces are left out.
 FieldMeasure computeMeasure(Rules rules, AdField field, const QString &text, bool withPieces)
 {
     FieldMeasure m;
@@ -488,17 +421,6 @@ FieldMeasure computeMeasure(Rules rules, AdField field, const QString &text, boo
         m.count = m.plainLength;
         m.shown = text;
         return m;
-    }
-    if (field != AdField::URL) {
-        const TextTraits traits = textTraits(text);
-        if (!(traits.marks & (rules == Rules::Yandex ? Hash : Brace))) {
-            if (withPieces)
-                Measurer(rules, field, m).measureTyped(text, m.pieces);
-            else
-                countTyped(rules, field, traits, m);
-            m.shown = text;
-            return m;
-        }
     }
     if (withPieces)
         m.pieces.reserve(text.size());
@@ -540,37 +462,11 @@ FieldMeasure computeMeasure(Rules rules, AdField field, const QString &text, boo
     return m;
 }
 
-Measured &kept(Rules rules, AdField field, const QString &text, bool withPieces)
+FieldMeasure explained(Rules rules, AdField field, const QString &text)
 {
-    const std::size_t slot = std::size_t(rules) * 3 + std::size_t(field);
-    const auto measure = [&](const QString &typed) {
-        return Measured{computeMeasure(rules, field, typed, withPieces), QString(), -1};
-    };
-    if (withPieces) {
-        // The preview's, a piece for every character: few are kept.
-        thread_local std::array<TextCache<Measured, 2>, 15> withPieces;
-        return withPieces[slot].get(text, measure);
-    }
-    thread_local std::array<TextCache<Measured, 64>, 15> measures;
-    return measures[slot].get(text, measure);
-}
-
-FieldMeasure
-keptMeasure(Rules rules, AdField field, const QString &text, bool withPieces, bool explained = true)
-{
-    Measured &memo = kept(rules, field, text, withPieces);
-    FieldMeasure m = memo.measure;
-    if (!explained)
-        return m;
-    // Translated once per text and language.
-    const int language = languageGeneration();
-    if (memo.explainedIn != language) {
-        memo.explanation.clear();
-        if (m.count != m.plainLength || m.narrowMarks > 0 || m.templateSigns > 0)
-            memo.explanation = explain(rules, field, m);
-        memo.explainedIn = language;
-    }
-    m.explanation = memo.explanation;
+    FieldMeasure m = computeMeasure(rules, field, text, false);
+    if (m.count != m.plainLength || m.narrowMarks > 0 || m.templateSigns > 0)
+        m.explanation = explain(rules, field, m);
     return m;
 }
 } // namespace
@@ -594,26 +490,24 @@ QList<Rules> allRules()
     return {Rules::Plain, Rules::Google, Rules::Microsoft, Rules::Yandex, Rules::Baidu};
 }
 
-// The counters, the checks, the preview and every engine's verdict measure the same fields on
-// each keystroke; the last measure of each field under each rule set is kept.
 FieldMeasure measureField(Rules rules, AdField field, const QString &text)
 {
-    return keptMeasure(rules, field, text, false);
+    return explained(rules, field, text);
 }
 
 FieldMeasure measureFieldPieces(Rules rules, AdField field, const QString &text)
 {
-    return keptMeasure(rules, field, text, true, false);
+    return computeMeasure(rules, field, text, true);
 }
 
 FieldMeasure measureFieldUnexplained(Rules rules, AdField field, const QString &text)
 {
-    return keptMeasure(rules, field, text, false, false);
+    return computeMeasure(rules, field, text, false);
 }
 
 int countField(Rules rules, AdField field, const QString &text)
 {
-    return rules == Rules::Plain ? int(text.size()) : kept(rules, field, text, false).measure.count;
+    return computeMeasure(rules, field, text, false).count;
 }
 
 int weightOf(Rules rules, const QString &text)
@@ -621,20 +515,4 @@ int weightOf(Rules rules, const QString &text)
     FieldMeasure scratch;
     return rules == Rules::Plain ? int(text.size())
                                  : Measurer(rules, AdField::Title, scratch).weigh(text);
-}
-
-int languageGeneration()
-{
-    // Watches the application object, to which Qt sends LanguageChange when a translator comes
-    // or goes.
-    static QPointer<LanguageWatch> watch;
-    if (!watch) {
-        QCoreApplication *app = QCoreApplication::instance();
-        if (!app)
-            return 0;
-        watch = new LanguageWatch;
-        watch->setParent(app);
-        app->installEventFilter(watch);
-    }
-    return watch->generation;
 }

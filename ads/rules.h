@@ -76,9 +76,8 @@ struct FieldMeasure
     QString explanation;
 };
 
-// The one measure of a field: `text` in `field`, counted and shown by `rules`. The last
-// measure of each field under each rule set is kept, so asking again for the same text costs
-// nothing; `pieces` is left empty.
+// The one measure of a field: `text` in `field`, counted and shown by `rules`; `pieces` is left
+// empty.
 FieldMeasure measureField(Rules rules, AdField field, const QString &text);
 
 // measureField's count alone, with nothing translated.
@@ -94,7 +93,3 @@ FieldMeasure measureFieldPieces(Rules rules, AdField field, const QString &text)
 // The engine's count of `text` alone, as a piece of a field with no dynamic text (used for the
 // appended ellipsis and the example values).
 int weightOf(Rules rules, const QString &text);
-
-// A number that changes whenever the application's language changes (a translator installed
-// or removed while it runs): texts translated under an older number are out of date.
-int languageGeneration();

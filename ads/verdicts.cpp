@@ -56,19 +56,9 @@ summariseFit(const QList<EngineRules> &engines, const AdFields &ad, const UserWo
 
 QString fitSummaryText(const FitSummary &summary)
 {
-    // Most keystrokes leave the summary as it was.
-    thread_local FitSummary last{-1, -1};
-    thread_local QString lastText;
-    thread_local int lastLanguage = -1;
-    if (summary.fitting != last.fitting || summary.engines != last.engines
-        || lastLanguage != languageGeneration()) {
-        lastText = QCoreApplication::translate("MainWindow", "Fits %1 of %2 engines")
-                       .arg(summary.fitting)
-                       .arg(summary.engines);
-        last = summary;
-        lastLanguage = languageGeneration();
-    }
-    return lastText;
+    return QCoreApplication::translate("MainWindow", "Fits %1 of %2 engines")
+        .arg(summary.fitting)
+        .arg(summary.engines);
 }
 
 QString verdictReason(const AdCheck &check)
