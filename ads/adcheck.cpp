@@ -26,19 +26,20 @@ AdCheck checkAd(const EngineValues &engine,
                 const WordInProgress *typing)
 {
     const Rules rules = rulesNamed(engine.rules);
+    const AdMeasure measured = measureAd(rules, ad);
     // Only a field over its limit is explained: the explanation is translated text, and a
     // sheet or a copy deck asks for many fields that fit.
     const auto count = [&](AdField field, int limit) {
-        FieldCount counted{countField(rules, field, ad[field]), limit, {}};
+        FieldCount counted{measured[field].count, limit, {}};
         if (counted.count > limit)
-            counted.explanation = measureField(rules, field, ad[field]).explanation;
+            counted.explanation = explanationOf(rules, field, measured[field]);
         return counted;
     };
     AdCheck check;
     check.title = count(AdField::Title, engine.limitTitle);
     check.text = count(AdField::Text, engine.limitText);
     check.url = count(AdField::URL, engine.limitURL);
-    check.problems = checkAdText(rules, ad, spelling ? &spelling->userWords() : nullptr);
+    check.problems = checkAdText(rules, ad, measured, spelling ? &spelling->userWords() : nullptr);
     if (spelling && spelling->isOn()) {
         check.problems.append(spelling->problems(rules, ad, typing));
         std::stable_sort(check.problems.begin(),

@@ -450,13 +450,13 @@ Findings yandexFindings(AdField field,
 Findings fieldFindings(Rules rules,
                        AdField field,
                        const QString &text,
+                       const FieldMeasure &m,
                        bool errorsOnly,
                        const UserWords *allowed,
                        int *exclamations = nullptr)
 {
     if (rules == Rules::Plain || rules == Rules::Baidu || text.isEmpty())
         return {};
-    const FieldMeasure m = measureFieldUnexplained(rules, field, text);
     switch (rules) {
     case Rules::Google:
         if (exclamations && field != AdField::URL)
@@ -571,12 +571,19 @@ constexpr AdField fields[] = {AdField::Title, AdField::Text, AdField::URL};
 
 QList<Finding> checkAdText(Rules rules, const AdFields &ad, const UserWords *allowed)
 {
+    return checkAdText(rules, ad, measureAd(rules, ad), allowed);
+}
+
+QList<Finding>
+checkAdText(Rules rules, const AdFields &ad, const AdMeasure &measured, const UserWords *allowed)
+{
     QList<Finding> problems;
     AdField lastExclaimed = AdField::Title;
     int exclamations = 0;
     for (const AdField field : fields) {
         int shown = 0;
-        for (Finding &f : fieldFindings(rules, field, ad[field], false, allowed, &shown)) {
+        for (Finding &f :
+             fieldFindings(rules, field, ad[field], measured[field], false, allowed, &shown)) {
             f.field = field;
             problems.append(std::move(f));
         }
@@ -591,8 +598,17 @@ QList<Finding> checkAdText(Rules rules, const AdFields &ad, const UserWords *all
 
 bool hasEditorialError(Rules rules, const AdFields &ad, const UserWords *allowed)
 {
+    return hasEditorialError(rules, ad, measureAd(rules, ad), allowed);
+}
+
+bool hasEditorialError(Rules rules,
+                       const AdFields &ad,
+                       const AdMeasure &measured,
+                       const UserWords *allowed)
+{
     for (const AdField field : fields) {
-        for (const Finding &f : fieldFindings(rules, field, ad[field], true, allowed)) {
+        for (const Finding &f :
+             fieldFindings(rules, field, ad[field], measured[field], true, allowed)) {
             if (f.severity == Severity::Error)
                 return true;
         }

@@ -15,5 +15,18 @@ class UserWords;
 // `allowed` (the user's dictionary), when given.
 QList<Finding> checkAdText(Rules rules, const AdFields &ad, const UserWords *allowed = nullptr);
 
-// Whether `rules` find an error (not a mere warning) in `ad`; cheaper than checkAdText.
+// checkAdText for an ad already measured: `measured` is measureAd(rules, ad).
+QList<Finding> checkAdText(Rules rules,
+                           const AdFields &ad,
+                           const AdMeasure &measured,
+                           const UserWords *allowed = nullptr);
+
+// Whether `rules` find an error (not a mere warning) in `ad`, measured as `measured`; cheaper
+// than checkAdText.
+bool hasEditorialError(Rules rules,
+                       const AdFields &ad,
+                       const AdMeasure &measured,
+                       const UserWords *allowed = nullptr);
+
+// hasEditorialError for an ad not measured yet.
 bool hasEditorialError(Rules rules, const AdFields &ad, const UserWords *allowed = nullptr);

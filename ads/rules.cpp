@@ -151,7 +151,9 @@ public:
         m_m.count += weight;
         if (m_record == Record::Nothing)
             return;
-        m_out = std::copy(shown.begin(), shown.end(), m_out);
+        // Unit by unit: most pieces are one unit, too short for a call to copy them.
+        for (const QChar unit : shown)
+            *m_out++ = unit;
         if (m_record == Record::Pieces)
             m_m.pieces.append({m_out - m_begin, weight});
     }
@@ -462,13 +464,6 @@ FieldMeasure computeMeasure(Rules rules, AdField field, const QString &text, boo
     return m;
 }
 
-FieldMeasure explained(Rules rules, AdField field, const QString &text)
-{
-    FieldMeasure m = computeMeasure(rules, field, text, false);
-    if (m.count != m.plainLength || m.narrowMarks > 0 || m.templateSigns > 0)
-        m.explanation = explain(rules, field, m);
-    return m;
-}
 } // namespace
 
 Rules rulesNamed(const QString &name)
@@ -492,7 +487,23 @@ QList<Rules> allRules()
 
 FieldMeasure measureField(Rules rules, AdField field, const QString &text)
 {
-    return explained(rules, field, text);
+    FieldMeasure m = computeMeasure(rules, field, text, false);
+    m.explanation = explanationOf(rules, field, m);
+    return m;
+}
+
+QString explanationOf(Rules rules, AdField field, const FieldMeasure &m)
+{
+    if (m.count != m.plainLength || m.narrowMarks > 0 || m.templateSigns > 0)
+        return explain(rules, field, m);
+    return QString();
+}
+
+AdMeasure measureAd(Rules rules, const AdFields &ad)
+{
+    return {computeMeasure(rules, AdField::Title, ad.title, false),
+            computeMeasure(rules, AdField::Text, ad.text, false),
+            computeMeasure(rules, AdField::URL, ad.url, false)};
 }
 
 FieldMeasure measureFieldPieces(Rules rules, AdField field, const QString &text)

@@ -80,6 +80,24 @@ struct FieldMeasure
 // empty.
 FieldMeasure measureField(Rules rules, AdField field, const QString &text);
 
+// The explanation measureField gives, for a measure of measureFieldUnexplained.
+QString explanationOf(Rules rules, AdField field, const FieldMeasure &m);
+
+// An ad's three fields, each measured once (unexplained).
+struct AdMeasure
+{
+    FieldMeasure title;
+    FieldMeasure text;
+    FieldMeasure url;
+
+    const FieldMeasure &operator[](AdField field) const
+    {
+        return field == AdField::Title ? title : field == AdField::Text ? text : url;
+    }
+};
+
+AdMeasure measureAd(Rules rules, const AdFields &ad);
+
 // measureField's count alone, with nothing translated.
 int countField(Rules rules, AdField field, const QString &text);
 

@@ -40,10 +40,11 @@ summariseFit(const QList<EngineRules> &engines, const AdFields &ad, const UserWo
             continue;
         Measured &m = byRules[std::size_t(engine.rules)];
         if (!m.done) {
-            m.title = countField(engine.rules, AdField::Title, ad.title);
-            m.text = countField(engine.rules, AdField::Text, ad.text);
-            m.url = countField(engine.rules, AdField::URL, ad.url);
-            m.error = hasEditorialError(engine.rules, ad, allowed);
+            const AdMeasure measured = measureAd(engine.rules, ad);
+            m.title = measured.title.count;
+            m.text = measured.text.count;
+            m.url = measured.url.count;
+            m.error = hasEditorialError(engine.rules, ad, measured, allowed);
             m.done = true;
         }
         ++summary.engines;
