@@ -2,58 +2,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ads/checks.h"
 
-#include "ads/charclass.h"
+#include "ads/rules/checkkit.h"
+#include "ads/rules/measurer.h"
 #include "ads/spelling.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
-#include <QVarLengthArray>
 
 #include <unicode/uchar.h>
 
-#include <algorithm>
-#include <array>
-#include <optional>
-
 using namespace Qt::StringLiterals;
 
-namespace {
-enum class Kind {
-    RepeatedMark,
-    Emoji,
-    HalfWidthKatakana,
-    DecorativeSymbol,
-    StarredWord,
-    SpacedLetters,
-    ClickHere,
-    Capitals,
-    ManyCapitals,
-    ExclamationInTitle,
-    ManyExclamations,
-    Phone,
-    Email,
-    NoDefault,
-    UnclosedBrace,
-    LongPath,
-    ThirdPath,
-    DynamicInURL,
-    RepeatedWord,
-    CurrencyInWord,
-    Markup,
-    NoLetterOrDigit,
-    LongURL,
-    LongWord,
-    RepeatedExclamation,
-    LinkChanged,
-    UnpairedHash,
-};
-
-QString message(Kind kind, const QString &subject, int number);
-
-// The findings of one field; their field is filled in by checkAdText.
-using Findings = QList<Finding>;
-
-void add(Findings &out, Kind kind, Severity severity, const QString &subject = {}, int number = 0)
+namespace rulekit {
+void add(Findings &out, Kind kind, Severity severity, const QString &subject, int number)
 {
     const QString said = message(kind, subject, number);
     for (const Finding &f : std::as_const(out)) {
@@ -79,76 +40,14 @@ bool isDecorative(char32_t c)
            || (c >= 0x2600 && c <= 0x27BF);
 }
 
-// Calls `visit(c, start, length)` for each code point of `text`.
-template<typename Visit>
-void forEachCodePoint(QStringView text, Visit visit)
+namespace {
+// The count of `text` under `set`, as one piece of a title.
+int weighed(const RuleSet &set, QStringView text)
 {
-    for (qsizetype i = 0; i < text.size();) {
-        qsizetype length = 1;
-        char32_t c = text[i].unicode();
-        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-            c = QChar::surrogateToUcs4(text[i], text[i + 1]);
-            length = 2;
-        }
-        visit(c, i, length);
-        i += length;
-    }
+    FieldMeasure scratch;
+    return Measurer(set, AdField::Title, scratch).weigh(text);
 }
-
-// A field's text with the class of each of its units.
-class Classified
-{
-public:
-    explicit Classified(QStringView text)
-        : m_text(text)
-        , m_classes(text.size())
-    {
-        classifyUnits(text, m_classes.data());
-    }
-
-    QStringView text() const { return m_text; }
-    qsizetype size() const { return m_text.size(); }
-    bool is(qsizetype i, quint8 classes) const { return (m_classes[i] & classes) != 0; }
-    bool any(quint8 classes) const
-    {
-        return std::any_of(
-            m_classes.cbegin(), m_classes.cend(), [&](quint8 c) { return (c & classes) != 0; });
-    }
-
-private:
-    QStringView m_text;
-    QVarLengthArray<quint8, 256> m_classes;
-};
-
-// Calls `visit(word)` for each run of units at whose index `inWord` holds. The runs' bounds
-// are found first, without a branch per unit: a branch at every word's edge is mispredicted
-// as often as not, and costs more than the rest of a check.
-template<typename InWord, typename Visit>
-void forEachWord(const Classified &text, InWord inWord, Visit visit)
-{
-    const qsizetype size = text.size();
-    QVarLengthArray<qsizetype, 256> bounds(size + 2);
-    qsizetype count = 0;
-    bool previous = false;
-    for (qsizetype i = 0; i < size; ++i) {
-        const bool in = inWord(i);
-        bounds[count] = i;
-        count += in != previous ? 1 : 0;
-        previous = in;
-    }
-    bounds[count] = size;
-    count += previous ? 1 : 0;
-    for (qsizetype k = 0; k + 1 < count; k += 2)
-        visit(text.text().mid(bounds[k], bounds[k + 1] - bounds[k]));
-}
-
-// Calls `visit(word)` for each run of units of one of `classes`.
-template<typename Visit>
-void forEachWordOf(const Classified &text, quint8 classes, Visit visit)
-{
-    forEachWord(
-        text, [&](qsizetype i) { return text.is(i, classes); }, visit);
-}
+} // namespace
 
 // Words of letters only, each of at least `minimum` units and all of them capitals; brands and
 // abbreviations among the user's words are allowed.
@@ -302,175 +201,16 @@ void dynamicText(const FieldMeasure &m, Findings &out)
         add(out, Kind::UnclosedBrace, Severity::Error);
 }
 
-void displayPaths(Rules rules, const FieldMeasure &m, Findings &out)
+void displayPaths(const RuleSet &set, const FieldMeasure &m, Findings &out)
 {
     if (m.dynamicInURL)
         add(out, Kind::DynamicInURL, Severity::Error);
     for (qsizetype i = 0; i < qMin<qsizetype>(m.paths.size(), 2); ++i) {
-        if (weightOf(rules, m.paths[i]) > 15)
+        if (weighed(set, m.paths[i]) > 15)
             add(out, Kind::LongPath, Severity::Error, m.paths[i]);
     }
     if (m.paths.size() > 2)
         add(out, Kind::ThirdPath, Severity::Error, m.paths.mid(2).join(u'/'));
-}
-
-Findings
-googleFindings(AdField field, const FieldMeasure &m, bool errorsOnly, const UserWords *allowed)
-{
-    Findings out;
-    if (field == AdField::URL) {
-        displayPaths(Rules::Google, m, out);
-        return out;
-    }
-    const QString &shown = m.shown;
-    const Classified classified(shown);
-    repeatedMarks(classified, true, Severity::Error, out);
-    forEachCodePoint(shown, [&](char32_t c, qsizetype start, qsizetype length) {
-        if (c < 0x2022)
-            return;
-        if (isEmoji(c))
-            add(out, Kind::Emoji, Severity::Error, shown.mid(start, length));
-        else if (c >= 0xFF61 && c <= 0xFF9F)
-            add(out, Kind::HalfWidthKatakana, Severity::Error, shown.mid(start, length));
-        else if (isDecorative(c))
-            add(out, Kind::DecorativeSymbol, Severity::Error, shown.mid(start, length));
-    });
-    starredWords(shown, out);
-    spacedLetters(classified, out);
-    clickHere(shown, out);
-    dynamicText(m, out);
-    if (errorsOnly)
-        return out;
-    for (const QStringView word : capitalWords(classified, 4, allowed))
-        add(out, Kind::Capitals, Severity::Warning, word.toString());
-    if (field == AdField::Title) {
-        if (shown.contains(u'!'))
-            add(out, Kind::ExclamationInTitle, Severity::Warning);
-        phoneNumbers(classified, Severity::Warning, out);
-    }
-    return out;
-}
-
-Findings microsoftFindings(AdField field,
-                           const QString &text,
-                           const FieldMeasure &m,
-                           const UserWords *allowed)
-{
-    Findings out;
-    if (field == AdField::URL) {
-        displayPaths(Rules::Microsoft, m, out);
-        const int whole = weightOf(Rules::Microsoft, m.shown);
-        if (whole > 67)
-            add(out, Kind::LongURL, Severity::Error, {}, whole);
-        return out;
-    }
-    const QString &shown = m.shown;
-    const Classified classified(shown);
-    const QList<QStringView> capitals = capitalWords(classified, 2, allowed);
-    if (capitals.size() > 1) {
-        QStringList quoted;
-        for (const QStringView word : capitals)
-            quoted.append(u'"' + word.toString() + u'"');
-        quoted.removeDuplicates();
-        add(out, Kind::ManyCapitals, Severity::Error, quoted.join(", "_L1));
-    }
-    repeatedMarks(classified, false, Severity::Error, out);
-    repeatedWords(classified, out);
-    for (qsizetype i = 1; i + 1 < shown.size(); ++i) {
-        if (classified.is(i, Currency) && classified.is(i - 1, Letter)
-            && classified.is(i + 1, Letter)) {
-            forEachWordOf(classified, Letter | Currency, [&](QStringView word) {
-                if (word.data() <= shown.constData() + i
-                    && word.data() + word.size() > shown.constData() + i)
-                    add(out, Kind::CurrencyInWord, Severity::Error, word.toString());
-            });
-        }
-    }
-    phoneNumbers(classified, Severity::Error, out);
-    clickHere(shown, out);
-    // The first "<...>" with no "<" or ">" inside.
-    for (qsizetype open = shown.indexOf(u'<'); open >= 0; open = shown.indexOf(u'<', open + 1)) {
-        qsizetype close = open + 1;
-        while (close < shown.size() && shown[close] != u'<' && shown[close] != u'>')
-            ++close;
-        if (close < shown.size() && shown[close] == u'>') {
-            add(out, Kind::Markup, Severity::Error, shown.mid(open, close - open + 1));
-            break;
-        }
-    }
-    // As typed, not as shown.
-    if (!text.isEmpty() && !Classified(text).any(LetterOrNumber))
-        add(out, Kind::NoLetterOrDigit, Severity::Error);
-    dynamicText(m, out);
-    return out;
-}
-
-Findings yandexFindings(AdField field,
-                        const QString &text,
-                        const FieldMeasure &m,
-                        bool errorsOnly,
-                        const UserWords *allowed)
-{
-    Findings out;
-    if (m.unpairedHash)
-        add(out, Kind::UnpairedHash, Severity::Error);
-    if (field == AdField::URL) {
-        if (m.linkDropped > 0 && !errorsOnly)
-            add(out, Kind::LinkChanged, Severity::Warning, m.shown);
-        return out;
-    }
-    const Classified classified(text);
-    if (!errorsOnly) {
-        for (const QStringView word : capitalWords(classified, 4, allowed))
-            add(out, Kind::Capitals, Severity::Warning, word.toString());
-    }
-    spacedLetters(classified, out);
-    repeatedWords(classified, out);
-    phoneNumbers(classified, Severity::Error, out);
-    emailAddresses(text, out);
-    emojis(text, out);
-    const int longest = field == AdField::Title ? 22 : 23;
-    forEachWordOf(classified, LetterOrNumber | Hyphen, [&](QStringView word) {
-        if (word.size() > longest)
-            add(out, Kind::LongWord, Severity::Error, word.toString(), longest);
-    });
-    const qsizetype bang = errorsOnly ? -1 : text.indexOf("!!"_L1);
-    if (bang >= 0) {
-        qsizetype end = bang + 2;
-        while (end < text.size() && text[end] == u'!')
-            ++end;
-        add(out, Kind::RepeatedExclamation, Severity::Warning, text.mid(bang, end - bang));
-    }
-    return out;
-}
-
-// The findings of `rules` in one field; with `errorsOnly`, the checks that can only warn are
-// left out.
-// `exclamations` receives the "!" that Google shows in a title or text.
-Findings fieldFindings(Rules rules,
-                       AdField field,
-                       const QString &text,
-                       const FieldMeasure &m,
-                       bool errorsOnly,
-                       const UserWords *allowed,
-                       int *exclamations = nullptr)
-{
-    if (rules == Rules::Plain || rules == Rules::Baidu || text.isEmpty())
-        return {};
-    switch (rules) {
-    case Rules::Google:
-        if (exclamations && field != AdField::URL)
-            *exclamations = int(m.shown.count(u'!'));
-        return googleFindings(field, m, errorsOnly, allowed);
-    case Rules::Microsoft:
-        return microsoftFindings(field, text, m, allowed);
-    case Rules::Yandex:
-        return yandexFindings(field, text, m, errorsOnly, allowed);
-    case Rules::Plain:
-    case Rules::Baidu:
-        break;
-    }
-    return {};
 }
 
 QString message(Kind kind, const QString &subject, int number)
@@ -566,6 +306,20 @@ QString message(Kind kind, const QString &subject, int number)
     return QString();
 }
 
+} // namespace rulekit
+
+using namespace rulekit;
+
+// The rules that check nothing.
+Findings
+RuleSet::check(AdField, const QString &, const FieldMeasure &, bool, const UserWords *) const
+{
+    return {};
+}
+
+void RuleSet::checkWhole(const AdMeasure &, Findings &) const {}
+
+namespace {
 constexpr AdField fields[] = {AdField::Title, AdField::Text, AdField::URL};
 } // namespace
 
@@ -577,22 +331,17 @@ QList<Finding> checkAdText(Rules rules, const AdFields &ad, const UserWords *all
 QList<Finding>
 checkAdText(Rules rules, const AdFields &ad, const AdMeasure &measured, const UserWords *allowed)
 {
+    const RuleSet &set = ruleSet(rules);
     QList<Finding> problems;
-    AdField lastExclaimed = AdField::Title;
-    int exclamations = 0;
     for (const AdField field : fields) {
-        int shown = 0;
-        for (Finding &f :
-             fieldFindings(rules, field, ad[field], measured[field], false, allowed, &shown)) {
+        if (ad[field].isEmpty())
+            continue;
+        for (Finding &f : set.check(field, ad[field], measured[field], false, allowed)) {
             f.field = field;
             problems.append(std::move(f));
         }
-        exclamations += shown;
-        if (shown > 0)
-            lastExclaimed = field;
     }
-    if (rules == Rules::Google && exclamations > 1)
-        problems.append({lastExclaimed, Severity::Warning, message(Kind::ManyExclamations, {}, 0)});
+    set.checkWhole(measured, problems);
     return problems;
 }
 
@@ -606,9 +355,11 @@ bool hasEditorialError(Rules rules,
                        const AdMeasure &measured,
                        const UserWords *allowed)
 {
+    const RuleSet &set = ruleSet(rules);
     for (const AdField field : fields) {
-        for (const Finding &f :
-             fieldFindings(rules, field, ad[field], measured[field], true, allowed)) {
+        if (ad[field].isEmpty())
+            continue;
+        for (const Finding &f : set.check(field, ad[field], measured[field], true, allowed)) {
             if (f.severity == Severity::Error)
                 return true;
         }

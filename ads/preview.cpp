@@ -9,42 +9,21 @@ const QString exampleText = QStringLiteral("My Advertisment Here");
 const QString exampleURL = QStringLiteral("www.example.com");
 
 namespace {
-// Moves a cut at `position` back by one when it would fall inside a surrogate pair.
-qsizetype cutBefore(const QString &text, qsizetype position)
-{
-    if (position > 0 && position < text.size() && text.at(position - 1).isHighSurrogate()
-        && text.at(position).isLowSurrogate())
-        return position - 1;
-    return position;
-}
-
 const QString ellipsis = QStringLiteral("...");
 const QString lineBreak = QStringLiteral("<BR>");
 } // namespace
 
+// The plain rules' path: each code unit weighs 1.
 QString prepareField(const QString &text, int limit, const QString &emptyValue)
 {
-    if (text.isEmpty())
-        return emptyValue;
-    const qsizetype keep = qMax(limit, 0);
-    if (text.size() <= keep)
-        return text;
-    return text.left(cutBefore(text, keep)) + ellipsis;
+    QList<ShownPiece> pieces;
+    return prepareField(Rules::Plain, AdField::Title, text, limit, emptyValue, &pieces);
 }
 
 QStringList breakIntoLines(const QString &text, int width)
 {
-    if (width <= 5 || text.size() <= width)
-        return {text};
-    QStringList lines;
-    qsizetype start = 0;
-    while (text.size() - start > width) {
-        const qsizetype end = cutBefore(text, start + width);
-        lines.append(text.mid(start, end - start));
-        start = end;
-    }
-    lines.append(text.mid(start));
-    return lines;
+    return breakIntoLines(
+        text, measureFieldPieces(Rules::Plain, AdField::Text, text).pieces, width);
 }
 
 namespace {
@@ -107,13 +86,8 @@ QString renderPreview(const QString &templateText,
                       int limitURL,
                       int textLineBreak)
 {
-    const QString url = prepareField(fields.url, limitURL, exampleURL).toHtmlEscaped();
-    const QString title = prepareField(fields.title, limitTitle, exampleTitle).toHtmlEscaped();
-    QStringList lines
-        = breakIntoLines(prepareField(fields.text, limitText, exampleText), textLineBreak);
-    for (QString &line : lines)
-        line = line.toHtmlEscaped();
-    return substitutePlaceholders(templateText, url, title, lines.join(lineBreak));
+    return renderPreview(
+        templateText, fields, limitTitle, limitText, limitURL, textLineBreak, Rules::Plain);
 }
 
 namespace {
@@ -197,8 +171,6 @@ QString renderPreview(const QString &templateText,
                       int textLineBreak,
                       Rules rules)
 {
-    if (rules == Rules::Plain)
-        return renderPreview(templateText, fields, limitTitle, limitText, limitURL, textLineBreak);
     // The pieces are worked out only for a field that is cut or broken into lines.
     const auto shownWhole = [&](AdField field, const QString &value, int limit, int width) {
         if (value.isEmpty())

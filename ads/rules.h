@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ads/ad.h"
+#include "ads/rules/list.h"
 
 #include <QList>
 #include <QString>
@@ -10,7 +11,10 @@
 
 // How an engine counts its fields and which dynamic text it understands. A profile names its
 // rules in <rules value="..."/>; plain counts every UTF-16 code unit, as the program always has.
-enum class Rules { Plain, Google, Microsoft, Yandex, Baidu };
+// Each has a file of its own in ads/rules/ and a line in ads/rules/list.h.
+#define VELLUMO_RULES_ENUMERATOR(name, identifier) name,
+enum class Rules { VELLUMO_RULE_SETS(VELLUMO_RULES_ENUMERATOR) };
+#undef VELLUMO_RULES_ENUMERATOR
 
 // The rules a profile's stored value names: missing, empty or unknown values are Plain.
 Rules rulesNamed(const QString &name);
@@ -53,8 +57,8 @@ struct FieldMeasure
     // codes replaced by their default text, a countdown as "5 days", Yandex templates without
     // their # signs, a display URL or link as the engine writes it.
     QString shown;
-    // The pieces of `shown` with their weights, from measureFieldPieces only; always empty for
-    // plain rules, where every code unit weighs 1.
+    // The pieces of `shown` with their weights, from measureFieldPieces only; under plain rules
+    // a piece weighs its code units.
     QList<ShownPiece> pieces;
 
     int doubleWidth = 0;   // characters counted 2 (double-width scripts, emoji where they count 2)

@@ -23,8 +23,6 @@ private slots:
     void counts();
     void explanations_data();
     void explanations();
-    void plainIsUnchanged_data();
-    void plainIsUnchanged();
     void cuts_data();
     void cuts();
     void lineBreaks_data();
@@ -218,29 +216,6 @@ void tst_Rules::explanations()
     QFETCH(QString, text);
     QFETCH(QString, explanation);
     QCOMPARE(measureField(rules, field, text).explanation, explanation);
-}
-
-void tst_Rules::plainIsUnchanged_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("limit");
-    QTest::addColumn<int>("width");
-    QTest::addRow("short") << u"Roses"_s << 30 << 0;
-    QTest::addRow("cut") << u"{KeyWord:Chocolate} and more"_s << 10 << 0;
-    QTest::addRow("broken") << u"abcdefghijklmnopqrstuvwxyz"_s << 90 << 7;
-    QTest::addRow("surrogates") << u"😀😀😀😀😀😀😀"_s << 5 << 6;
-    QTest::addRow("empty") << QString() << 3 << 8;
-}
-
-// Plain rules render byte for byte what the program always rendered.
-void tst_Rules::plainIsUnchanged()
-{
-    QFETCH(QString, text);
-    QFETCH(int, limit);
-    QFETCH(int, width);
-    const AdFields ad{text, text, text};
-    QCOMPARE(renderPreview(defaultTemplate, ad, limit, limit, limit, width, Rules::Plain),
-             renderPreview(defaultTemplate, ad, limit, limit, limit, width));
 }
 
 void tst_Rules::cuts_data()
