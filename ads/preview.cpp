@@ -172,19 +172,17 @@ QString renderPreview(const QString &templateText,
                       Rules rules)
 {
     // The pieces are worked out only for a field that is cut or broken into lines.
-    const auto shownWhole = [&](AdField field, const QString &value, int limit, int width) {
-        if (value.isEmpty())
-            return false;
-        const int count = countField(rules, field, value);
-        return count <= limit && (width <= 5 || count <= width);
-    };
     QList<ShownPiece> pieces;
+    bool whole = false;
     const auto prepared =
         [&](AdField field, const QString &value, int limit, int width, const QString &emptyValue) {
-            if (shownWhole(field, value, limit, width)) {
-                pieces.clear();
-                return measureFieldUnexplained(rules, field, value).shown;
+            if (!value.isEmpty()) {
+                const FieldMeasure m = measureFieldUnexplained(rules, field, value);
+                whole = m.count <= limit && (width <= 5 || m.count <= width);
+                if (whole)
+                    return m.shown;
             }
+            whole = false;
             return prepareField(rules, field, value, limit, emptyValue, &pieces);
         };
     const QString url = prepared(AdField::URL, fields.url, limitURL, 0, exampleURL).toHtmlEscaped();
@@ -192,7 +190,7 @@ QString renderPreview(const QString &templateText,
         = prepared(AdField::Title, fields.title, limitTitle, 0, exampleTitle).toHtmlEscaped();
     const QString text
         = prepared(AdField::Text, fields.text, limitText, textLineBreak, exampleText);
-    if (shownWhole(AdField::Text, fields.text, limitText, textLineBreak))
+    if (whole)
         return substitutePlaceholders(templateText, url, title, text.toHtmlEscaped());
     QStringList lines = breakIntoLines(text, pieces, textLineBreak);
     for (QString &line : lines)
