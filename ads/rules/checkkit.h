@@ -88,11 +88,6 @@ public:
     QStringView text() const { return m_text; }
     qsizetype size() const { return m_text.size(); }
     bool is(qsizetype i, quint8 classes) const { return (m_classes[i] & classes) != 0; }
-    bool any(quint8 classes) const
-    {
-        return std::any_of(
-            m_classes.cbegin(), m_classes.cend(), [&](quint8 c) { return (c & classes) != 0; });
-    }
 
 private:
     QStringView m_text;

@@ -8,6 +8,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 using namespace rulekit;
 
@@ -87,7 +89,8 @@ public:
             }
         }
         // As typed, not as shown.
-        if (!text.isEmpty() && !Classified(text).any(LetterOrNumber))
+        const auto letterOrNumber = [](QChar c) { return charClass(c.unicode()) & LetterOrNumber; };
+        if (!text.isEmpty() && std::none_of(text.cbegin(), text.cend(), letterOrNumber))
             add(out, Kind::NoLetterOrDigit, Severity::Error);
         dynamicText(m, out);
         return out;
