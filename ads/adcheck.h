@@ -15,13 +15,22 @@ struct WordInProgress;
 
 enum class Severity { Warning, Error };
 
-// One problem an engine would find in one field.
-struct AdProblem
+// One thing to say about one field of an ad: a count over its limit, or a problem an engine's
+// rules or the spelling found.
+struct Finding
 {
-    AdField field;
-    Severity severity;
+    AdField field = AdField::Title;
+    Severity severity = Severity::Error;
     QString message; // translated, without the field's name
 };
+
+enum class FieldNaming {
+    Translated,   // as the program's texts name it
+    Untranslated, // as headers and the checker write it
+};
+
+// The name of a field: "Title", "Text" or "URL".
+QString fieldName(AdField field, FieldNaming naming = FieldNaming::Translated);
 
 // A field's count as the engine counts it, against its limit.
 struct FieldCount
@@ -44,7 +53,7 @@ struct AdCheck
     FieldCount title;
     FieldCount text;
     FieldCount url;
-    QList<AdProblem> problems;
+    QList<Finding> problems;
     Verdict verdict = Verdict::Fits;
 
     const FieldCount &count(AdField field) const

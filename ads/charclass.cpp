@@ -4,6 +4,8 @@
 
 #include <QChar>
 
+#include <unicode/uchar.h>
+
 #include <array>
 
 namespace {
@@ -66,4 +68,17 @@ void classifyUnits(QStringView text, quint8 *out)
         const char16_t unit = c.unicode();
         *out++ = unit < 128 ? ascii[unit] : charClass(unit);
     }
+}
+
+bool isWideCodePoint(char32_t c)
+{
+    if (c < 0x1100)
+        return false;
+    const int width = u_getIntPropertyValue(UChar32(c), UCHAR_EAST_ASIAN_WIDTH);
+    return width == U_EA_WIDE || width == U_EA_FULLWIDTH;
+}
+
+bool isEmojiPresentationCodePoint(char32_t c)
+{
+    return c >= 0x231A && u_hasBinaryProperty(UChar32(c), UCHAR_EMOJI_PRESENTATION);
 }

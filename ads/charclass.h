@@ -23,3 +23,9 @@ quint8 charClass(char16_t unit);
 
 // The classes of each unit of `text`, into `out`, which holds text.size() of them.
 void classifyUnits(QStringView text, quint8 *out);
+
+// Unicode East Asian Width W or F: characters that double-width scripts count twice.
+bool isWideCodePoint(char32_t c);
+
+// Emoji shown as emoji by default (Emoji_Presentation).
+bool isEmojiPresentationCodePoint(char32_t c);

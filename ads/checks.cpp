@@ -2,82 +2,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ads/checks.h"
 
-#include "ads/charclass.h"
+#include "ads/rules/checkkit.h"
+#include "ads/rules/measurer.h"
 #include "ads/spelling.h"
-#include "ads/textcache.h"
-#include "ads/texttraits.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
-#include <QVarLengthArray>
 
 #include <unicode/uchar.h>
 
-#include <algorithm>
-#include <array>
-#include <optional>
-
 using namespace Qt::StringLiterals;
 
-namespace {
-enum class Kind {
-    RepeatedMark,
-    Emoji,
-    HalfWidthKatakana,
-    DecorativeSymbol,
-    StarredWord,
-    SpacedLetters,
-    ClickHere,
-    Capitals,
-    ManyCapitals,
-    ExclamationInTitle,
-    ManyExclamations,
-    Phone,
-    Email,
-    NoDefault,
-    UnclosedBrace,
-    LongPath,
-    ThirdPath,
-    DynamicInURL,
-    RepeatedWord,
-    CurrencyInWord,
-    Markup,
-    NoLetterOrDigit,
-    LongURL,
-    LongWord,
-    RepeatedExclamation,
-    LinkChanged,
-    UnpairedHash,
-};
-
-// A problem before translation: kept across keystrokes, translated when asked for.
-struct Finding
+namespace rulekit {
+void add(Findings &out, Kind kind, Severity severity, const QString &subject, int number)
 {
-    Kind kind;
-    Severity severity;
-    QString subject;
-    int number = 0;
-};
-
-struct FieldFindings
-{
-    QList<Finding> findings;
-    int exclamations = 0;
-    bool hasError = false;
-    QList<QString> messages; // the findings' messages, translated under `translatedIn`
-    int translatedIn = -1;
-    quint64 allowedRevision = 0; // the user's words the findings were made with
-};
-
-using Findings = QList<Finding>;
-
-void add(Findings &out, Kind kind, Severity severity, const QString &subject = {}, int number = 0)
-{
+    const QString said = message(kind, subject, number);
     for (const Finding &f : std::as_const(out)) {
-        if (f.kind == kind && f.subject == subject)
+        if (f.message == said)
             return; // each word or mark once
     }
-    out.append({kind, severity, subject, number});
+    out.append({AdField::Title, severity, said});
 }
 
 // Emoji shown as emoji by default, and the pictographs of the emoji planes that a variation
@@ -96,71 +40,14 @@ bool isDecorative(char32_t c)
            || (c >= 0x2600 && c <= 0x27BF);
 }
 
-// Calls `visit(c, start, length)` for each code point of `text`.
-template<typename Visit>
-void forEachCodePoint(QStringView text, Visit visit)
+namespace {
+// The count of `text` under `set`, as one piece of a title.
+int weighed(const RuleSet &set, QStringView text)
 {
-    for (qsizetype i = 0; i < text.size();) {
-        qsizetype length = 1;
-        char32_t c = text[i].unicode();
-        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-            c = QChar::surrogateToUcs4(text[i], text[i + 1]);
-            length = 2;
-        }
-        visit(c, i, length);
-        i += length;
-    }
+    FieldMeasure scratch;
+    return Measurer(set, AdField::Title, scratch).weigh(text);
 }
-
-// A field's text with the class of each of its units.
-class Classified
-{
-public:
-    explicit Classified(QStringView text)
-        : m_text(text)
-        , m_classes(text.size())
-    {
-        classifyUnits(text, m_classes.data());
-    }
-
-    QStringView text() const { return m_text; }
-    qsizetype size() const { return m_text.size(); }
-    bool is(qsizetype i, quint8 classes) const { return (m_classes[i] & classes) != 0; }
-
-private:
-    QStringView m_text;
-    QVarLengthArray<quint8, 256> m_classes;
-};
-
-// Calls `visit(word)` for each run of units at whose index `inWord` holds. The runs' bounds
-// are found first, without a branch per unit: a branch at every word's edge is mispredicted
-// as often as not, and costs more than the rest of a check.
-template<typename InWord, typename Visit>
-void forEachWord(const Classified &text, InWord inWord, Visit visit)
-{
-    const qsizetype size = text.size();
-    QVarLengthArray<qsizetype, 256> bounds(size + 2);
-    qsizetype count = 0;
-    bool previous = false;
-    for (qsizetype i = 0; i < size; ++i) {
-        const bool in = inWord(i);
-        bounds[count] = i;
-        count += in != previous ? 1 : 0;
-        previous = in;
-    }
-    bounds[count] = size;
-    count += previous ? 1 : 0;
-    for (qsizetype k = 0; k + 1 < count; k += 2)
-        visit(text.text().mid(bounds[k], bounds[k + 1] - bounds[k]));
-}
-
-// Calls `visit(word)` for each run of units of one of `classes`.
-template<typename Visit>
-void forEachWordOf(const Classified &text, quint8 classes, Visit visit)
-{
-    forEachWord(
-        text, [&](qsizetype i) { return text.is(i, classes); }, visit);
-}
+} // namespace
 
 // Words of letters only, each of at least `minimum` units and all of them capitals; brands and
 // abbreviations among the user's words are allowed.
@@ -262,6 +149,16 @@ void phoneNumbers(const Classified &classified, Severity severity, Findings &out
     }
 }
 
+void starredWords(const QString &text, Findings &out)
+{
+    if (!text.contains(u'*'))
+        return;
+    static const QRegularExpression starred(u"\\*[\\w]+\\*"_s);
+    auto match = starred.globalMatch(text);
+    while (match.hasNext())
+        add(out, Kind::StarredWord, Severity::Error, match.next().captured());
+}
+
 void emailAddresses(const QString &text, Findings &out)
 {
     if (!text.contains(u'@'))
@@ -304,293 +201,51 @@ void dynamicText(const FieldMeasure &m, Findings &out)
         add(out, Kind::UnclosedBrace, Severity::Error);
 }
 
-void displayPaths(Rules rules, const FieldMeasure &m, Findings &out)
+void displayPaths(const RuleSet &set, const FieldMeasure &m, Findings &out)
 {
     if (m.dynamicInURL)
         add(out, Kind::DynamicInURL, Severity::Error);
     for (qsizetype i = 0; i < qMin<qsizetype>(m.paths.size(), 2); ++i) {
-        if (weightOf(rules, m.paths[i]) > 15)
+        if (weighed(set, m.paths[i]) > 15)
             add(out, Kind::LongPath, Severity::Error, m.paths[i]);
     }
     if (m.paths.size() > 2)
         add(out, Kind::ThirdPath, Severity::Error, m.paths.mid(2).join(u'/'));
 }
 
-// A field's classified text, made the first time a check must look at its units: the traits
-// let most fields through without.
-class LazyClassified
+QString message(Kind kind, const QString &subject, int number)
 {
-public:
-    explicit LazyClassified(QStringView text)
-        : m_text(text)
-    {}
-    const Classified &operator*()
-    {
-        if (!m_classified)
-            m_classified.emplace(m_text);
-        return *m_classified;
-    }
-
-private:
-    QStringView m_text;
-    std::optional<Classified> m_classified;
-};
-
-Findings
-googleFindings(AdField field, const FieldMeasure &m, bool errorsOnly, const UserWords *allowed)
-{
-    Findings out;
-    if (field == AdField::URL) {
-        displayPaths(Rules::Google, m, out);
-        return out;
-    }
-    const QString &shown = m.shown;
-    const TextTraits traits = textTraits(shown);
-    LazyClassified classified(shown);
-    if (traits.repeatedMark)
-        repeatedMarks(*classified, true, Severity::Error, out);
-    if (traits.highestUnit >= 0x2022) {
-        forEachCodePoint(shown, [&](char32_t c, qsizetype start, qsizetype length) {
-            if (c < 0x2022)
-                return;
-            if (isEmoji(c))
-                add(out, Kind::Emoji, Severity::Error, shown.mid(start, length));
-            else if (c >= 0xFF61 && c <= 0xFF9F)
-                add(out, Kind::HalfWidthKatakana, Severity::Error, shown.mid(start, length));
-            else if (isDecorative(c))
-                add(out, Kind::DecorativeSymbol, Severity::Error, shown.mid(start, length));
-        });
-    }
-    if (traits.marks & Star) {
-        static const QRegularExpression starred(u"\\*[\\w]+\\*"_s);
-        auto match = starred.globalMatch(shown);
-        while (match.hasNext())
-            add(out, Kind::StarredWord, Severity::Error, match.next().captured());
-    }
-    if (traits.lettersAlone >= 3)
-        spacedLetters(*classified, out);
-    if (traits.clickHere)
-        clickHere(shown, out);
-    dynamicText(m, out);
-    if (errorsOnly)
-        return out;
-    if (traits.longestCapitalRun >= 4) {
-        for (const QStringView word : capitalWords(*classified, 4, allowed))
-            add(out, Kind::Capitals, Severity::Warning, word.toString());
-    }
-    if (field == AdField::Title) {
-        if (traits.exclamations > 0)
-            add(out, Kind::ExclamationInTitle, Severity::Warning);
-        if (traits.digits >= 7)
-            phoneNumbers(*classified, Severity::Warning, out);
-    }
-    return out;
-}
-
-Findings microsoftFindings(AdField field,
-                           const QString &text,
-                           const FieldMeasure &m,
-                           const UserWords *allowed)
-{
-    Findings out;
-    if (field == AdField::URL) {
-        displayPaths(Rules::Microsoft, m, out);
-        const int whole = weightOf(Rules::Microsoft, m.shown);
-        if (whole > 67)
-            add(out, Kind::LongURL, Severity::Error, {}, whole);
-        return out;
-    }
-    const QString &shown = m.shown;
-    const TextTraits traits = textTraits(shown);
-    LazyClassified classified(shown);
-    if (traits.longestCapitalRun >= 2) {
-        const QList<QStringView> capitals = capitalWords(*classified, 2, allowed);
-        if (capitals.size() > 1) {
-            QStringList quoted;
-            for (const QStringView word : capitals)
-                quoted.append(u'"' + word.toString() + u'"');
-            quoted.removeDuplicates();
-            add(out, Kind::ManyCapitals, Severity::Error, quoted.join(", "_L1));
-        }
-    }
-    if (traits.repeatedMark)
-        repeatedMarks(*classified, false, Severity::Error, out);
-    if (traits.tripleWord)
-        repeatedWords(*classified, out);
-    if (traits.currencyInWord) {
-        const Classified &units = *classified;
-        for (qsizetype i = 1; i + 1 < shown.size(); ++i) {
-            if (units.is(i, Currency) && units.is(i - 1, Letter) && units.is(i + 1, Letter)) {
-                forEachWordOf(units, Letter | Currency, [&](QStringView word) {
-                    if (word.data() <= shown.constData() + i
-                        && word.data() + word.size() > shown.constData() + i)
-                        add(out, Kind::CurrencyInWord, Severity::Error, word.toString());
-                });
-            }
-        }
-    }
-    if (traits.digits >= 7)
-        phoneNumbers(*classified, Severity::Error, out);
-    if (traits.clickHere)
-        clickHere(shown, out);
-    // The first "<...>" with no "<" or ">" inside.
-    const qsizetype firstOpen = (traits.marks & Angle) ? shown.indexOf(u'<') : -1;
-    for (qsizetype open = firstOpen; open >= 0; open = shown.indexOf(u'<', open + 1)) {
-        qsizetype close = open + 1;
-        while (close < shown.size() && shown[close] != u'<' && shown[close] != u'>')
-            ++close;
-        if (close < shown.size() && shown[close] == u'>') {
-            add(out, Kind::Markup, Severity::Error, shown.mid(open, close - open + 1));
-            break;
-        }
-    }
-    // As typed, not as shown.
-    if (!text.isEmpty() && !textTraits(text).letterOrNumber)
-        add(out, Kind::NoLetterOrDigit, Severity::Error);
-    dynamicText(m, out);
-    return out;
-}
-
-Findings yandexFindings(AdField field,
-                        const QString &text,
-                        const FieldMeasure &m,
-                        bool errorsOnly,
-                        const UserWords *allowed)
-{
-    Findings out;
-    if (m.unpairedHash)
-        add(out, Kind::UnpairedHash, Severity::Error);
-    if (field == AdField::URL) {
-        if (m.linkDropped > 0 && !errorsOnly)
-            add(out, Kind::LinkChanged, Severity::Warning, m.shown);
-        return out;
-    }
-    const TextTraits traits = textTraits(text);
-    LazyClassified classified(text);
-    if (!errorsOnly && traits.longestCapitalRun >= 4) {
-        for (const QStringView word : capitalWords(*classified, 4, allowed))
-            add(out, Kind::Capitals, Severity::Warning, word.toString());
-    }
-    if (traits.lettersAlone >= 3)
-        spacedLetters(*classified, out);
-    if (traits.tripleWord)
-        repeatedWords(*classified, out);
-    if (traits.digits >= 7)
-        phoneNumbers(*classified, Severity::Error, out);
-    if (traits.marks & At)
-        emailAddresses(text, out);
-    if (traits.highestUnit >= 0x231A)
-        emojis(text, out);
-    const int longest = field == AdField::Title ? 22 : 23;
-    if (traits.longestWordRun > longest) {
-        forEachWordOf(*classified, LetterOrNumber | Hyphen, [&](QStringView word) {
-            if (word.size() > longest)
-                add(out, Kind::LongWord, Severity::Error, word.toString(), longest);
-        });
-    }
-    const qsizetype bang = errorsOnly || traits.exclamations < 2 ? -1 : text.indexOf("!!"_L1);
-    if (bang >= 0) {
-        qsizetype end = bang + 2;
-        while (end < text.size() && text[end] == u'!')
-            ++end;
-        add(out, Kind::RepeatedExclamation, Severity::Warning, text.mid(bang, end - bang));
-    }
-    return out;
-}
-
-// With `errorsOnly`, the checks that can only warn are left out.
-FieldFindings computeFindings(
-    Rules rules, AdField field, const QString &text, bool errorsOnly, const UserWords *allowed)
-{
-    FieldFindings result;
-    result.allowedRevision = allowed ? allowed->revision() : 0;
-    if (rules == Rules::Plain || rules == Rules::Baidu || text.isEmpty())
-        return result;
-    const FieldMeasure m = measureFieldUnexplained(rules, field, text);
-    switch (rules) {
-    case Rules::Google:
-        result.findings = googleFindings(field, m, errorsOnly, allowed);
-        if (field != AdField::URL)
-            result.exclamations = textTraits(m.shown).exclamations;
-        break;
-    case Rules::Microsoft:
-        result.findings = microsoftFindings(field, text, m, allowed);
-        break;
-    case Rules::Yandex:
-        result.findings = yandexFindings(field, text, m, errorsOnly, allowed);
-        break;
-    case Rules::Plain:
-    case Rules::Baidu:
-        break;
-    }
-    for (const Finding &f : std::as_const(result.findings))
-        result.hasError = result.hasError || f.severity == Severity::Error;
-    return result;
-}
-
-// Like the measures, the findings of the last texts of each field under each rule set are
-// kept: a keystroke changes one field, and every engine's verdict asks for all three. Findings
-// made with other user's words than `allowed` are made again.
-FieldFindings &
-findings(Rules rules, AdField field, const QString &text, bool errorsOnly, const UserWords *allowed)
-{
-    thread_local std::array<TextCache<FieldFindings, 64>, 15> all;
-    thread_local std::array<TextCache<FieldFindings, 8>, 15> errors;
-    const std::size_t slot = std::size_t(rules) * 3 + std::size_t(field);
-    const quint64 revision = allowed ? allowed->revision() : 0;
-    const auto compute = [&](bool onlyErrors) {
-        return [=](const QString &typed) {
-            return computeFindings(rules, field, typed, onlyErrors, allowed);
-        };
-    };
-    const auto current = [&](FieldFindings &found, bool onlyErrors) -> FieldFindings & {
-        if (found.allowedRevision != revision)
-            found = compute(onlyErrors)(text);
-        return found;
-    };
-    // Whether there is an error, all the findings answer as well.
-    if (errorsOnly) {
-        if (FieldFindings *found = all[slot].find(text);
-            found && found->allowedRevision == revision)
-            return *found;
-        return current(errors[slot].get(text, compute(true)), true);
-    }
-    return current(all[slot].get(text, compute(false)), false);
-}
-
-QString message(const Finding &f)
-{
-    switch (f.kind) {
+    switch (kind) {
     case Kind::RepeatedMark:
         return QCoreApplication::translate("MainWindow",
                                            "\"%1\" repeats a punctuation mark or symbol.")
-            .arg(f.subject);
+            .arg(subject);
     case Kind::Emoji:
-        return QCoreApplication::translate("MainWindow", "\"%1\" is an emoji.").arg(f.subject);
+        return QCoreApplication::translate("MainWindow", "\"%1\" is an emoji.").arg(subject);
     case Kind::HalfWidthKatakana:
         return QCoreApplication::translate("MainWindow",
                                            "\"%1\" is a half-width katakana character.")
-            .arg(f.subject);
+            .arg(subject);
     case Kind::DecorativeSymbol:
         return QCoreApplication::translate("MainWindow", "\"%1\" is a bullet or decorative symbol.")
-            .arg(f.subject);
+            .arg(subject);
     case Kind::StarredWord:
         return QCoreApplication::translate("MainWindow", "\"%1\" is decorated with asterisks.")
-            .arg(f.subject);
+            .arg(subject);
     case Kind::SpacedLetters:
         return QCoreApplication::translate("MainWindow", "\"%1\" spaces out single letters.")
-            .arg(f.subject);
+            .arg(subject);
     case Kind::ClickHere:
         return QCoreApplication::translate("MainWindow",
                                            "\"%1\" says nothing about the offer; say what it is.")
-            .arg(f.subject);
+            .arg(subject);
     case Kind::Capitals:
         return QCoreApplication::translate("MainWindow", "\"%1\" is written in capitals.")
-            .arg(f.subject);
+            .arg(subject);
     case Kind::ManyCapitals:
         return QCoreApplication::translate("MainWindow",
                                            "More than one word is written in capitals: %1.")
-            .arg(f.subject);
+            .arg(subject);
     case Kind::ExclamationInTitle:
         return QCoreApplication::translate("MainWindow",
                                            "An exclamation mark in the title (an older rule).");
@@ -599,52 +254,51 @@ QString message(const Finding &f)
             "MainWindow", "More than one exclamation mark in the ad (an older rule).");
     case Kind::Phone:
         return QCoreApplication::translate("MainWindow", "\"%1\" looks like a phone number.")
-            .arg(f.subject);
+            .arg(subject);
     case Kind::Email:
         return QCoreApplication::translate("MainWindow", "\"%1\" looks like an e-mail address.")
-            .arg(f.subject);
+            .arg(subject);
     case Kind::NoDefault:
         return QCoreApplication::translate("MainWindow", "\"%1\" has no default text.")
-            .arg(f.subject);
+            .arg(subject);
     case Kind::UnclosedBrace:
         return QCoreApplication::translate("MainWindow", "A \"{\" is not closed by \"}\".");
     case Kind::LongPath:
         return QCoreApplication::translate("MainWindow",
                                            "The path \"%1\" is longer than 15 characters.")
-            .arg(f.subject);
+            .arg(subject);
     case Kind::ThirdPath:
         return QCoreApplication::translate("MainWindow",
                                            "\"%1\" is a third path; a URL has two at most.")
-            .arg(f.subject);
+            .arg(subject);
     case Kind::DynamicInURL:
         return QCoreApplication::translate("MainWindow", "Dynamic text cannot be used here.");
     case Kind::RepeatedWord:
         return QCoreApplication::translate("MainWindow", "\"%1\" stands three times in a row.")
-            .arg(f.subject);
+            .arg(subject);
     case Kind::CurrencyInWord:
         return QCoreApplication::translate("MainWindow",
                                            "\"%1\" has a currency sign inside a word.")
-            .arg(f.subject);
+            .arg(subject);
     case Kind::Markup:
-        return QCoreApplication::translate("MainWindow", "\"%1\" looks like markup.")
-            .arg(f.subject);
+        return QCoreApplication::translate("MainWindow", "\"%1\" looks like markup.").arg(subject);
     case Kind::NoLetterOrDigit:
         return QCoreApplication::translate("MainWindow", "There is no letter or digit.");
     case Kind::LongURL:
         return QCoreApplication::translate("MainWindow",
                                            "Domain and paths come to %1 characters, more than 67.")
-            .arg(f.number);
+            .arg(number);
     case Kind::LongWord:
         return QCoreApplication::translate("MainWindow", "\"%1\" is longer than %2 characters.")
-            .arg(f.subject)
-            .arg(f.number);
+            .arg(subject)
+            .arg(number);
     case Kind::RepeatedExclamation:
         return QCoreApplication::translate("MainWindow",
                                            "\"%1\": more than one exclamation mark in a row.")
-            .arg(f.subject);
+            .arg(subject);
     case Kind::LinkChanged:
         return QCoreApplication::translate("MainWindow", "The display link will show \"%1\".")
-            .arg(f.subject);
+            .arg(subject);
     case Kind::UnpairedHash:
         return QCoreApplication::translate("MainWindow",
                                            "A \"#\" has no partner to close the template.");
@@ -652,71 +306,63 @@ QString message(const Finding &f)
     return QString();
 }
 
+} // namespace rulekit
+
+using namespace rulekit;
+
+// The rules that check nothing.
+Findings
+RuleSet::check(AdField, const QString &, const FieldMeasure &, bool, const UserWords *) const
+{
+    return {};
+}
+
+void RuleSet::checkWhole(const AdMeasure &, Findings &) const {}
+
+namespace {
 constexpr AdField fields[] = {AdField::Title, AdField::Text, AdField::URL};
 } // namespace
 
-QList<AdProblem> checkAdText(Rules rules, const AdFields &ad, const UserWords *allowed)
+QList<Finding> checkAdText(Rules rules, const AdFields &ad, const UserWords *allowed)
 {
-    QList<AdProblem> problems;
-    int exclamations = 0;
-    AdField lastExclaimed = AdField::Title;
-    const int language = languageGeneration();
+    return checkAdText(rules, ad, measureAd(rules, ad), allowed);
+}
+
+QList<Finding>
+checkAdText(Rules rules, const AdFields &ad, const AdMeasure &measured, const UserWords *allowed)
+{
+    const RuleSet &set = ruleSet(rules);
+    QList<Finding> problems;
     for (const AdField field : fields) {
-        FieldFindings &found = findings(rules, field, ad[field], false, allowed);
-        if (found.translatedIn != language) {
-            found.messages.clear();
-            for (const Finding &f : std::as_const(found.findings))
-                found.messages.append(message(f));
-            found.translatedIn = language;
+        if (ad[field].isEmpty())
+            continue;
+        for (Finding &f : set.check(field, ad[field], measured[field], false, allowed)) {
+            f.field = field;
+            problems.append(std::move(f));
         }
-        for (qsizetype i = 0; i < found.findings.size(); ++i)
-            problems.append({field, found.findings[i].severity, found.messages[i]});
-        exclamations += found.exclamations;
-        if (found.exclamations > 0)
-            lastExclaimed = field;
     }
-    if (rules == Rules::Google && exclamations > 1)
-        problems.append({lastExclaimed,
-                         Severity::Warning,
-                         message({Kind::ManyExclamations, Severity::Warning, {}})});
+    set.checkWhole(measured, problems);
     return problems;
 }
 
 bool hasEditorialError(Rules rules, const AdFields &ad, const UserWords *allowed)
 {
-    for (const AdField field : fields) {
-        if (findings(rules, field, ad[field], true, allowed).hasError)
-            return true;
-    }
-    return false;
+    return hasEditorialError(rules, ad, measureAd(rules, ad), allowed);
 }
 
-QString problemsText(const QList<AdProblem> &problems)
+bool hasEditorialError(Rules rules,
+                       const AdFields &ad,
+                       const AdMeasure &measured,
+                       const UserWords *allowed)
 {
-    if (problems.isEmpty())
-        return QString();
-    // Most keystrokes leave the problems as they were.
-    thread_local QList<AdProblem> lastProblems;
-    thread_local QString lastText;
-    thread_local int lastLanguage = -1;
-    const auto same = [](const AdProblem &a, const AdProblem &b) {
-        return a.field == b.field && a.severity == b.severity && a.message == b.message;
-    };
-    if (lastLanguage == languageGeneration()
-        && std::equal(
-            problems.cbegin(), problems.cend(), lastProblems.cbegin(), lastProblems.cend(), same))
-        return lastText;
-    QStringList lines;
-    for (const AdProblem &p : problems) {
-        const char *colour = p.severity == Severity::Error ? "red" : "orange";
-        lines.append(u"<span style=\" color:%1;\">%2</span>"_s.arg(
-            QLatin1StringView(colour),
-            QCoreApplication::translate("MainWindow", "%1: %2")
-                .arg(fieldName(p.field), p.message)
-                .toHtmlEscaped()));
+    const RuleSet &set = ruleSet(rules);
+    for (const AdField field : fields) {
+        if (ad[field].isEmpty())
+            continue;
+        for (const Finding &f : set.check(field, ad[field], measured[field], true, allowed)) {
+            if (f.severity == Severity::Error)
+                return true;
+        }
     }
-    lastText = lines.join("<br>"_L1);
-    lastProblems = problems;
-    lastLanguage = languageGeneration();
-    return lastText;
+    return false;
 }

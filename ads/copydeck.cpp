@@ -537,19 +537,6 @@ CopyDeck readCopyDeck(const QString &path, qint64 maxBytes)
     return deck;
 }
 
-QString adFieldName(AdField field)
-{
-    switch (field) {
-    case AdField::Title:
-        return QStringLiteral("Title");
-    case AdField::Text:
-        return QStringLiteral("Text");
-    case AdField::URL:
-        return QStringLiteral("URL");
-    }
-    return QString();
-}
-
 QString verdictText(Verdict verdict)
 {
     switch (verdict) {
@@ -578,8 +565,7 @@ QList<Finding> adFindings(const AdCheck &check)
             message += QStringLiteral(" (%1)").arg(count.explanation);
         findings.append({field, Severity::Error, message});
     }
-    for (const AdProblem &problem : check.problems)
-        findings.append({problem.field, problem.severity, problem.message});
+    findings.append(check.problems);
     return findings;
 }
 
@@ -596,14 +582,15 @@ CopyDeckWriter::CopyDeckWriter(const QString &path, const QList<NamedEngine> &en
     d->engines = engines;
     if (!d->file.open(QIODevice::WriteOnly))
         return;
-    QStringList header{
-        adFieldName(AdField::Title), adFieldName(AdField::Text), adFieldName(AdField::URL)};
+    QStringList header{fieldName(AdField::Title, FieldNaming::Untranslated),
+                       fieldName(AdField::Text, FieldNaming::Untranslated),
+                       fieldName(AdField::URL, FieldNaming::Untranslated)};
     for (const NamedEngine &engine : engines) {
         const int limits[]
             = {engine.values.limitTitle, engine.values.limitText, engine.values.limitURL};
         for (const AdField field : adFields) {
             header << QCoreApplication::translate("MainWindow", "%1: %2 (of %3)")
-                          .arg(engine.name, adFieldName(field))
+                          .arg(engine.name, fieldName(field, FieldNaming::Untranslated))
                           .arg(limits[int(field)]);
         }
         header << QCoreApplication::translate("MainWindow", "%1: verdict").arg(engine.name)
@@ -635,7 +622,8 @@ void CopyDeckWriter::add(const AdFields &ad, const QList<AdCheck> &checks)
         QStringList said;
         const QList<Finding> findings = adFindings(check);
         for (const Finding &finding : findings)
-            said << adFieldName(finding.field) + QStringLiteral(": ") + finding.message;
+            said << fieldName(finding.field, FieldNaming::Untranslated) + QStringLiteral(": ")
+                        + finding.message;
         cells << QString::number(check.title.count) << QString::number(check.text.count)
               << QString::number(check.url.count) << verdictText(check.verdict)
               << said.join(QStringLiteral("; "));
@@ -669,9 +657,9 @@ bool writeKeyedCopyDeck(const QString &path,
     if (!file.open(QIODevice::WriteOnly))
         return false;
     file.write("\xEF\xBB\xBF"
-               + line({adFieldName(AdField::Title),
-                       adFieldName(AdField::Text),
-                       adFieldName(AdField::URL),
+               + line({fieldName(AdField::Title, FieldNaming::Untranslated),
+                       fieldName(AdField::Text, FieldNaming::Untranslated),
+                       fieldName(AdField::URL, FieldNaming::Untranslated),
                        keyColumn},
                       ','));
     for (qsizetype i = 0; i < ads.size(); ++i) {

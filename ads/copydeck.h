@@ -114,20 +114,8 @@ struct NamedEngine
     EngineValues values;
 };
 
-// The untranslated name of a field, as headers and the checker write it: Title, Text, URL.
-QString adFieldName(AdField field);
-
 // The translated name of a verdict: "fits", "warnings", "does not fit".
 QString verdictText(Verdict verdict);
-
-// One thing to say about an ad for one engine: a count over its limit, or a problem the
-// engine's rules found.
-struct Finding
-{
-    AdField field = AdField::Title;
-    Severity severity = Severity::Error;
-    QString message; // translated, without the field's name
-};
 
 // Counts over their limits (field order), then the rules' problems as checkAd gives them.
 QList<Finding> adFindings(const AdCheck &check);

@@ -13,9 +13,3 @@ CounterColour counterColour(int length, int limit);
 // breaks the line, or "(Newline disabled)" when the preview makes no breaks (widths of 5 or
 // less).
 QString lineBreakHint(int length, int width);
-
-// The translated counter label of the title and URL fields: "<length> of <limit> chars".
-QString counterMessage(int length, int limit);
-
-// The translated counter label of the text field, with the line-break hint under it.
-QString textCounterMessage(int length, int limit, const QString &hint);

@@ -9,42 +9,21 @@ const QString exampleText = QStringLiteral("My Advertisment Here");
 const QString exampleURL = QStringLiteral("www.example.com");
 
 namespace {
-// Moves a cut at `position` back by one when it would fall inside a surrogate pair.
-qsizetype cutBefore(const QString &text, qsizetype position)
-{
-    if (position > 0 && position < text.size() && text.at(position - 1).isHighSurrogate()
-        && text.at(position).isLowSurrogate())
-        return position - 1;
-    return position;
-}
-
 const QString ellipsis = QStringLiteral("...");
 const QString lineBreak = QStringLiteral("<BR>");
 } // namespace
 
+// The plain rules' path: each code unit weighs 1.
 QString prepareField(const QString &text, int limit, const QString &emptyValue)
 {
-    if (text.isEmpty())
-        return emptyValue;
-    const qsizetype keep = qMax(limit, 0);
-    if (text.size() <= keep)
-        return text;
-    return text.left(cutBefore(text, keep)) + ellipsis;
+    QList<ShownPiece> pieces;
+    return prepareField(Rules::Plain, AdField::Title, text, limit, emptyValue, &pieces);
 }
 
 QStringList breakIntoLines(const QString &text, int width)
 {
-    if (width <= 5 || text.size() <= width)
-        return {text};
-    QStringList lines;
-    qsizetype start = 0;
-    while (text.size() - start > width) {
-        const qsizetype end = cutBefore(text, start + width);
-        lines.append(text.mid(start, end - start));
-        start = end;
-    }
-    lines.append(text.mid(start));
-    return lines;
+    return breakIntoLines(
+        text, measureFieldPieces(Rules::Plain, AdField::Text, text).pieces, width);
 }
 
 namespace {
@@ -92,18 +71,11 @@ bool isPreviewWithinLayoutBounds(const QString &templateText, const QString &doc
 {
     // The template's own verdict stands for every preview of it when each placeholder stands
     // in text outside any tag and table: escaped fields and the "<BR>" breaks between lines
-    // then change neither the nesting nor the table work. Worked out once per template.
-    thread_local QString measured;
-    thread_local bool fixed = false;
-    thread_local bool within = false;
-    if (!(measured.constData() == templateText.constData()
-          && measured.size() == templateText.size())
-        && measured != templateText) {
-        QList<qsizetype> offsets;
-        forEachPlaceholder(templateText, [&](qsizetype at, int) { offsets.append(at); });
-        within = isWithinLayoutBounds(measureTemplateLayout(templateText, offsets, &fixed));
-        measured = templateText;
-    }
+    // then change neither the nesting nor the table work.
+    QList<qsizetype> offsets;
+    forEachPlaceholder(templateText, [&](qsizetype at, int) { offsets.append(at); });
+    bool fixed = false;
+    const bool within = isWithinLayoutBounds(measureTemplateLayout(templateText, offsets, &fixed));
     return fixed ? within : isWithinLayoutBounds(measureTemplateLayout(document));
 }
 
@@ -114,13 +86,8 @@ QString renderPreview(const QString &templateText,
                       int limitURL,
                       int textLineBreak)
 {
-    const QString url = prepareField(fields.url, limitURL, exampleURL).toHtmlEscaped();
-    const QString title = prepareField(fields.title, limitTitle, exampleTitle).toHtmlEscaped();
-    QStringList lines
-        = breakIntoLines(prepareField(fields.text, limitText, exampleText), textLineBreak);
-    for (QString &line : lines)
-        line = line.toHtmlEscaped();
-    return substitutePlaceholders(templateText, url, title, lines.join(lineBreak));
+    return renderPreview(
+        templateText, fields, limitTitle, limitText, limitURL, textLineBreak, Rules::Plain);
 }
 
 namespace {
@@ -204,22 +171,18 @@ QString renderPreview(const QString &templateText,
                       int textLineBreak,
                       Rules rules)
 {
-    if (rules == Rules::Plain)
-        return renderPreview(templateText, fields, limitTitle, limitText, limitURL, textLineBreak);
     // The pieces are worked out only for a field that is cut or broken into lines.
-    const auto shownWhole = [&](AdField field, const QString &value, int limit, int width) {
-        if (value.isEmpty())
-            return false;
-        const int count = countField(rules, field, value);
-        return count <= limit && (width <= 5 || count <= width);
-    };
     QList<ShownPiece> pieces;
+    bool whole = false;
     const auto prepared =
         [&](AdField field, const QString &value, int limit, int width, const QString &emptyValue) {
-            if (shownWhole(field, value, limit, width)) {
-                pieces.clear();
-                return measureFieldUnexplained(rules, field, value).shown;
+            if (!value.isEmpty()) {
+                const FieldMeasure m = measureFieldUnexplained(rules, field, value);
+                whole = m.count <= limit && (width <= 5 || m.count <= width);
+                if (whole)
+                    return m.shown;
             }
+            whole = false;
             return prepareField(rules, field, value, limit, emptyValue, &pieces);
         };
     const QString url = prepared(AdField::URL, fields.url, limitURL, 0, exampleURL).toHtmlEscaped();
@@ -227,7 +190,7 @@ QString renderPreview(const QString &templateText,
         = prepared(AdField::Title, fields.title, limitTitle, 0, exampleTitle).toHtmlEscaped();
     const QString text
         = prepared(AdField::Text, fields.text, limitText, textLineBreak, exampleText);
-    if (shownWhole(AdField::Text, fields.text, limitText, textLineBreak))
+    if (whole)
         return substitutePlaceholders(templateText, url, title, text.toHtmlEscaped());
     QStringList lines = breakIntoLines(text, pieces, textLineBreak);
     for (QString &line : lines)

@@ -13,13 +13,13 @@ extern const QString exampleTitle; // "My Title here"
 extern const QString exampleText;  // "My Advertisment Here"
 extern const QString exampleURL;
 
-// A field as the preview shows it: `emptyValue` when the field is empty (never shortened),
-// else the field cut to `limit` characters with "..." appended when it is longer. A cut never
-// splits a surrogate pair: it then falls before the pair.
+// A field as the preview shows it under plain rules: `emptyValue` when the field is empty
+// (never shortened), else the field cut to `limit` characters with "..." appended when it is
+// longer. A cut never splits a surrogate pair: it then falls before the pair.
 QString prepareField(const QString &text, int limit, const QString &emptyValue);
 
-// The prepared text broken every `width` characters wherever more text follows. Widths of 5
-// or less break nothing. A break never splits a surrogate pair.
+// The prepared text broken every `width` characters wherever more text follows, under plain
+// rules. Widths of 5 or less break nothing. A break never splits a surrogate pair.
 QStringList breakIntoLines(const QString &text, int width);
 
 // Replaces "%URL%", "%TITLE%" and "%TEXT%" in one pass over `templateText` (case sensitive),
@@ -30,12 +30,12 @@ QString substitutePlaceholders(const QString &templateText,
                                const QString &text);
 
 // Whether Qt lays out `document`, a preview of `templateText`, in bounded time. A template
-// whose placeholders all stand in text outside tags and tables is measured once, not with
-// every document made from it.
+// whose placeholders all stand in text outside tags and tables is judged by itself, not by
+// the document made from it.
 bool isPreviewWithinLayoutBounds(const QString &templateText, const QString &document);
 
-// The preview document: the template with the prepared fields, HTML-escaped, and "<BR>"
-// between the lines of the text.
+// The preview document under plain rules: the template with the prepared fields, HTML-escaped,
+// and "<BR>" between the lines of the text.
 QString renderPreview(const QString &templateText,
                       const AdFields &fields,
                       int limitTitle,
@@ -58,7 +58,7 @@ QString prepareField(Rules rules,
 // wider than `width` gets a line of its own. Widths of 5 or less break nothing.
 QStringList breakIntoLines(const QString &text, const QList<ShownPiece> &pieces, int width);
 
-// The preview document under `rules`; plain rules give exactly the document above.
+// The preview document under `rules`.
 QString renderPreview(const QString &templateText,
                       const AdFields &fields,
                       int limitTitle,

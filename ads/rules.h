@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ads/ad.h"
+#include "ads/rules/list.h"
 
 #include <QList>
 #include <QString>
@@ -10,7 +11,10 @@
 
 // How an engine counts its fields and which dynamic text it understands. A profile names its
 // rules in <rules value="..."/>; plain counts every UTF-16 code unit, as the program always has.
-enum class Rules { Plain, Google, Microsoft, Yandex, Baidu };
+// Each has a file of its own in ads/rules/ and a line in ads/rules/list.h.
+#define VELLUMO_RULES_ENUMERATOR(name, identifier) name,
+enum class Rules { VELLUMO_RULE_SETS(VELLUMO_RULES_ENUMERATOR) };
+#undef VELLUMO_RULES_ENUMERATOR
 
 // The rules a profile's stored value names: missing, empty or unknown values are Plain.
 Rules rulesNamed(const QString &name);
@@ -53,8 +57,8 @@ struct FieldMeasure
     // codes replaced by their default text, a countdown as "5 days", Yandex templates without
     // their # signs, a display URL or link as the engine writes it.
     QString shown;
-    // The pieces of `shown` with their weights, from measureFieldPieces only; always empty for
-    // plain rules, where every code unit weighs 1.
+    // The pieces of `shown` with their weights, from measureFieldPieces only; under plain rules
+    // a piece weighs its code units.
     QList<ShownPiece> pieces;
 
     int doubleWidth = 0;   // characters counted 2 (double-width scripts, emoji where they count 2)
@@ -76,10 +80,27 @@ struct FieldMeasure
     QString explanation;
 };
 
-// The one measure of a field: `text` in `field`, counted and shown by `rules`. The last
-// measure of each field under each rule set is kept, so asking again for the same text costs
-// nothing; `pieces` is left empty.
+// The one measure of a field: `text` in `field`, counted and shown by `rules`; `pieces` is left
+// empty.
 FieldMeasure measureField(Rules rules, AdField field, const QString &text);
+
+// The explanation measureField gives, for a measure of measureFieldUnexplained.
+QString explanationOf(Rules rules, AdField field, const FieldMeasure &m);
+
+// An ad's three fields, each measured once (unexplained).
+struct AdMeasure
+{
+    FieldMeasure title;
+    FieldMeasure text;
+    FieldMeasure url;
+
+    const FieldMeasure &operator[](AdField field) const
+    {
+        return field == AdField::Title ? title : field == AdField::Text ? text : url;
+    }
+};
+
+AdMeasure measureAd(Rules rules, const AdFields &ad);
 
 // measureField's count alone, with nothing translated.
 int countField(Rules rules, AdField field, const QString &text);
@@ -94,10 +115,3 @@ FieldMeasure measureFieldPieces(Rules rules, AdField field, const QString &text)
 // The engine's count of `text` alone, as a piece of a field with no dynamic text (used for the
 // appended ellipsis and the example values).
 int weightOf(Rules rules, const QString &text);
-
-// A number that changes whenever the application's language changes (a translator installed
-// or removed while it runs): texts translated under an older number are out of date.
-int languageGeneration();
-
-// The translated name of a field, as the checks name it: "Title", "Text", "URL".
-QString fieldName(AdField field);

@@ -557,10 +557,10 @@ QList<Spelling::Misspelt> Spelling::misspelt(Rules rules,
     return marks;
 }
 
-QList<AdProblem>
+QList<Finding>
 Spelling::problems(Rules rules, const AdFields &ad, const WordInProgress *typing) const
 {
-    QList<AdProblem> result;
+    QList<Finding> result;
     for (const AdField field : {AdField::Title, AdField::Text, AdField::URL}) {
         const QStringList words = misspeltWords(rules, field, ad[field], typing);
         for (const QString &word : words) {

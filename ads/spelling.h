@@ -178,7 +178,7 @@ public:
     // The words of `ad` that no dictionary knows, as the engine of `rules` shows the ad:
     // dynamic text by its default, the URL's paths only. Each a warning with up to three
     // suggestions, translated. The word `typing`, when given, is let through.
-    QList<AdProblem>
+    QList<Finding>
     problems(Rules rules, const AdFields &ad, const WordInProgress *typing = nullptr) const;
 
 private:

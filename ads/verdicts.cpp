@@ -40,10 +40,11 @@ summariseFit(const QList<EngineRules> &engines, const AdFields &ad, const UserWo
             continue;
         Measured &m = byRules[std::size_t(engine.rules)];
         if (!m.done) {
-            m.title = countField(engine.rules, AdField::Title, ad.title);
-            m.text = countField(engine.rules, AdField::Text, ad.text);
-            m.url = countField(engine.rules, AdField::URL, ad.url);
-            m.error = hasEditorialError(engine.rules, ad, allowed);
+            const AdMeasure measured = measureAd(engine.rules, ad);
+            m.title = measured.title.count;
+            m.text = measured.text.count;
+            m.url = measured.url.count;
+            m.error = hasEditorialError(engine.rules, ad, measured, allowed);
             m.done = true;
         }
         ++summary.engines;
@@ -56,19 +57,9 @@ summariseFit(const QList<EngineRules> &engines, const AdFields &ad, const UserWo
 
 QString fitSummaryText(const FitSummary &summary)
 {
-    // Most keystrokes leave the summary as it was.
-    thread_local FitSummary last{-1, -1};
-    thread_local QString lastText;
-    thread_local int lastLanguage = -1;
-    if (summary.fitting != last.fitting || summary.engines != last.engines
-        || lastLanguage != languageGeneration()) {
-        lastText = QCoreApplication::translate("MainWindow", "Fits %1 of %2 engines")
-                       .arg(summary.fitting)
-                       .arg(summary.engines);
-        last = summary;
-        lastLanguage = languageGeneration();
-    }
-    return lastText;
+    return QCoreApplication::translate("MainWindow", "Fits %1 of %2 engines")
+        .arg(summary.fitting)
+        .arg(summary.engines);
 }
 
 QString verdictReason(const AdCheck &check)
@@ -83,7 +74,7 @@ QString verdictReason(const AdCheck &check)
                 .arg(c.limit);
     }
     for (const Severity severity : {Severity::Error, Severity::Warning}) {
-        for (const AdProblem &p : check.problems) {
+        for (const Finding &p : check.problems) {
             if (p.severity == severity)
                 return QCoreApplication::translate("MainWindow", "%1: %2")
                     .arg(fieldName(p.field), p.message);

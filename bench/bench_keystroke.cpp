@@ -17,6 +17,7 @@
 #include "engines/enginesfolder.h"
 #include "ui/mainform.h"
 #include "ui/mainwindow.h"
+#include "ui/markup.h"
 
 #include <QAction>
 #include <QApplication>

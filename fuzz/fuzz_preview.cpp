@@ -10,6 +10,7 @@
 #include "ads/counters.h"
 #include "ads/preview.h"
 #include "engines/enginefile.h"
+#include "ui/markup.h"
 
 #include <QByteArrayList>
 #include <QCoreApplication>

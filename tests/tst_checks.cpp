@@ -27,17 +27,16 @@ private slots:
     void verdicts_data();
     void verdicts();
     void summary();
-    void problemsText();
     void verdictLines();
     void languageChangeRetranslates();
 };
 
 namespace {
 // A problem as "Field: message (error|warning)".
-QStringList described(const QList<AdProblem> &problems)
+QStringList described(const QList<Finding> &problems)
 {
     QStringList lines;
-    for (const AdProblem &p : problems) {
+    for (const Finding &p : problems) {
         lines.append(
             u"%1: %2 (%3)"_s.arg(fieldName(p.field),
                                  p.message,
@@ -331,18 +330,6 @@ void tst_Checks::summary()
         }
         QCOMPARE(summariseFit(engines, ad).fitting, fitting);
     }
-}
-
-void tst_Checks::problemsText()
-{
-    QCOMPARE(::problemsText({}), QString());
-    const QString text = ::problemsText(
-        {{AdField::Title, Severity::Warning, u"\"FREE\" is written in capitals."_s},
-         {AdField::URL, Severity::Error, u"\"<b>\" looks like markup."_s}});
-    QCOMPARE(text,
-             u"<span style=\" color:orange;\">Title: &quot;FREE&quot; is written in "
-             "capitals.</span><br><span style=\" color:red;\">URL: &quot;&lt;b&gt;&quot; looks "
-             "like markup.</span>"_s);
 }
 
 void tst_Checks::verdictLines()

@@ -6,6 +6,7 @@
 #include "testsupport.h"
 #include "ui/mainform.h"
 #include "ui/mainwindow.h"
+#include "ui/markup.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -5,6 +5,7 @@
 #include "dialogdriver.h"
 
 #include "ads/counters.h"
+#include "ui/markup.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

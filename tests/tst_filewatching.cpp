@@ -5,6 +5,7 @@
 #include "ads/copydeck.h"
 #include "ads/counters.h"
 #include "ads/sheet.h"
+#include "ui/markup.h"
 
 #include <QAbstractItemModel>
 #include <QLabel>

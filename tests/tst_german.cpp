@@ -9,6 +9,7 @@
 #include "ui/engineform.h"
 #include "ui/mainform.h"
 #include "ui/mainwindow.h"
+#include "ui/markup.h"
 
 #include <QLabel>
 #include <QLocale>
@@ -68,6 +69,15 @@ void tst_German::programSpeaksGerman()
     QVERIFY2(counter.contains(QStringLiteral("0</span> von 90 Zeichen")), qPrintable(counter));
     QVERIFY2(counter.contains(QStringLiteral("(Zeilenumbruch nach: 10 Zeichen)")),
              qPrintable(counter));
+    // The one counter message, its colour filled in, reads as the red label always read.
+    QCOMPARE(counterMessage(31, 30),
+             TestSupport::richTextPreamble + TestSupport::labelParagraph
+                 + QStringLiteral("<span style=\" color:red;\">31</span> von 30 Zeichen</p>"
+                                  "</body></html>"));
+    // Headers and the checker keep the untranslated names of the fields.
+    QCOMPARE(fieldName(AdField::URL), QStringLiteral("URL"));
+    QCOMPARE(fieldName(AdField::Title), QStringLiteral("Titel"));
+    QCOMPARE(fieldName(AdField::Title, FieldNaming::Untranslated), QStringLiteral("Title"));
 
     QCOMPARE(window.engineForm->windowTitle(), QStringLiteral("Suchmaschinen-Dialog"));
     QCOMPARE(window.engineForm->pushButtonSave->text(), QStringLiteral("&Speichern"));

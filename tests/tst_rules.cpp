@@ -4,8 +4,6 @@
 #include "ads/enginestate.h"
 #include "ads/preview.h"
 #include "ads/rules.h"
-#include "ads/textcache.h"
-#include "ads/texttraits.h"
 
 #include <QtTest>
 
@@ -25,18 +23,11 @@ private slots:
     void counts();
     void explanations_data();
     void explanations();
-    void plainIsUnchanged_data();
-    void plainIsUnchanged();
     void cuts_data();
     void cuts();
     void lineBreaks_data();
     void lineBreaks();
     void renderedPreview();
-    void countsAgreeWithPieces_data();
-    void countsAgreeWithPieces();
-    void cacheKeepsEachTextsOwn();
-    void traits_data();
-    void traits();
 };
 
 void tst_Rules::rulesNamed_data()
@@ -227,29 +218,6 @@ void tst_Rules::explanations()
     QCOMPARE(measureField(rules, field, text).explanation, explanation);
 }
 
-void tst_Rules::plainIsUnchanged_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("limit");
-    QTest::addColumn<int>("width");
-    QTest::addRow("short") << u"Roses"_s << 30 << 0;
-    QTest::addRow("cut") << u"{KeyWord:Chocolate} and more"_s << 10 << 0;
-    QTest::addRow("broken") << u"abcdefghijklmnopqrstuvwxyz"_s << 90 << 7;
-    QTest::addRow("surrogates") << u"😀😀😀😀😀😀😀"_s << 5 << 6;
-    QTest::addRow("empty") << QString() << 3 << 8;
-}
-
-// Plain rules render byte for byte what the program always rendered.
-void tst_Rules::plainIsUnchanged()
-{
-    QFETCH(QString, text);
-    QFETCH(int, limit);
-    QFETCH(int, width);
-    const AdFields ad{text, text, text};
-    QCOMPARE(renderPreview(defaultTemplate, ad, limit, limit, limit, width, Rules::Plain),
-             renderPreview(defaultTemplate, ad, limit, limit, limit, width));
-}
-
 void tst_Rules::cuts_data()
 {
     QTest::addColumn<Rules>("rules");
@@ -342,108 +310,6 @@ void tst_Rules::renderedPreview()
     const AdFields yandex{u"#Sofas#"_s, QString(), u"sofas & chairs"_s};
     QCOMPARE(renderPreview(page, yandex, 56, 81, 20, 0, Rules::Yandex),
              u"[sofas-chairs|Sofas|My Advertisment Here]"_s);
-}
-
-// A field is counted from one pass over it shared by every rule set, and the preview counts it
-// piece by piece: the two must agree on every text.
-void tst_Rules::countsAgreeWithPieces_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addRow("ascii") << u"Fresh bread, daily: order online!"_s;
-    QTest::addRow("cyrillic") << u"Диваны со скидкой. Доставка!"_s;
-    QTest::addRow("japanese") << u"新鮮なパンを毎日お届けします"_s;
-    QTest::addRow("emoji") << u"Sale \U0001F600 now \u231A \u2614 \U0001F3E0"_s;
-    QTest::addRow("lone surrogates") << QString(QChar(0xD83D)) + u"x"_s + QChar(0xDE00);
-    QTest::addRow("many marks") << u"a.b,c!d:e;f\"g.h,i!j:k;l\"m.n,o!p:q;r"_s;
-    QTest::addRow("fullwidth") << u"\uFF21\uFF22\uFF23 abc \uFF71\uFF72"_s;
-    QTest::addRow("empty") << QString();
-}
-
-void tst_Rules::countsAgreeWithPieces()
-{
-    QFETCH(QString, text);
-    for (const Rules rules : allRules()) {
-        for (const AdField field : {AdField::Title, AdField::Text}) {
-            const FieldMeasure counted = measureField(rules, field, text);
-            const FieldMeasure pieces = measureFieldPieces(rules, field, text);
-            int weight = 0;
-            for (const ShownPiece &piece : pieces.pieces)
-                weight += piece.weight;
-            const QByteArray where
-                = rulesIdentifier(rules).toUtf8() + ' ' + QByteArray::number(int(field));
-            QVERIFY2(counted.count == pieces.count, where);
-            QVERIFY2(rules == Rules::Plain || weight == counted.count, where);
-            QVERIFY2(counted.doubleWidth == pieces.doubleWidth, where);
-            QVERIFY2(counted.narrowMarks == pieces.narrowMarks, where);
-            QVERIFY2(counted.narrowFree == pieces.narrowFree, where);
-            QCOMPARE(counted.shown, text);
-        }
-    }
-}
-
-// However texts collide in a small cache, each gets back what was worked out for it.
-void tst_Rules::cacheKeepsEachTextsOwn()
-{
-    TextCache<qsizetype, 3> cache;
-    int made = 0;
-    const auto length = [&](const QString &text) {
-        ++made;
-        return text.size();
-    };
-    for (int round = 0; round < 3; ++round) {
-        for (int i = 0; i < 20; ++i) {
-            const QString text = u"x"_s.repeated(i);
-            QCOMPARE(cache.get(text, length), qsizetype(i));
-            QCOMPARE(*cache.find(text), qsizetype(i));
-        }
-    }
-    QVERIFY(made > 20); // three entries cannot keep twenty texts
-    const QString kept = u"kept"_s;
-    cache.get(kept, length);
-    const int before = made;
-    QCOMPARE(cache.get(QString::fromUtf8(kept.toUtf8()), length), 4); // an equal text, too
-    QCOMPARE(made, before);
-    QVERIFY(!cache.find(u"never asked"_s));
-}
-
-// The traits decide whether a check looks at a field at all: each must see what its check
-// would find, at the edges of the text too.
-void tst_Rules::traits_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QList<int>>("expected"); // capitals, alone, digits, word run
-    QTest::addColumn<QList<bool>>("flags");   // repeated mark, currency, triple, click here
-
-    using F = QList<bool>;
-    QTest::addRow("plain words") << u"Fresh bread daily"_s << QList<int>{1, 0, 0, 5}
-                                 << F{false, false, false, false};
-    QTest::addRow("letters alone at both ends")
-        << u"A b C"_s << QList<int>{1, 3, 0, 1} << F{false, false, false, false};
-    QTest::addRow("capitals and digits")
-        << u"SALE 2024-05-01"_s << QList<int>{4, 0, 8, 10} << F{false, false, false, false};
-    QTest::addRow("marks twice, not apart")
-        << u"Wow!! a.b.c"_s << QList<int>{1, 0, 0, 3} << F{true, false, false, false};
-    QTest::addRow("currency between letters")
-        << u"Ca$h $5"_s << QList<int>{1, 0, 1, 2} << F{false, true, false, false};
-    QTest::addRow("triple at the start, any case")
-        << u"Sale SALE sale now"_s << QList<int>{4, 0, 0, 4} << F{false, false, true, false};
-    QTest::addRow("click here at the end")
-        << u"Buy: CLICK HERE"_s << QList<int>{5, 0, 0, 5} << F{false, false, false, true};
-    QTest::addRow("cyrillic capitals")
-        << u"ДИВАНЫ и кресла"_s << QList<int>{6, 1, 0, 6} << F{false, false, false, false};
-    QTest::addRow("empty") << QString() << QList<int>{0, 0, 0, 0} << F{false, false, false, false};
-}
-
-void tst_Rules::traits()
-{
-    QFETCH(QString, text);
-    QFETCH(QList<int>, expected);
-    QFETCH(QList<bool>, flags);
-
-    const TextTraits t = textTraits(text);
-    QCOMPARE((QList<int>{t.longestCapitalRun, t.lettersAlone, t.digits, t.longestWordRun}),
-             expected);
-    QCOMPARE((QList<bool>{t.repeatedMark, t.currencyInWord, t.tripleWord, t.clickHere}), flags);
 }
 
 QTEST_GUILESS_MAIN(tst_Rules)

@@ -43,10 +43,10 @@ private:
 
 namespace {
 
-QStringList messages(const QList<AdProblem> &problems)
+QStringList messages(const QList<Finding> &problems)
 {
     QStringList result;
-    for (const AdProblem &p : problems)
+    for (const Finding &p : problems)
         result << fieldName(p.field) + u": "_s + p.message;
     return result;
 }

@@ -149,7 +149,8 @@ QVariant AdSheetModel::data(const QModelIndex &index, int role) const
                      .arg(result.url.limit);
         const QList<Finding> findings = adFindings(result);
         for (const Finding &finding : findings)
-            lines << adFieldName(finding.field) + QStringLiteral(": ") + finding.message;
+            lines << fieldName(finding.field, FieldNaming::Untranslated) + QStringLiteral(": ")
+                         + finding.message;
         return lines.join(QLatin1Char('\n'));
     }
     default:

@@ -10,6 +10,7 @@
 #include "engines/enginesfolder.h"
 #include "ui/mainform.h"
 #include "ui/mainwindow.h"
+#include "ui/markup.h"
 #include "ui/previewbrowser.h"
 
 #include <QCheckBox>

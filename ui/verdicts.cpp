@@ -8,6 +8,7 @@
 #include "ads/spelling.h"
 #include "ui/mainform.h"
 #include "ui/mainwindow.h"
+#include "ui/markup.h"
 
 #include <QEvent>
 #include <QLabel>
