@@ -16,8 +16,6 @@
 
 namespace {
 
-std::function<bool(const QString &)> writeFault;
-
 // The column of a header that the caller named besides the ad's fields.
 constexpr int keyField = 3;
 
@@ -369,16 +367,6 @@ QByteArray line(const QStringList &cells, char separator)
     return bytes;
 }
 
-bool commitFile(QSaveFile &file)
-{
-    if (writeFault && writeFault(file.fileName())) {
-        file.cancelWriting();
-        file.commit();
-        return false;
-    }
-    return file.commit();
-}
-
 constexpr AdField adFields[] = {AdField::Title, AdField::Text, AdField::URL};
 
 } // namespace
@@ -575,13 +563,10 @@ struct CopyDeckWriter::Private
     QList<NamedEngine> engines;
 };
 
-CopyDeckWriter::CopyDeckWriter(const QString &path, const QList<NamedEngine> &engines)
-    : d(new Private)
+namespace {
+// The byte order mark and the header row of a copy deck checked against `engines`.
+QByteArray copyDeckHeader(const QList<NamedEngine> &engines)
 {
-    d->file.setFileName(path);
-    d->engines = engines;
-    if (!d->file.open(QIODevice::WriteOnly))
-        return;
     QStringList header{fieldName(AdField::Title, FieldNaming::Untranslated),
                        fieldName(AdField::Text, FieldNaming::Untranslated),
                        fieldName(AdField::URL, FieldNaming::Untranslated)};
@@ -596,27 +581,12 @@ CopyDeckWriter::CopyDeckWriter(const QString &path, const QList<NamedEngine> &en
         header << QCoreApplication::translate("MainWindow", "%1: verdict").arg(engine.name)
                << QCoreApplication::translate("MainWindow", "%1: findings").arg(engine.name);
     }
-    d->file.write("\xEF\xBB\xBF" + line(header, ','));
+    return "\xEF\xBB\xBF" + line(header, ',');
 }
 
-CopyDeckWriter::~CopyDeckWriter()
+// The row of `ad` with its `checks`, in engine order.
+QByteArray copyDeckRow(const AdFields &ad, const QList<AdCheck> &checks)
 {
-    delete d;
-}
-
-void CopyDeckWriter::add(const AdFields &ad)
-{
-    QList<AdCheck> checks;
-    checks.reserve(d->engines.size());
-    for (const NamedEngine &engine : std::as_const(d->engines))
-        checks.append(checkAd(engine.values, ad));
-    add(ad, checks);
-}
-
-void CopyDeckWriter::add(const AdFields &ad, const QList<AdCheck> &checks)
-{
-    if (!d->file.isOpen())
-        return;
     QStringList cells{ad.title, ad.text, ad.url};
     for (const AdCheck &check : checks) {
         QStringList said;
@@ -628,62 +598,86 @@ void CopyDeckWriter::add(const AdFields &ad, const QList<AdCheck> &checks)
               << QString::number(check.url.count) << verdictText(check.verdict)
               << said.join(QStringLiteral("; "));
     }
-    d->file.write(line(cells, ','));
+    return line(cells, ',');
+}
+
+QList<AdCheck> checksOf(const AdFields &ad, const QList<NamedEngine> &engines)
+{
+    QList<AdCheck> checks;
+    checks.reserve(engines.size());
+    for (const NamedEngine &engine : engines)
+        checks.append(checkAd(engine.values, ad));
+    return checks;
+}
+} // namespace
+
+CopyDeckWriter::CopyDeckWriter(const QString &path, const QList<NamedEngine> &engines)
+    : d(new Private)
+{
+    d->file.setFileName(path);
+    d->engines = engines;
+    if (d->file.open(QIODevice::WriteOnly))
+        d->file.write(copyDeckHeader(engines));
+}
+
+CopyDeckWriter::~CopyDeckWriter()
+{
+    delete d;
+}
+
+void CopyDeckWriter::add(const AdFields &ad)
+{
+    add(ad, checksOf(ad, d->engines));
+}
+
+void CopyDeckWriter::add(const AdFields &ad, const QList<AdCheck> &checks)
+{
+    if (d->file.isOpen())
+        d->file.write(copyDeckRow(ad, checks));
 }
 
 bool CopyDeckWriter::commit()
 {
-    if (!d->file.isOpen())
-        return false;
-    return commitFile(d->file);
+    return d->file.isOpen() && d->file.commit();
 }
 
 bool writeCopyDeck(const QString &path,
                    const QList<AdFields> &ads,
-                   const QList<NamedEngine> &engines)
+                   const QList<NamedEngine> &engines,
+                   const FileWriter &write)
 {
-    CopyDeckWriter writer(path, engines);
+    QByteArray bytes = copyDeckHeader(engines);
     for (const AdFields &ad : ads)
-        writer.add(ad);
-    return writer.commit();
+        bytes += copyDeckRow(ad, checksOf(ad, engines));
+    return write(path, bytes);
 }
 
 bool writeKeyedCopyDeck(const QString &path,
                         const QList<AdFields> &ads,
                         const QString &keyColumn,
-                        const QStringList &keys)
+                        const QStringList &keys,
+                        const FileWriter &write)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write("\xEF\xBB\xBF"
-               + line({fieldName(AdField::Title, FieldNaming::Untranslated),
-                       fieldName(AdField::Text, FieldNaming::Untranslated),
-                       fieldName(AdField::URL, FieldNaming::Untranslated),
-                       keyColumn},
-                      ','));
+    QByteArray bytes = "\xEF\xBB\xBF"
+                       + line({fieldName(AdField::Title, FieldNaming::Untranslated),
+                               fieldName(AdField::Text, FieldNaming::Untranslated),
+                               fieldName(AdField::URL, FieldNaming::Untranslated),
+                               keyColumn},
+                              ',');
     for (qsizetype i = 0; i < ads.size(); ++i) {
         const AdFields &ad = ads.at(i);
-        file.write(line({ad.title, ad.text, ad.url, keys.value(i)}, ','));
+        bytes += line({ad.title, ad.text, ad.url, keys.value(i)}, ',');
     }
-    return commitFile(file);
+    return write(path, bytes);
 }
 
-bool writeCommanderFile(const QString &path, const QList<AdFields> &ads)
+bool writeCommanderFile(const QString &path, const QList<AdFields> &ads, const FileWriter &write)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(line({QStringLiteral("Заголовок 1"),
-                     QStringLiteral("Текст"),
-                     QStringLiteral("Отображаемая ссылка")},
-                    '\t'));
+    QByteArray bytes = line({QStringLiteral("Заголовок 1"),
+                             QStringLiteral("Текст"),
+                             QStringLiteral("Отображаемая ссылка")},
+                            '\t');
     for (const AdFields &ad : ads)
-        file.write(line({ad.title, ad.text, ad.url}, '\t'));
-    return commitFile(file);
-}
-
-void setCopyDeckWriteFault(std::function<bool(const QString &path)> fails)
-{
-    writeFault = std::move(fails);
+        bytes += line({ad.title, ad.text, ad.url}, '\t');
+    return write(path, bytes);
 }

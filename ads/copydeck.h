@@ -143,23 +143,24 @@ private:
     Private *d;
 };
 
-// Writes `ads` as a copy deck (see CopyDeckWriter). True when the whole file is in place;
+// Writes `ads` as a copy deck (see CopyDeckWriter) with `write`, at once: for decks that fit
+// in memory, such as the sheet. True when the whole file is in place;
 // on failure any old file stays as it was.
 bool writeCopyDeck(const QString &path,
                    const QList<AdFields> &ads,
-                   const QList<NamedEngine> &engines = {});
+                   const QList<NamedEngine> &engines = {},
+                   const FileWriter &write = writeFileAtomically);
 
 // Writes `ads` as writeCopyDeck does without engines, with one more column headed `keyColumn`
 // that holds `keys` (one for each ad, in order).
 bool writeKeyedCopyDeck(const QString &path,
                         const QList<AdFields> &ads,
                         const QString &keyColumn,
-                        const QStringList &keys);
+                        const QStringList &keys,
+                        const FileWriter &write = writeFileAtomically);
 
 // Writes `ads` for Yandex Direct Commander: UTF-8 without a byte order mark, tab-separated,
 // columns "Заголовок 1", "Текст", "Отображаемая ссылка". Atomic as writeCopyDeck.
-bool writeCommanderFile(const QString &path, const QList<AdFields> &ads);
-
-// For tests: while set, every copy deck write whose path `fails` accepts fails at commit,
-// leaving any old file as it was. An empty function ends the fault.
-void setCopyDeckWriteFault(std::function<bool(const QString &path)> fails);
+bool writeCommanderFile(const QString &path,
+                        const QList<AdFields> &ads,
+                        const FileWriter &write = writeFileAtomically);

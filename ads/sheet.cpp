@@ -173,7 +173,7 @@ SheetLoad loadSheet(const QString &path)
     return load;
 }
 
-bool saveSheet(const QString &path, const SheetRows &rows)
+bool saveSheet(const QString &path, const SheetRows &rows, const FileWriter &write)
 {
     if (path.isEmpty())
         return false;
@@ -182,7 +182,7 @@ bool saveSheet(const QString &path, const SheetRows &rows)
     ids.reserve(rows.size());
     for (const SheetRow &row : rows)
         ids.append(row.id);
-    return writeKeyedCopyDeck(path, sheetAds(rows), idColumn, ids);
+    return writeKeyedCopyDeck(path, sheetAds(rows), idColumn, ids, write);
 }
 
 SheetChanges invertSheetChanges(const SheetChanges &changes)
@@ -273,7 +273,7 @@ SheetMerge applySheetChanges(SheetRows rows, const SheetChanges &changes)
 SheetSave saveSheetChanges(const QString &path,
                            const SheetChanges &changes,
                            int staleLockMs,
-                           const SheetWriter &writer)
+                           const FileWriter &write)
 {
     SheetSave save;
     if (path.isEmpty())
@@ -290,6 +290,6 @@ SheetSave saveSheetChanges(const QString &path,
         return save;
     // A file moved aside is written anew even when nothing changed.
     save.saved = (save.merge.rows == save.read.rows && save.read.keptAs.isEmpty())
-                 || writer(path, save.merge.rows);
+                 || saveSheet(path, save.merge.rows, write);
     return save;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ads/ad.h"
+#include "engines/filewriter.h"
 
 #include <QList>
 #include <QString>
@@ -54,7 +55,9 @@ SheetLoad loadSheet(const QString &path);
 
 // Writes `rows` to `path` atomically (see writeCopyDeck): the old file stays whole when any
 // step fails. Creates the folder when missing. True on success; false for an empty path.
-bool saveSheet(const QString &path, const SheetRows &rows);
+bool saveSheet(const QString &path,
+               const SheetRows &rows,
+               const FileWriter &write = writeFileAtomically);
 
 // One change a window made to its sheet, by row identity, with what the window knew of the
 // row: changes are applied to the file as another window may have left it.
@@ -100,8 +103,6 @@ struct SheetMerge
 //   the file knows stay where they are.
 SheetMerge applySheetChanges(SheetRows rows, const SheetChanges &changes);
 
-using SheetWriter = std::function<bool(const QString &path, const SheetRows &rows)>;
-
 // What saving changes found.
 struct SheetSave
 {
@@ -116,11 +117,11 @@ struct SheetSave
 constexpr int sheetStaleLockMs = 5000;
 
 // Applies `changes` to the sheet file at `path` as it is on disk, under a lock file beside it
-// ("<path>.lock"), and writes the result with `writer`. A lock whose holder is gone is taken
-// at once; a lock file older than `staleLockMs` that no live process holds is taken as stale. Waits
-// for the lock no longer than the stale time and a second. Nothing is written without the lock; an
-// unreadable file is moved aside as loadSheet does, never overwritten.
+// ("<path>.lock"), and writes the result with `write` (see saveSheet). A lock whose holder is gone
+// is taken at once; a lock file older than `staleLockMs` that no live process holds is taken as
+// stale. Waits for the lock no longer than the stale time and a second. Nothing is written without
+// the lock; an unreadable file is moved aside as loadSheet does, never overwritten.
 SheetSave saveSheetChanges(const QString &path,
                            const SheetChanges &changes,
                            int staleLockMs = sheetStaleLockMs,
-                           const SheetWriter &writer = saveSheet);
+                           const FileWriter &write = writeFileAtomically);

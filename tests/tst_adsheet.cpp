@@ -107,7 +107,6 @@ void tst_AdSheet::init()
 void tst_AdSheet::cleanup()
 {
     m_window.reset();
-    setCopyDeckWriteFault({});
 }
 
 MainWindow *tst_AdSheet::newWindow()
@@ -321,7 +320,7 @@ void tst_AdSheet::failedSaveLosesNothing()
     const QByteArray before = fileBytes(sheetFilePath());
     QVERIFY(!before.isEmpty());
 
-    setCopyDeckWriteFault([](const QString &) { return true; });
+    m_window->setFileWriter(TestSupport::failingWriter([](const QString &) { return true; }));
     QString message;
     TestSupport::answerNextMessageBox(u"OK"_s, &message);
     type(u"Unsaved"_s, u"t"_s, u"u"_s);
@@ -334,7 +333,7 @@ void tst_AdSheet::failedSaveLosesNothing()
     button("pushButtonKeep")->click();
     QCOMPARE(fileBytes(sheetFilePath()), before);
 
-    setCopyDeckWriteFault({});
+    m_window->setFileWriter(writeFileAtomically);
     view()->selectRow(2);
     button("pushButtonRemove")->click();
     const Sheet disk = sheetOnDisk();

@@ -22,7 +22,6 @@ class tst_CopyDeck : public QObject
 
 private slots:
     void initTestCase();
-    void cleanup();
     void import_data();
     void import();
     void rowNumbers();
@@ -101,11 +100,6 @@ void tst_CopyDeck::initTestCase()
 {
     TestSupport::isolate();
     QVERIFY(m_dir.isValid());
-}
-
-void tst_CopyDeck::cleanup()
-{
-    setCopyDeckWriteFault({});
 }
 
 void tst_CopyDeck::import_data()
@@ -306,12 +300,11 @@ void tst_CopyDeck::failedWriteKeepsTheOldFile()
     const QString path = m_dir.filePath(u"kept.csv"_s);
     QVERIFY(writeCopyDeck(path, awkward));
     const QByteArray before = fileBytes(path);
-    setCopyDeckWriteFault([](const QString &) { return true; });
-    QVERIFY(!writeCopyDeck(path, {{u"new"_s, u"ad"_s, u"x"_s}}));
-    QVERIFY(!writeCommanderFile(path, {{u"new"_s, u"ad"_s, u"x"_s}}));
-    QVERIFY(!saveSheet(path, {}));
+    const FileWriter failing = TestSupport::failingWriter([](const QString &) { return true; });
+    QVERIFY(!writeCopyDeck(path, {{u"new"_s, u"ad"_s, u"x"_s}}, {}, failing));
+    QVERIFY(!writeCommanderFile(path, {{u"new"_s, u"ad"_s, u"x"_s}}, failing));
+    QVERIFY(!saveSheet(path, {}, failing));
     QCOMPARE(fileBytes(path), before);
-    setCopyDeckWriteFault({});
     QVERIFY(!saveSheet(QString(), {{u"id"_s, awkward.constFirst()}}));
     QVERIFY(loadSheet(QString()).ads.isEmpty());
     QCOMPARE(QDir(m_dir.path()).entryList({u"kept*"_s}, QDir::Files), QStringList{u"kept.csv"_s});

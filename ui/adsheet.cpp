@@ -389,8 +389,10 @@ void MainWindow::exportAds()
     bool written = false;
     {
         WaitCursor wait;
-        written = forCommander ? writeCommanderFile(path, m_sheetModel->sheet())
-                               : writeCopyDeck(path, m_sheetModel->sheet(), sheetEngines());
+        written
+            = forCommander
+                  ? writeCommanderFile(path, m_sheetModel->sheet(), m_seams.writeFile)
+                  : writeCopyDeck(path, m_sheetModel->sheet(), sheetEngines(), m_seams.writeFile);
     }
     if (!written) {
         QMessageBox::warning(

@@ -100,7 +100,7 @@ void MainWindow::commitSheetChanges(const SheetChanges &changes)
     SheetChanges all = m_pendingSheetChanges;
     all += changes;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const SheetSave save = saveSheetChanges(m_sheetPath, all);
+    const SheetSave save = saveSheetChanges(m_sheetPath, all, sheetStaleLockMs, m_seams.writeFile);
     QGuiApplication::restoreOverrideCursor();
     if (!save.saved) {
         // Shown here and kept for the next save; nothing of it is lost.
@@ -119,7 +119,8 @@ void MainWindow::commitSheetChanges(const SheetChanges &changes)
 // Reads the file under its lock, with the changes not yet saved put in again.
 void MainWindow::syncSheetFile()
 {
-    const SheetSave save = saveSheetChanges(m_sheetPath, m_pendingSheetChanges);
+    const SheetSave save
+        = saveSheetChanges(m_sheetPath, m_pendingSheetChanges, sheetStaleLockMs, m_seams.writeFile);
     if (!save.locked)
         return;
     if (save.saved)

@@ -56,7 +56,7 @@ public:
     // mainwindow.cpp
     explicit MainWindow(const WindowSeams &seams = WindowSeams());
     ~MainWindow() override;
-    // From now on engine files are written with `writeFile`.
+    // From now on engine files, the sheet and exported decks are written with `writeFile`.
     void setFileWriter(FileWriter writeFile);
 
     // enginelists.cpp: rebuilds the engine chooser and the dialog's list from the engine
