@@ -40,8 +40,8 @@ done
 # One table of every ratio measured in this run, then the same as machine-readable lines.
 cat "$scratch"/*/output | grep '^RATIO ' >"$scratch/ratios" || true
 echo "== summary"
-printf '%-26s %9s   %-10s %s\n' "measure" "value" "target" "result"
-awk '{ printf "%-26s %9.2f   <= %-7s %s\n", $2, $3, $6, ($3 <= $6) ? "met" : "missed" }' \
+printf '%-31s %9s   %-10s %s\n' "measure" "value" "target" "result"
+awk '{ printf "%-31s %9.2f   <= %-7s %s\n", $2, $3, $6, ($3 <= $6) ? "met" : "missed" }' \
     "$scratch/ratios"
 cat "$scratch/ratios"
 exit $status
