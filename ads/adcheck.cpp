@@ -20,7 +20,7 @@ QString fieldName(AdField field, FieldNaming naming)
                                              : QString::fromLatin1(name);
 }
 
-AdCheck checkAd(const EngineValues &engine,
+AdCheck checkAd(const EngineProfile &engine,
                 const AdFields &ad,
                 const Spelling *spelling,
                 const WordInProgress *typing)

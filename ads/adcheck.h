@@ -66,7 +66,7 @@ struct AdCheck
 // its user's words pass the capitals checks and each misspelt word is a warning, after the
 // engine's own problems of its field; spelling never makes an ad not fit. The word `typing` is
 // not judged yet.
-AdCheck checkAd(const EngineValues &engine,
+AdCheck checkAd(const EngineProfile &engine,
                 const AdFields &ad,
                 const Spelling *spelling = nullptr,
                 const WordInProgress *typing = nullptr);

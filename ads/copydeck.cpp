@@ -560,19 +560,18 @@ QList<Finding> adFindings(const AdCheck &check)
 struct CopyDeckWriter::Private
 {
     QSaveFile file;
-    QList<NamedEngine> engines;
+    QList<EngineProfile> engines;
 };
 
 namespace {
 // The byte order mark and the header row of a copy deck checked against `engines`.
-QByteArray copyDeckHeader(const QList<NamedEngine> &engines)
+QByteArray copyDeckHeader(const QList<EngineProfile> &engines)
 {
     QStringList header{fieldName(AdField::Title, FieldNaming::Untranslated),
                        fieldName(AdField::Text, FieldNaming::Untranslated),
                        fieldName(AdField::URL, FieldNaming::Untranslated)};
-    for (const NamedEngine &engine : engines) {
-        const int limits[]
-            = {engine.values.limitTitle, engine.values.limitText, engine.values.limitURL};
+    for (const EngineProfile &engine : engines) {
+        const int limits[] = {engine.limitTitle, engine.limitText, engine.limitURL};
         for (const AdField field : adFields) {
             header << QCoreApplication::translate("MainWindow", "%1: %2 (of %3)")
                           .arg(engine.name, fieldName(field, FieldNaming::Untranslated))
@@ -601,17 +600,17 @@ QByteArray copyDeckRow(const AdFields &ad, const QList<AdCheck> &checks)
     return line(cells, ',');
 }
 
-QList<AdCheck> checksOf(const AdFields &ad, const QList<NamedEngine> &engines)
+QList<AdCheck> checksOf(const AdFields &ad, const QList<EngineProfile> &engines)
 {
     QList<AdCheck> checks;
     checks.reserve(engines.size());
-    for (const NamedEngine &engine : engines)
-        checks.append(checkAd(engine.values, ad));
+    for (const EngineProfile &engine : engines)
+        checks.append(checkAd(engine, ad));
     return checks;
 }
 } // namespace
 
-CopyDeckWriter::CopyDeckWriter(const QString &path, const QList<NamedEngine> &engines)
+CopyDeckWriter::CopyDeckWriter(const QString &path, const QList<EngineProfile> &engines)
     : d(new Private)
 {
     d->file.setFileName(path);
@@ -643,7 +642,7 @@ bool CopyDeckWriter::commit()
 
 bool writeCopyDeck(const QString &path,
                    const QList<AdFields> &ads,
-                   const QList<NamedEngine> &engines,
+                   const QList<EngineProfile> &engines,
                    const FileWriter &write)
 {
     QByteArray bytes = copyDeckHeader(engines);

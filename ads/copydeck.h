@@ -107,13 +107,6 @@ struct CopyDeck
 // Every ad of the copy deck at `path` (see scanCopyDeck).
 CopyDeck readCopyDeck(const QString &path, qint64 maxBytes = -1);
 
-// An engine as the export names it, with its stored values.
-struct NamedEngine
-{
-    QString name;
-    EngineValues values;
-};
-
 // The translated name of a verdict: "fits", "warnings", "does not fit".
 QString verdictText(Verdict verdict);
 
@@ -127,7 +120,7 @@ QList<Finding> adFindings(const AdCheck &check);
 class CopyDeckWriter
 {
 public:
-    CopyDeckWriter(const QString &path, const QList<NamedEngine> &engines);
+    CopyDeckWriter(const QString &path, const QList<EngineProfile> &engines);
     ~CopyDeckWriter();
     CopyDeckWriter(const CopyDeckWriter &) = delete;
     CopyDeckWriter &operator=(const CopyDeckWriter &) = delete;
@@ -148,7 +141,7 @@ private:
 // on failure any old file stays as it was.
 bool writeCopyDeck(const QString &path,
                    const QList<AdFields> &ads,
-                   const QList<NamedEngine> &engines = {},
+                   const QList<EngineProfile> &engines = {},
                    const FileWriter &write = writeFileAtomically);
 
 // Writes `ads` as writeCopyDeck does without engines, with one more column headed `keyColumn`

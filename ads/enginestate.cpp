@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ads/enginestate.h"
 
-EngineState currentEngine;
+EngineProfile currentEngine;
 
 const QString defaultTemplate = QStringLiteral(
     "<html><head><meta name=\"qrichtext\" content=\"1\" /></head><body style=\" white-space: "

@@ -9,20 +9,8 @@
 
 #include <array>
 
-QList<EngineRules> engineRulesOf(const QList<CatalogueEntry> &catalogue)
-{
-    QList<EngineRules> engines;
-    engines.reserve(catalogue.size());
-    for (const CatalogueEntry &entry : catalogue) {
-        const EngineValues &v = entry.file.values;
-        engines.append(
-            {rulesNamed(v.rules), v.limitTitle, v.limitText, v.limitURL, entry.file.isReadable()});
-    }
-    return engines;
-}
-
 FitSummary
-summariseFit(const QList<EngineRules> &engines, const AdFields &ad, const UserWords *allowed)
+summariseFit(const QList<CatalogueEntry> &engines, const AdFields &ad, const UserWords *allowed)
 {
     // What each rule set makes of the ad, worked out the first time an engine needs it.
     struct Measured
@@ -35,16 +23,18 @@ summariseFit(const QList<EngineRules> &engines, const AdFields &ad, const UserWo
     };
     std::array<Measured, 5> byRules;
     FitSummary summary;
-    for (const EngineRules &engine : engines) {
-        if (!engine.readable)
+    for (const CatalogueEntry &entry : engines) {
+        if (!entry.isReadable())
             continue;
-        Measured &m = byRules[std::size_t(engine.rules)];
+        const EngineProfile &engine = entry.profile;
+        const Rules rules = rulesNamed(engine.rules);
+        Measured &m = byRules[std::size_t(rules)];
         if (!m.done) {
-            const AdMeasure measured = measureAd(engine.rules, ad);
+            const AdMeasure measured = measureAd(rules, ad);
             m.title = measured.title.count;
             m.text = measured.text.count;
             m.url = measured.url.count;
-            m.error = hasEditorialError(engine.rules, ad, measured, allowed);
+            m.error = hasEditorialError(rules, ad, measured, allowed);
             m.done = true;
         }
         ++summary.engines;
@@ -89,23 +79,24 @@ QString engineVerdictsText(const QList<CatalogueEntry> &catalogue,
 {
     QStringList lines;
     for (const CatalogueEntry &entry : catalogue) {
-        if (!entry.file.isReadable()) {
-            lines.append(
-                QCoreApplication::translate("MainWindow", "%1: cannot be read").arg(entry.name));
+        if (!entry.isReadable()) {
+            lines.append(QCoreApplication::translate("MainWindow", "%1: cannot be read")
+                             .arg(entry.profile.name));
             continue;
         }
-        const AdCheck check = checkAd(entry.file.values, ad, spelling);
+        const AdCheck check = checkAd(entry.profile, ad, spelling);
         switch (check.verdict) {
         case Verdict::Fits:
-            lines.append(QCoreApplication::translate("MainWindow", "%1: fits").arg(entry.name));
+            lines.append(
+                QCoreApplication::translate("MainWindow", "%1: fits").arg(entry.profile.name));
             break;
         case Verdict::Warnings:
             lines.append(QCoreApplication::translate("MainWindow", "%1: fits, with warnings: %2")
-                             .arg(entry.name, verdictReason(check)));
+                             .arg(entry.profile.name, verdictReason(check)));
             break;
         case Verdict::DoesNotFit:
             lines.append(QCoreApplication::translate("MainWindow", "%1: does not fit: %2")
-                             .arg(entry.name, verdictReason(check)));
+                             .arg(entry.profile.name, verdictReason(check)));
             break;
         }
     }

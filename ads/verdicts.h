@@ -11,27 +11,16 @@
 
 class UserWords;
 
-// One listed engine as its verdict needs it, taken from the catalogue once per rebuild.
-struct EngineRules
-{
-    Rules rules = Rules::Plain;
-    int limitTitle = 0;
-    int limitText = 0;
-    int limitURL = 0;
-    bool readable = false; // an unreadable engine has no verdict and is not counted
-};
-
-QList<EngineRules> engineRulesOf(const QList<CatalogueEntry> &catalogue);
-
 struct FitSummary
 {
     int fitting = 0; // engines with no field over its limit and no error
     int engines = 0; // readable engines
 };
 
-// For how many engines `ad` fits. Each rule set in use measures and checks the ad once,
-// whatever the number of engines. The capitals checks allow the words of `allowed`.
-FitSummary summariseFit(const QList<EngineRules> &engines,
+// For how many engines of the catalogue `ad` fits; an unreadable engine has no verdict and is
+// not counted. Each rule set in use measures and checks the ad once, whatever the number of
+// engines. The capitals checks allow the words of `allowed`.
+FitSummary summariseFit(const QList<CatalogueEntry> &engines,
                         const AdFields &ad,
                         const UserWords *allowed = nullptr);
 

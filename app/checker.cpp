@@ -20,7 +20,7 @@
 
 namespace {
 // The engines to check against, or an error message.
-QList<NamedEngine> chosenEngines(const QStringList &names, QString *error)
+QList<EngineProfile> chosenEngines(const QStringList &names, QString *error)
 {
     const QList<CatalogueEntry> catalogue = readCatalogue();
     QList<const CatalogueEntry *> chosen;
@@ -31,12 +31,12 @@ QList<NamedEngine> chosenEngines(const QStringList &names, QString *error)
     for (const QString &name : names) {
         const CatalogueEntry *found = nullptr;
         for (const CatalogueEntry &entry : catalogue) {
-            if (entry.name == name)
+            if (entry.profile.name == name)
                 found = &entry;
         }
         // A name typed in another case still finds its engine when it is the only one.
         for (const CatalogueEntry &entry : catalogue) {
-            if (!found && entry.name.compare(name, Qt::CaseInsensitive) == 0)
+            if (!found && entry.profile.name.compare(name, Qt::CaseInsensitive) == 0)
                 found = &entry;
         }
         if (!found) {
@@ -52,15 +52,15 @@ QList<NamedEngine> chosenEngines(const QStringList &names, QString *error)
                      .arg(QDir::toNativeSeparators(enginesFolder()));
         return {};
     }
-    QList<NamedEngine> engines;
+    QList<EngineProfile> engines;
     for (const CatalogueEntry *entry : std::as_const(chosen)) {
-        if (!entry->file.isReadable()) {
+        if (!entry->isReadable()) {
             *error = QCoreApplication::translate("Checker",
                                                  "the engine profile \"%1\" cannot be read: %2")
-                         .arg(entry->name, engineFileProblemText(entry->file));
+                         .arg(entry->profile.name, engineFileProblemText(*entry));
             return {};
         }
-        engines.append({entry->name, entry->file.values});
+        engines.append(entry->profile);
     }
     return engines;
 }
@@ -184,7 +184,7 @@ int runChecker(const QStringList &arguments, QTextStream &out, QTextStream &err)
         setEnginesFolder(QDir(folder).absolutePath());
     }
     QString error;
-    const QList<NamedEngine> engines = chosenEngines(parser.values(engineOption), &error);
+    const QList<EngineProfile> engines = chosenEngines(parser.values(engineOption), &error);
     if (engines.isEmpty()) {
         err << program << QStringLiteral(": ") << error << Qt::endl;
         return CheckerCannotCheck;
@@ -231,8 +231,8 @@ int runChecker(const QStringList &arguments, QTextStream &out, QTextStream &err)
             ++ads;
             checks.clear();
             Verdict worst = Verdict::Fits;
-            for (const NamedEngine &engine : engines) {
-                checks.append(checkAd(engine.values, ad, usedSpelling));
+            for (const EngineProfile &engine : engines) {
+                checks.append(checkAd(engine, ad, usedSpelling));
                 const AdCheck &check = checks.constLast();
                 worst = std::max(worst, check.verdict);
                 if (check.verdict == Verdict::Fits)

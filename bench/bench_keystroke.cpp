@@ -112,12 +112,8 @@ Result measure(MainWindow &window,
     MainForm *form = window.mainForm;
     QLabel *fitLabel = window.statusBar()->findChild<QLabel *>(u"labelEnginesFit"_s);
     currentEngine.templateText = templateText;
-    EngineValues engine;
-    engine.limitTitle = currentEngine.limitTitle;
-    engine.limitText = currentEngine.limitText;
-    engine.limitURL = currentEngine.limitURL;
-    engine.rules = rulesIdentifier(currentEngine.rules);
-    const QList<EngineRules> engines = engineRulesOf(readCatalogue());
+    const EngineProfile &engine = currentEngine;
+    const QList<CatalogueEntry> engines = readCatalogue();
 
     // The keystroke that takes the text from length - 1 to length characters.
     const QString textBefore = adText(length - 1);
@@ -136,14 +132,14 @@ Result measure(MainWindow &window,
             textCounterMessage(check.text.count,
                                check.text.limit,
                                lineBreakHint(check.text.count, currentEngine.textLineBreak)),
-            measureField(currentEngine.rules, AdField::Text, text).explanation,
+            measureField(rulesNamed(currentEngine.rules), AdField::Text, text).explanation,
             renderPreview(currentEngine.templateText,
                           ad,
                           currentEngine.limitTitle,
                           currentEngine.limitText,
                           currentEngine.limitURL,
                           currentEngine.textLineBreak,
-                          currentEngine.rules),
+                          rulesNamed(currentEngine.rules)),
             problemsText(check.problems),
             fitSummaryText(summariseFit(engines, ad, spelling ? &spelling->userWords() : nullptr))};
     };
@@ -270,7 +266,7 @@ int main(int argc, char *argv[])
         currentEngine.limitText = 2300;
         currentEngine.limitURL = 35;
         currentEngine.textLineBreak = 50;
-        currentEngine.rules = chosen;
+        currentEngine.rules = rulesIdentifier(chosen);
     };
     useCatalogue(3, Rules::Yandex);
     for (const int length : {80, 2300})

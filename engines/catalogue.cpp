@@ -45,20 +45,16 @@ QList<ListedFile> listFiles()
     return files;
 }
 
-template<typename Named>
-QStringList namesOf(const QList<Named> &list)
-{
-    QStringList names;
-    names.reserve(list.size());
-    for (const Named &named : list)
-        names.append(named.name);
-    return names;
-}
 } // namespace
 
 QStringList listEngineFiles()
 {
-    return namesOf(listFiles());
+    QStringList names;
+    const QList<ListedFile> files = listFiles();
+    names.reserve(files.size());
+    for (const ListedFile &file : files)
+        names.append(file.name);
+    return names;
 }
 
 QString engineNameOfFile(const QString &fileName)
@@ -78,19 +74,24 @@ QList<CatalogueEntry> readCatalogue()
         const QString name = engineNameOfFile(file.name);
         if (!isAcceptableEngineName(name))
             continue;
-        entries.append({name, file.regular ? readListedEngineFile(name) : readEngineFile(name)});
+        entries.append(file.regular ? readListedEngineFile(name) : readEngineFile(name));
     }
     // Engines that share a position all stay listed, in scan order.
     std::stable_sort(
         entries.begin(), entries.end(), [](const CatalogueEntry &a, const CatalogueEntry &b) {
-            return a.file.listPosition < b.file.listPosition;
+            return a.profile.listPosition < b.profile.listPosition;
         });
     return entries;
 }
 
 QStringList orderedEngineNames()
 {
-    return namesOf(readCatalogue());
+    QStringList names;
+    const QList<CatalogueEntry> entries = readCatalogue();
+    names.reserve(entries.size());
+    for (const CatalogueEntry &entry : entries)
+        names.append(entry.profile.name);
+    return names;
 }
 
 QString symbolIconPath(const QString &symbol)

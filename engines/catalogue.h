@@ -16,14 +16,8 @@ QStringList listEngineFiles();
 // The engine name of an engine file: the name less its final lower-case ".xml".
 QString engineNameOfFile(const QString &fileName);
 
-// One listed engine with everything its file holds.
-struct CatalogueEntry
-{
-    QString name;
-    EngineFile file;
-
-    friend bool operator==(const CatalogueEntry &, const CatalogueEntry &) = default;
-};
+// One listed engine with everything its file holds; its profile's name is the listed name.
+using CatalogueEntry = EngineFile;
 
 // The engines in catalogue order, each file read once: every engine whose file its own name
 // reaches, ordered by listPosition (0 when missing, not a number or unreadable); equal

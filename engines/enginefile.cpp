@@ -242,14 +242,15 @@ EngineFile readWholeEngineFile(const QString &name, bool listedAsRegular)
     file.errorColumn = parsed.errorColumn;
     // The stored Name is most often the file's own: one string serves both.
     file.nameField = fields.value(NameField) == name ? name : fields.value(NameField);
-    file.listPosition = engineNumber(fields.value(ListPositionField));
-    file.values.symbol = fields.value(SymbolField);
-    file.values.limitTitle = engineNumber(fields.value(LimitTitleField));
-    file.values.limitText = engineNumber(fields.value(LimitTextField));
-    file.values.limitURL = engineNumber(fields.value(LimitURLField));
-    file.values.textLineBreak = engineNumber(fields.value(TextLineBreakField));
-    file.values.templateText = fields.value(TemplateField);
-    file.values.rules = fields.value(RulesField);
+    file.profile.name = name;
+    file.profile.listPosition = engineNumber(fields.value(ListPositionField));
+    file.profile.symbol = fields.value(SymbolField);
+    file.profile.limitTitle = engineNumber(fields.value(LimitTitleField));
+    file.profile.limitText = engineNumber(fields.value(LimitTextField));
+    file.profile.limitURL = engineNumber(fields.value(LimitURLField));
+    file.profile.textLineBreak = engineNumber(fields.value(TextLineBreakField));
+    file.profile.templateText = fields.value(TemplateField);
+    file.profile.rules = fields.value(RulesField);
     return file;
 }
 } // namespace
@@ -300,13 +301,13 @@ QString readEngineValue(const QString &name, const QString &field)
     return fields.value(0);
 }
 
-EngineValues readEngineValues(const QString &name)
+EngineProfile readEngineValues(const QString &name)
 {
-    return readEngineFile(name).values;
+    return readEngineFile(name).profile;
 }
 
 bool writeEngineValues(const QString &name,
-                       const EngineValues &values,
+                       const EngineProfile &values,
                        int position,
                        const FileWriter &write)
 {

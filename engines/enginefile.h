@@ -31,9 +31,11 @@ bool isPortableEngineName(const QString &name);
 // a hidden file, which the catalogue does not list.
 bool isListableEngineName(const QString &name);
 
-// An engine's values apart from its name and position.
-struct EngineValues
+// One engine profile: every field its file holds. The file, the catalogue, the engine
+// dialog, the chosen engine and the checker all work with this one type.
+struct EngineProfile
 {
+    QString name; // the engine's (and its file's) name
     QString symbol;
     int limitTitle = 0;
     int limitText = 0;
@@ -41,8 +43,9 @@ struct EngineValues
     int textLineBreak = 0;
     QString templateText;
     QString rules; // the name of the engine's counting and checking rules; empty means plain
+    int listPosition = 0;
 
-    friend bool operator==(const EngineValues &, const EngineValues &) = default;
+    friend bool operator==(const EngineProfile &, const EngineProfile &) = default;
 };
 
 // Why an engine file could not be read.
@@ -57,25 +60,25 @@ enum class EngineFileProblem {
     NestedTooDeep,
 };
 
-// One engine file, read whole in one parse.
+// One engine file, read whole in one parse: the profile, and whether and why not it could
+// be read.
 struct EngineFile
 {
     EngineFileProblem problem = EngineFileProblem::Missing;
     int errorLine = 0; // where a file that is not well-formed fails
     int errorColumn = 0;
     QString nameField; // the stored Name, which need not match the file's name
-    int listPosition = 0;
-    EngineValues values;
+    EngineProfile profile;
 
     bool isReadable() const { return problem == EngineFileProblem::None; }
 
     friend bool operator==(const EngineFile &, const EngineFile &) = default;
 };
 
-// Reads every field of engine `name`'s file. A file that cannot be read gives empty values,
-// and `problem` says why. Files are UTF-8; a file that is not valid UTF-8 is read as Latin-1,
-// as older 8-bit builds wrote them. Only the first element of each name among the root's
-// children counts.
+// Reads every field of engine `name`'s file into a profile named `name`. A file that cannot
+// be read gives empty values, and `problem` says why. Files are UTF-8; a file that is not valid
+// UTF-8 is read as Latin-1, as older 8-bit builds wrote them. Only the first element of each name
+// among the root's children counts.
 EngineFile readEngineFile(const QString &name);
 
 // readEngineFile of a name that a listing of the engines folder has just shown as a regular
@@ -92,8 +95,8 @@ QString engineFileProblemText(const EngineFile &file);
 // attribute is missing.
 QString readEngineValue(const QString &name, const QString &field);
 
-// The values stored in engine `name`'s file; numbers are 0 where missing or not numbers.
-EngineValues readEngineValues(const QString &name);
+// The profile stored in engine `name`'s file; numbers are 0 where missing or not numbers.
+EngineProfile readEngineValues(const QString &name);
 
 // Writes the whole file of engine `name` in UTF-8, atomically: the old file stays whole until
 // the new one is complete. Characters that XML 1.0 cannot hold are left out. An empty `rules`
@@ -111,10 +114,11 @@ bool writeEngineFile(const QString &name,
                      const QString &rules = QString(),
                      const FileWriter &write = writeFileAtomically);
 
-// Writes engine `name` whole with `values` at `position` through writeEngineFile (atomic: on
-// failure the old file stays as it was). A negative limit is written as 0. True on success.
+// Writes engine `name` whole with the fields of `values` at `position` (its own name and
+// position do not count) through writeEngineFile (atomic: on failure the old file stays as it
+// was). A negative limit is written as 0. True on success.
 bool writeEngineValues(const QString &name,
-                       const EngineValues &values,
+                       const EngineProfile &values,
                        int position,
                        const FileWriter &write = writeFileAtomically);
 

@@ -22,12 +22,12 @@ int neighbourRow(int row, int count, int step)
     return neighbour >= 0 && neighbour < count ? neighbour : -1;
 }
 
-bool hasUnsavedChanges(const EngineDraft &loaded, const EngineDraft &shown, bool isNew)
+bool hasUnsavedChanges(const EngineProfile &loaded, const EngineProfile &shown, bool isNew)
 {
     if (!isNew)
         return shown != loaded;
-    return shown.name != loaded.name || shown.values.symbol != loaded.values.symbol
-           || shown.values.templateText != loaded.values.templateText;
+    return shown.name != loaded.name || shown.symbol != loaded.symbol
+           || shown.templateText != loaded.templateText;
 }
 
 QString unreadableReason(const EngineFile &file)
@@ -49,7 +49,7 @@ QList<EngineLeftAlone> applyRenumbering(const QList<EnginePosition> &plan, const
             leftAlone.append({entry.name, reason});
             continue;
         }
-        if (!writeEngineValues(entry.name, file.values, entry.position, write)) {
+        if (!writeEngineValues(entry.name, file.profile, entry.position, write)) {
             leftAlone.append(
                 {entry.name,
                  QCoreApplication::translate("MainWindow", "its file could not be written")});

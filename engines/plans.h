@@ -25,20 +25,11 @@ QList<EnginePosition> renumberingAfterRemoval(const QStringList &rows, int remov
 // +1 down) among `count` rows; -1 at either end or when `row` is outside the list.
 int neighbourRow(int row, int count, int step);
 
-// What the engine dialog's editors show: a name and the values.
-struct EngineDraft
-{
-    QString name;
-    EngineValues values;
-
-    friend bool operator==(const EngineDraft &, const EngineDraft &) = default;
-};
-
-// Whether the editors hold changes that would be lost: `shown` differs from `loaded`, in any
-// of the values (every editor counts, whatever EngineValues holds). For a new engine
-// (`isNew`) only the name, symbol and template count, since its limits merely carry over from
-// the engine shown before.
-bool hasUnsavedChanges(const EngineDraft &loaded, const EngineDraft &shown, bool isNew);
+// Whether the editors hold changes that would be lost: `shown` (the profile the editors show)
+// differs from `loaded`, in any of its fields (every editor counts, whatever EngineProfile
+// holds). For a new engine (`isNew`) only the name, symbol and template count, since its
+// limits merely carry over from the engine shown before.
+bool hasUnsavedChanges(const EngineProfile &loaded, const EngineProfile &shown, bool isNew);
 
 // An engine that a workflow left as it was, and why.
 struct EngineLeftAlone

@@ -117,7 +117,7 @@ QStringList offerShippedProfiles(const QString &shippedFolder,
             positionRead = true;
             placeAtEnd = !mine.isEmpty();
             if (placeAtEnd)
-                nextPosition = mine.last().file.listPosition + 1;
+                nextPosition = mine.last().profile.listPosition + 1;
         }
         const QString source = shippedFolder + QLatin1Char('/') + name + QStringLiteral(".xml");
         if (!QFile::copy(source, target)) {
@@ -136,7 +136,7 @@ QStringList offerShippedProfiles(const QString &shippedFolder,
         // list rather than between or onto theirs.
         if (placeAtEnd) {
             const EngineFile file = readEngineFile(name);
-            if (file.isReadable() && writeEngineValues(name, file.values, nextPosition))
+            if (file.isReadable() && writeEngineValues(name, file.profile, nextPosition))
                 ++nextPosition;
         }
         if (!copyMissingFiles(shippedFolder + QLatin1Char('/') + name,

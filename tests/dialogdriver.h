@@ -113,7 +113,7 @@ inline bool mainFormShowsFirstEngine(const MainWindow &window)
     if (combo->count() == 0 || combo->currentIndex() != 0)
         return false;
     const QString first = combo->itemText(0);
-    const EngineValues values = readEngineValues(first);
+    const EngineProfile values = readEngineValues(first);
     return currentEngine.limitTitle == values.limitTitle
            && currentEngine.limitText == values.limitText
            && currentEngine.limitURL == values.limitURL;

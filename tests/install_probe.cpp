@@ -37,7 +37,7 @@ int main(int argc, char *argv[])
         printEngines(window);
         return count > 0 ? 0 : 1;
     }
-    EngineValues values;
+    EngineProfile values;
     values.limitTitle = 30;
     values.limitText = 90;
     values.limitURL = 30;

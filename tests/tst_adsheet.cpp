@@ -236,7 +236,7 @@ void tst_AdSheet::verdictColumns()
     button("pushButtonKeep")->click();
     const AdFields ad{u"Sourdough"_s, u"Fresh"_s, u"x.org"_s};
     for (int engine = 0; engine < 2; ++engine) {
-        const EngineValues values = readEngineValues(engine == 0 ? u"Narrow"_s : u"Wide"_s);
+        const EngineProfile values = readEngineValues(engine == 0 ? u"Narrow"_s : u"Wide"_s);
         const AdCheck check = checkAd(values, ad);
         const QModelIndex cell = model()->index(0, 3 + engine);
         QCOMPARE(cell.data().toString(), verdictText(check.verdict));

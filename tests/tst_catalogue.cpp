@@ -280,11 +280,11 @@ void tst_Catalogue::linksAreFollowed()
     QCOMPARE(listEngineFiles(), QStringList({"d.xml", "Linked.xml"}));
     const QList<CatalogueEntry> catalogue = readCatalogue();
     QCOMPARE(catalogue.size(), 2);
-    QCOMPARE(catalogue.at(0).name, QStringLiteral("d"));
-    QCOMPARE(catalogue.at(1).name, QStringLiteral("Linked"));
-    QVERIFY(catalogue.at(1).file.isReadable());
-    QCOMPARE(catalogue.at(1).file.nameField, QStringLiteral("b"));
-    QCOMPARE(catalogue.at(1).file.listPosition, 2);
+    QCOMPARE(catalogue.at(0).profile.name, QStringLiteral("d"));
+    QCOMPARE(catalogue.at(1).profile.name, QStringLiteral("Linked"));
+    QVERIFY(catalogue.at(1).isReadable());
+    QCOMPARE(catalogue.at(1).nameField, QStringLiteral("b"));
+    QCOMPARE(catalogue.at(1).profile.listPosition, 2);
 }
 
 QTEST_MAIN(tst_Catalogue)

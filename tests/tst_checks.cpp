@@ -45,9 +45,9 @@ QStringList described(const QList<Finding> &problems)
     return lines;
 }
 
-EngineValues engine(const QString &rules, int title = 30, int text = 90, int url = 30)
+EngineProfile engine(const QString &rules, int title = 30, int text = 90, int url = 30)
 {
-    EngineValues values;
+    EngineProfile values;
     values.rules = rules;
     values.limitTitle = title;
     values.limitText = text;
@@ -295,18 +295,18 @@ void tst_Checks::verdicts()
 void tst_Checks::summary()
 {
     QList<CatalogueEntry> catalogue;
-    const auto addEngine = [&](const QString &name, const EngineValues &values, bool readable) {
+    const auto addEngine = [&](const QString &name, const EngineProfile &values, bool readable) {
         CatalogueEntry entry;
-        entry.name = name;
-        entry.file.problem = readable ? EngineFileProblem::None : EngineFileProblem::NotWellFormed;
-        entry.file.values = values;
+        entry.problem = readable ? EngineFileProblem::None : EngineFileProblem::NotWellFormed;
+        entry.profile = values;
+        entry.profile.name = name;
         catalogue.append(entry);
     };
     addEngine(u"Google"_s, engine(u"google"_s), true);
     addEngine(u"Yandex"_s, engine(u"yandex"_s, 56, 81, 20), true);
     addEngine(u"Old"_s, engine(QString(), 20, 90, 30), true);
     addEngine(u"Broken"_s, engine(u"google"_s), false);
-    const QList<EngineRules> engines = engineRulesOf(catalogue);
+    const QList<CatalogueEntry> &engines = catalogue;
 
     // 16 Japanese characters: Google counts 32, the others 16.
     const AdFields japanese{u"東京で人気の花屋さん新鮮な花束を"_s, QString(), QString()};
@@ -324,8 +324,7 @@ void tst_Checks::summary()
     for (const AdFields &ad : {japanese, shouting}) {
         int fitting = 0;
         for (const CatalogueEntry &entry : std::as_const(catalogue)) {
-            if (entry.file.isReadable()
-                && checkAd(entry.file.values, ad).verdict != Verdict::DoesNotFit)
+            if (entry.isReadable() && checkAd(entry.profile, ad).verdict != Verdict::DoesNotFit)
                 ++fitting;
         }
         QCOMPARE(summariseFit(engines, ad).fitting, fitting);
@@ -335,13 +334,13 @@ void tst_Checks::summary()
 void tst_Checks::verdictLines()
 {
     QList<CatalogueEntry> catalogue(3);
-    catalogue[0].name = u"G"_s;
-    catalogue[0].file.problem = EngineFileProblem::None;
-    catalogue[0].file.values = engine(u"google"_s, 10);
-    catalogue[1].name = u"Y"_s;
-    catalogue[1].file.problem = EngineFileProblem::None;
-    catalogue[1].file.values = engine(u"yandex"_s, 56);
-    catalogue[2].name = u"X"_s;
+    catalogue[0].problem = EngineFileProblem::None;
+    catalogue[0].profile = engine(u"google"_s, 10);
+    catalogue[0].profile.name = u"G"_s;
+    catalogue[1].problem = EngineFileProblem::None;
+    catalogue[1].profile = engine(u"yandex"_s, 56);
+    catalogue[1].profile.name = u"Y"_s;
+    catalogue[2].profile.name = u"X"_s;
     const AdFields ad{u"FREE roses today"_s, QString(), QString()};
     QCOMPARE(engineVerdictsText(catalogue, ad),
              u"G: does not fit: Title over its limit (16 of 10)\n"

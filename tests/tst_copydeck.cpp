@@ -240,8 +240,20 @@ void tst_CopyDeck::hostileInputEndsAndKeepsGoodRows()
 void tst_CopyDeck::exportImportsBackUnchanged()
 {
     const QString path = m_dir.filePath(u"export.csv"_s);
-    const QList<NamedEngine> engines{{u"Plain, one"_s, EngineValues{{}, 10, 20, 5, 0, {}, {}}},
-                                     {u"Title"_s, EngineValues{{}, 30, 90, 30, 0, {}, {}}}};
+    const QList<EngineProfile> engines{EngineProfile{.name = u"Plain, one"_s,
+                                                     .symbol = {},
+                                                     .limitTitle = 10,
+                                                     .limitText = 20,
+                                                     .limitURL = 5,
+                                                     .templateText = {},
+                                                     .rules = {}},
+                                       EngineProfile{.name = u"Title"_s,
+                                                     .symbol = {},
+                                                     .limitTitle = 30,
+                                                     .limitText = 90,
+                                                     .limitURL = 30,
+                                                     .templateText = {},
+                                                     .rules = {}}};
     QVERIFY(writeCopyDeck(path, awkward, engines));
     const QByteArray bytes = fileBytes(path);
     QVERIFY(bytes.startsWith("\xEF\xBB\xBF"
@@ -260,7 +272,13 @@ void tst_CopyDeck::exportImportsBackUnchanged()
 void tst_CopyDeck::exportCountsAndVerdicts()
 {
     const QString path = m_dir.filePath(u"counts.csv"_s);
-    const NamedEngine engine{u"Short"_s, EngineValues{{}, 5, 20, 10, 0, {}, {}}};
+    const EngineProfile engine = EngineProfile{.name = u"Short"_s,
+                                               .symbol = {},
+                                               .limitTitle = 5,
+                                               .limitText = 20,
+                                               .limitURL = 10,
+                                               .templateText = {},
+                                               .rules = {}};
     const Ads ads{{u"Bread"_s, u"Fresh"_s, u"x.org"_s}, {u"Sourdough"_s, u"Rye"_s, u"y"_s}};
     QVERIFY(writeCopyDeck(path, ads, {engine}));
     const QList<QByteArray> lines = fileBytes(path).split('\n');
@@ -269,7 +287,7 @@ void tst_CopyDeck::exportCountsAndVerdicts()
              "Title,Text,URL,Short: Title (of 5),Short: Text (of 20),"
              "Short: URL (of 10),Short: verdict,Short: findings"_ba);
     for (int i = 0; i < ads.size(); ++i) {
-        const AdCheck check = checkAd(engine.values, ads.at(i));
+        const AdCheck check = checkAd(engine, ads.at(i));
         const QByteArray expected = QStringLiteral("%1,%2,%3,%4,%5,%6,%7")
                                         .arg(ads.at(i).title, ads.at(i).text, ads.at(i).url)
                                         .arg(check.title.count)

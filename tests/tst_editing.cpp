@@ -114,7 +114,7 @@ void tst_Editing::newEngineGoesLast()
         form->pushButtonSave->click();
 
         QCOMPARE(storedPosition(QStringLiteral("Fresh")), 3);
-        const EngineValues saved = readEngineValues(QStringLiteral("Fresh"));
+        const EngineProfile saved = readEngineValues(QStringLiteral("Fresh"));
         QCOMPARE(saved.limitTitle, 11);
         QCOMPARE(saved.limitURL, 70);
         QCOMPARE(saved.templateText, QStringLiteral("<b>%TITLE%</b>"));
@@ -145,7 +145,8 @@ void tst_Editing::renameKeepsRow()
     EngineForm *form = window.engineForm;
     const QMap<QString, QByteArray> before = engineFiles();
     const QString old = engineName(row);
-    const EngineValues oldValues = readEngineValues(old);
+    EngineProfile oldValues = readEngineValues(old);
+    oldValues.name = QStringLiteral("Renamed");
     showEngineInMainForm(window, 2 - row);
 
     runDialog(window, [&] {
@@ -180,7 +181,7 @@ void tst_Editing::saveUnderSameName()
         retype(form->spinBoxTextLimit, QStringLiteral("55"));
         form->pushButtonSave->click();
 
-        const EngineValues saved = readEngineValues(QStringLiteral("E1"));
+        const EngineProfile saved = readEngineValues(QStringLiteral("E1"));
         QCOMPARE(saved.limitText, 55);
         QCOMPARE(saved.limitTitle, 11);
         QCOMPARE(storedPosition(QStringLiteral("E1")), 1);
@@ -260,7 +261,7 @@ void tst_Editing::limitsAreClamped()
         QCOMPARE(form->spinBoxTextLineBreak->value(), 99);
         form->pushButtonSave->click();
 
-        const EngineValues saved = readEngineValues(QStringLiteral("Odd"));
+        const EngineProfile saved = readEngineValues(QStringLiteral("Odd"));
         QCOMPARE(saved.limitTitle, 1);
         QCOMPARE(saved.limitText, 1);
         QCOMPARE(saved.limitURL, 1);
@@ -401,9 +402,12 @@ void tst_Editing::deleteRenumbersFollowingRows()
     MainWindow window;
     EngineForm *form = window.engineForm;
     const QMap<QString, QByteArray> before = engineFiles();
-    QList<EngineValues> values;
+    QList<EngineProfile> values;
     for (int i = 0; i < count; ++i)
         values.append(readEngineValues(engineName(i)));
+    // Each engine after the removed one moves up one place.
+    for (int i = row + 1; i < count; ++i)
+        --values[i].listPosition;
     const QString doomed = engineName(row);
     showEngineInMainForm(window, row == 0 ? 1 : 0);
 

@@ -347,12 +347,11 @@ void tst_EngineFile::listedReadsAsLookedUp()
     QCOMPARE(listed.errorLine, lookedUp.errorLine);
     QCOMPARE(listed.errorColumn, lookedUp.errorColumn);
     QCOMPARE(listed.nameField, lookedUp.nameField);
-    QCOMPARE(listed.listPosition, lookedUp.listPosition);
-    QCOMPARE(listed.values, lookedUp.values);
+    QCOMPARE(listed.profile, lookedUp.profile);
     if (problem == EngineFileProblem::None)
         QVERIFY(!listed.nameField.isEmpty());
     if (kind == u"written")
-        QCOMPARE(listed.values.templateText, u"<b>%TITLE%</b>"_s);
+        QCOMPARE(listed.profile.templateText, u"<b>%TITLE%</b>"_s);
 }
 
 void tst_EngineFile::missingFileOrFolderReadsEmpty()

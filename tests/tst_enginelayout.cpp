@@ -136,9 +136,9 @@ void tst_EngineLayout::writtenFilesReadBack()
     QVERIFY(writeEngineFile(raw, u"img/x.png"_s, 30, 90, 25, -4, 7, templateText, rules));
     const EngineFile file = readEngineFile(raw);
     QVERIFY(file.isReadable());
-    QCOMPARE(file.values.templateText, templateText);
-    QCOMPARE(file.values.rules, rules);
-    QCOMPARE(file.listPosition, -4);
+    QCOMPARE(file.profile.templateText, templateText);
+    QCOMPARE(file.profile.rules, rules);
+    QCOMPARE(file.profile.listPosition, -4);
     QCOMPARE(file.nameField, raw);
     QCOMPARE(readEngineValue(raw, u"rules"_s), rules);
 }

@@ -34,7 +34,7 @@ const QString written = QStringLiteral("Vellumo unset folder probe");
 // Runs `operation` and says whether it found or wrote anything.
 bool perform(Operation operation)
 {
-    EngineValues values;
+    EngineProfile values;
     values.limitTitle = 25;
     values.templateText = QStringLiteral("<b>%TITLE%</b>");
     switch (operation) {
@@ -45,8 +45,11 @@ bool perform(Operation operation)
     }
     case Operation::ReadValue:
         return !readEngineValue(present, QStringLiteral("Name")).isEmpty();
-    case Operation::ReadValues:
-        return readEngineValues(present) != EngineValues();
+    case Operation::ReadValues: {
+        EngineProfile empty;
+        empty.name = present;
+        return readEngineValues(present) != empty;
+    }
     case Operation::WriteFile:
         return writeEngineFile(written, QString(), 25, 35, 35, 3, 0, QStringLiteral("x"));
     case Operation::WriteValues:

@@ -68,8 +68,9 @@ void tst_Reordering::moveSwapsNeighbours()
     const QMap<QString, QByteArray> before = engineFiles();
     const QString moved = engineName(row);
     const QString neighbour = engineName(row + step);
-    const EngineValues movedValues = readEngineValues(moved);
-    const EngineValues neighbourValues = readEngineValues(neighbour);
+    EngineProfile movedValues = readEngineValues(moved);
+    EngineProfile neighbourValues = readEngineValues(neighbour);
+    std::swap(movedValues.listPosition, neighbourValues.listPosition);
     showEngineInMainForm(window, 2);
 
     runDialog(window, [&] {
@@ -215,8 +216,9 @@ void tst_Reordering::moveWithoutLoadedEngineKeepsItsValues()
     MainWindow window;
     EngineForm *form = window.engineForm;
     const QMap<QString, QByteArray> before = engineFiles();
-    const EngineValues e1 = readEngineValues(QStringLiteral("E1"));
-    const EngineValues e2 = readEngineValues(QStringLiteral("E2"));
+    EngineProfile e1 = readEngineValues(QStringLiteral("E1"));
+    EngineProfile e2 = readEngineValues(QStringLiteral("E2"));
+    std::swap(e1.listPosition, e2.listPosition);
 
     if (!keyboard) {
         runDialog(window, [&] { QVERIFY(clickRow(form, QStringLiteral("E1"))); });
@@ -267,7 +269,7 @@ void tst_Reordering::moveCarriesUnsavedValues()
         retype(form->lineEditName, QStringLiteral("Typed"));
         form->pushButtonUp->click();
 
-        const EngineValues moved = readEngineValues(QStringLiteral("E1"));
+        const EngineProfile moved = readEngineValues(QStringLiteral("E1"));
         QCOMPARE(moved.limitTitle, 66);
         QCOMPARE(moved.templateText, QStringLiteral("<i>new</i>"));
         QCOMPARE(storedPosition(QStringLiteral("E1")), 0);

@@ -157,7 +157,7 @@ void tst_Spelling::problems()
     QCOMPARE(messages(spelling.problems(rulesNamed(rules), ad)), expected);
 
     // Misspelt words are warnings: the ad still fits wherever it did.
-    EngineValues engine;
+    EngineProfile engine;
     engine.limitTitle = engine.limitText = engine.limitURL = 99;
     engine.rules = rules;
     const AdCheck check = checkAd(engine, ad, &spelling);

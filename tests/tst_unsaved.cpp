@@ -72,31 +72,31 @@ void tst_Unsaved::changeDetection()
     QFETCH(QString, field);
     QFETCH(bool, isNew);
     QFETCH(bool, changed);
-    const EngineDraft loaded{QStringLiteral("Acme"),
-                             {QStringLiteral("files/Acme/logo.png"),
-                              25,
-                              70,
-                              35,
-                              30,
-                              QStringLiteral("<b>%TITLE%</b>"),
-                              QString()}};
-    EngineDraft shown = loaded;
+    const EngineProfile loaded{.name = QStringLiteral("Acme"),
+                               .symbol = QStringLiteral("files/Acme/logo.png"),
+                               .limitTitle = 25,
+                               .limitText = 70,
+                               .limitURL = 35,
+                               .textLineBreak = 30,
+                               .templateText = QStringLiteral("<b>%TITLE%</b>"),
+                               .rules = QString()};
+    EngineProfile shown = loaded;
     if (field == QLatin1String("name"))
         shown.name += QLatin1Char('s');
     else if (field == QLatin1String("symbol"))
-        shown.values.symbol.clear();
+        shown.symbol.clear();
     else if (field == QLatin1String("template"))
-        shown.values.templateText += QLatin1Char(' ');
+        shown.templateText += QLatin1Char(' ');
     else if (field == QLatin1String("title limit"))
-        shown.values.limitTitle = 26;
+        shown.limitTitle = 26;
     else if (field == QLatin1String("text limit"))
-        shown.values.limitText = 1;
+        shown.limitText = 1;
     else if (field == QLatin1String("URL limit"))
-        shown.values.limitURL = 999;
+        shown.limitURL = 999;
     else if (field == QLatin1String("line break"))
-        shown.values.textLineBreak = 0;
+        shown.textLineBreak = 0;
     else if (field == QLatin1String("rules"))
-        shown.values.rules = QStringLiteral("google");
+        shown.rules = QStringLiteral("google");
     QCOMPARE(hasUnsavedChanges(loaded, shown, isNew), changed);
 }
 
@@ -180,7 +180,7 @@ void tst_Unsaved::leavingChangedEditorsAsks()
         QCOMPARE(box.defaultButton, standardButtonText(QMessageBox::Save));
         QCOMPARE(box.escapeButton, standardButtonText(QMessageBox::Cancel));
 
-        const EngineValues e1 = readEngineValues(QStringLiteral("E1"));
+        const EngineProfile e1 = readEngineValues(QStringLiteral("E1"));
         if (answer == QLatin1String("save")) {
             QCOMPARE(e1.limitTitle, 66);
             QCOMPARE(e1.templateText, changedTemplate);

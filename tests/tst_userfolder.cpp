@@ -221,7 +221,7 @@ void tst_UserFolder::laterStart()
     case Between::ChangeA:
         QVERIFY(writeEngineValues(
             QStringLiteral("A"),
-            EngineValues{.symbol = {}, .limitTitle = 99, .templateText = {}, .rules = {}},
+            EngineProfile{.symbol = {}, .limitTitle = 99, .templateText = {}, .rules = {}},
             0));
         QVERIFY(put(mine("A/symbol.png"), "changed"));
         break;
@@ -263,8 +263,8 @@ void tst_UserFolder::laterStart()
     QCOMPARE(contents(mine("A/symbol.png")), symbolBefore);
     if (copied.contains("C")) {
         // After the user's last engine, not on a position of theirs.
-        const int last = readEngineFile(QStringLiteral("Mine")).listPosition;
-        QCOMPARE(readEngineFile(QStringLiteral("C")).listPosition, last + 1);
+        const int last = readEngineFile(QStringLiteral("Mine")).profile.listPosition;
+        QCOMPARE(readEngineFile(QStringLiteral("C")).profile.listPosition, last + 1);
         QCOMPARE(contents(mine("C/symbol.png")), QByteArray("C-png"));
     }
     // A third start brings nothing back, even what the user removed since.

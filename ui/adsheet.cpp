@@ -204,13 +204,13 @@ void MainWindow::setSheetEngines()
     static_cast<AdSheetView *>(m_sheetView)->fitTextColumns();
 }
 
-QList<NamedEngine> MainWindow::sheetEngines() const
+QList<EngineProfile> MainWindow::sheetEngines() const
 {
-    QList<NamedEngine> engines;
+    QList<EngineProfile> engines;
     engines.reserve(m_catalogue.size());
     for (const CatalogueEntry &entry : m_catalogue) {
-        if (entry.file.isReadable())
-            engines.append({entry.name, entry.file.values});
+        if (entry.isReadable())
+            engines.append(entry.profile);
     }
     return engines;
 }

@@ -56,14 +56,13 @@ void AdSheetModel::setEngines(const QList<CatalogueEntry> &catalogue)
 {
     beginResetModel();
     m_catalogue = catalogue;
-    m_allReadable
-        = std::all_of(catalogue.cbegin(), catalogue.cend(), [](const CatalogueEntry &entry) {
-              return entry.file.isReadable();
-          });
+    m_allReadable = std::all_of(catalogue.cbegin(),
+                                catalogue.cend(),
+                                [](const CatalogueEntry &entry) { return entry.isReadable(); });
     m_readable.clear();
     if (!m_allReadable) {
         for (qsizetype i = 0; i < catalogue.size(); ++i) {
-            if (catalogue.at(i).file.isReadable())
+            if (catalogue.at(i).isReadable())
                 m_readable.append(i);
         }
     }
@@ -107,7 +106,7 @@ const AdCheck &AdSheetModel::check(int row, int engine) const
         const int count = engineCount();
         checks.reserve(count);
         for (int engine = 0; engine < count; ++engine)
-            checks.append(checkAd(entryOf(engine).file.values, m_rows.at(row).ad, m_spelling));
+            checks.append(checkAd(entryOf(engine).profile, m_rows.at(row).ad, m_spelling));
     }
     return checks.at(engine);
 }
@@ -140,7 +139,7 @@ QVariant AdSheetModel::data(const QModelIndex &index, int role) const
         QStringList lines;
         lines << QCoreApplication::translate("MainWindow",
                                              "%1: title %2 of %3, text %4 of %5, URL %6 of %7")
-                     .arg(entryOf(engine).name)
+                     .arg(entryOf(engine).profile.name)
                      .arg(result.title.count)
                      .arg(result.title.limit)
                      .arg(result.text.count)
@@ -186,7 +185,7 @@ QVariant AdSheetModel::headerData(int section, Qt::Orientation orientation, int 
         return QCoreApplication::translate("MainWindow", "URL");
     default:
         return section - firstEngineColumn < engineCount()
-                   ? entryOf(section - firstEngineColumn).name
+                   ? entryOf(section - firstEngineColumn).profile.name
                    : QVariant();
     }
 }

@@ -23,15 +23,9 @@ void MainWindow::comboBoxEngine_activated(int index)
 {
     const QString name = mainForm->comboBoxEngine->itemText(index);
     // The file is read afresh, once, for all of its values.
-    const EngineValues values = readEngineValues(name);
-    currentEngine.limitTitle = values.limitTitle;
-    currentEngine.limitText = values.limitText;
-    currentEngine.limitURL = values.limitURL;
-    currentEngine.textLineBreak = values.textLineBreak;
-    currentEngine.templateText = values.templateText;
+    currentEngine = readEngineValues(name);
     if (currentEngine.templateText.isEmpty())
         currentEngine.templateText = defaultTemplate;
-    currentEngine.rules = rulesNamed(values.rules);
 
     // Images that a template names are looked up in the engine's own folder, and read once
     // for this choice: typing reuses them.
@@ -55,9 +49,10 @@ void MainWindow::lineEditTitle_textChanged(const QString &)
 {
     const FieldCount count = checkCurrentAd().title;
     mainForm->labelTitle->setText(counterMessage(count.count, count.limit));
-    mainForm->labelTitle->setToolTip(
-        measureField(currentEngine.rules, AdField::Title, mainForm->lineEditTitle->text())
-            .explanation);
+    mainForm->labelTitle->setToolTip(measureField(rulesNamed(currentEngine.rules),
+                                                  AdField::Title,
+                                                  mainForm->lineEditTitle->text())
+                                         .explanation);
     if (mainForm->checkBoxPreview->isChecked())
         updatePreview();
 }
@@ -68,7 +63,7 @@ void MainWindow::lineEditText_textChanged(const QString &)
     mainForm->labelText->setText(textCounterMessage(
         count.count, count.limit, lineBreakHint(count.count, currentEngine.textLineBreak)));
     mainForm->labelText->setToolTip(
-        measureField(currentEngine.rules, AdField::Text, mainForm->lineEditText->text())
+        measureField(rulesNamed(currentEngine.rules), AdField::Text, mainForm->lineEditText->text())
             .explanation);
     if (mainForm->checkBoxPreview->isChecked())
         updatePreview();
@@ -79,7 +74,8 @@ void MainWindow::lineEditURL_textChanged(const QString &)
     const FieldCount count = checkCurrentAd().url;
     mainForm->labelURL->setText(counterMessage(count.count, count.limit));
     mainForm->labelURL->setToolTip(
-        measureField(currentEngine.rules, AdField::URL, mainForm->lineEditURL->text()).explanation);
+        measureField(rulesNamed(currentEngine.rules), AdField::URL, mainForm->lineEditURL->text())
+            .explanation);
     if (mainForm->checkBoxPreview->isChecked())
         updatePreview();
 }
@@ -92,7 +88,7 @@ void MainWindow::updatePreview()
                                            currentEngine.limitText,
                                            currentEngine.limitURL,
                                            currentEngine.textLineBreak,
-                                           currentEngine.rules);
+                                           rulesNamed(currentEngine.rules));
     // A document that Qt cannot lay out in bounded time is not rendered at all. The fields are
     // escaped, but a template may put a placeholder where a tag's name goes, so the document
     // is measured as it will be shown.

@@ -167,14 +167,14 @@ void MainWindow::loadEngine(const QString &name)
 
     const EngineFile file = readEngineFile(name);
     engineForm->lineEditName->setText(file.nameField);
-    engineForm->lineEditSymbol->setText(file.values.symbol);
-    engineForm->spinBoxTextLineBreak->setValue(file.values.textLineBreak);
-    engineForm->spinBoxTitleLimit->setValue(file.values.limitTitle);
-    engineForm->spinBoxTextLimit->setValue(file.values.limitText);
-    engineForm->spinBoxURLLimit->setValue(file.values.limitURL);
-    engineForm->textEditTemplate->setPlainText(file.values.templateText);
+    engineForm->lineEditSymbol->setText(file.profile.symbol);
+    engineForm->spinBoxTextLineBreak->setValue(file.profile.textLineBreak);
+    engineForm->spinBoxTitleLimit->setValue(file.profile.limitTitle);
+    engineForm->spinBoxTextLimit->setValue(file.profile.limitText);
+    engineForm->spinBoxURLLimit->setValue(file.profile.limitURL);
+    engineForm->textEditTemplate->setPlainText(file.profile.templateText);
     // Missing, empty and unknown rules all count as plain, and show so.
-    const Rules rules = rulesNamed(file.values.rules);
+    const Rules rules = rulesNamed(file.profile.rules);
     engineForm->comboBoxRules->setCurrentIndex(
         rules == Rules::Plain ? 0 : engineForm->comboBoxRules->findData(rulesIdentifier(rules)));
     m_loadedEngine = name;
@@ -187,16 +187,18 @@ void MainWindow::loadEngine(const QString &name)
     if (!reloaded && !unreadableReason(file).isEmpty()) {
         QMessageBox::warning(this,
                              tr("Warning"),
-                             unreadableEngineText({name, file}) + QLatin1Char('\n')
+                             unreadableEngineText(file) + QLatin1Char('\n')
                                  + tr("Its editors show blank values; saving them would replace "
                                       "the file."));
     }
 }
 
 // The engine as the editors show it, name included.
-EngineDraft MainWindow::shownDraft() const
+EngineProfile MainWindow::shownDraft() const
 {
-    return {engineForm->lineEditName->text(), editorValues()};
+    EngineProfile shown = editorValues();
+    shown.name = engineForm->lineEditName->text();
+    return shown;
 }
 
 // From now on, changes are measured against what the editors show now.
@@ -250,10 +252,10 @@ bool MainWindow::settleUnsavedChanges(QString *follow)
     return true;
 }
 
-// The engine as the editors show it, apart from its name.
-EngineValues MainWindow::editorValues() const
+// The engine as the editors show it, apart from its name (empty) and position (0).
+EngineProfile MainWindow::editorValues() const
 {
-    EngineValues values;
+    EngineProfile values;
     values.symbol = engineForm->lineEditSymbol->text();
     values.limitTitle = engineForm->spinBoxTitleLimit->value();
     values.limitText = engineForm->spinBoxTextLimit->value();

@@ -29,7 +29,7 @@ QVariant EngineChoiceModel::data(const QModelIndex &index, int role) const
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
-        return m_catalogue.at(index.row()).name;
+        return m_catalogue.at(index.row()).profile.name;
     case Qt::DecorationRole:
         return index.row() < m_icons.size() ? m_icons.at(index.row()) : QVariant();
     case Qt::ToolTipRole: {

@@ -24,7 +24,6 @@ void MainWindow::refreshEngineLists()
     // Each file is read once here; the lists, and everything that needs every engine at once,
     // work from this reading until the next rebuild.
     m_catalogue = readCatalogue();
-    m_engineRules = engineRulesOf(m_catalogue);
     // Engines that show the same image share one icon (most often the fallback image).
     QHash<QString, QIcon> icons;
     QList<QIcon> rowIcons;
@@ -33,17 +32,17 @@ void MainWindow::refreshEngineLists()
     const QBrush unreadable = engineForm->palette().brush(QPalette::Disabled, QPalette::Text);
     for (qsizetype row = 0; row < m_catalogue.size(); ++row) {
         const CatalogueEntry &entry = m_catalogue.at(row);
-        const QString path = symbolIconPath(entry.file.values.symbol);
+        const QString path = symbolIconPath(entry.profile.symbol);
         auto icon = icons.find(path);
         if (icon == icons.end()) {
             icon = icons.insert(path, QIcon());
             icon->addFile(path, QSize(16, 16));
         }
         rowIcons.append(*icon);
-        auto *item = new QListWidgetItem(*icon, entry.name);
+        auto *item = new QListWidgetItem(*icon, entry.profile.name);
         // An engine whose file cannot be read stays listed, so that the user can see it and
         // remove it, but greyed, with the reason at hand.
-        if (!entry.file.isReadable()) {
+        if (!entry.isReadable()) {
             const QString reason = unreadableEngineText(entry);
             item->setForeground(unreadable);
             item->setToolTip(reason);
@@ -65,5 +64,5 @@ void MainWindow::refreshEngineLists()
 QString MainWindow::unreadableEngineText(const CatalogueEntry &entry) const
 {
     return tr("The file of the engine \"%1\" cannot be read: %2.")
-        .arg(entry.name, engineFileProblemText(entry.file));
+        .arg(entry.profile.name, engineFileProblemText(entry));
 }

@@ -111,12 +111,12 @@ void MainWindow::followEngineFiles()
     const QString loaded = m_loadedEngine;
     const CatalogueEntry *before = nullptr;
     for (const CatalogueEntry &entry : std::as_const(m_catalogue)) {
-        if (entry.name == loaded)
+        if (entry.profile.name == loaded)
             before = &entry;
     }
     const CatalogueEntry *after = nullptr;
     for (const CatalogueEntry &entry : now) {
-        if (entry.name == loaded)
+        if (entry.profile.name == loaded)
             after = &entry;
     }
     const bool loadedChanged = !loaded.isEmpty() && before && (!after || !(*after == *before));

@@ -143,11 +143,11 @@ private:
     QString unreadableEngineText(const CatalogueEntry &entry) const;
 
     // editing.cpp
-    EngineValues editorValues() const;
+    EngineProfile editorValues() const;
     int engineRow(const QString &name) const;
     bool saveEngine();
     void loadEngine(const QString &name);
-    EngineDraft shownDraft() const;
+    EngineProfile shownDraft() const;
     void markEditorsLoaded(bool creating);
     bool editorsHoldUnsavedChanges() const;
     bool settleUnsavedChanges(QString *follow = nullptr);
@@ -168,7 +168,7 @@ private:
     void createAdSheet();
     void reportSheetSaveFailure(const SheetSave &save);
     void setSheetEngines();
-    QList<NamedEngine> sheetEngines() const;
+    QList<EngineProfile> sheetEngines() const;
 
     // spelling.cpp
     void createSpelling();
@@ -226,8 +226,6 @@ private:
     QList<CatalogueEntry> m_catalogue;
     // enginelists.cpp: the engine chooser's entries, the same engines.
     EngineChoiceModel *m_engineChoices = nullptr;
-    // The same engines' rules and limits, for every engine's verdict on each keystroke.
-    QList<EngineRules> m_engineRules;
     // The status bar's "Fits 2 of 3 engines".
     QLabel *m_labelEnginesFit = nullptr;
 
@@ -238,7 +236,7 @@ private:
 
     // What the editors showed when the engine was loaded, or right after New; the editors
     // hold unsaved changes when they differ from it.
-    EngineDraft m_loadedDraft;
+    EngineProfile m_loadedDraft;
     // The editors hold a new engine (New), not one loaded from its file.
     bool m_creatingEngine = false;
     // Set while the program itself moves the list's current row, so that only the user's

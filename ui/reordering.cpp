@@ -55,9 +55,9 @@ void MainWindow::moveEngine(int step)
 
     // The editors show the moved engine, and its unsaved values travel with it; a name typed
     // there is not applied by a move but stays in its editor, still unsaved.
-    const EngineValues movedValues = editorValues();
-    const EngineValues neighbourValues = neighbourFile.values;
-    const int neighbourPosition = neighbourFile.listPosition;
+    const EngineProfile movedValues = editorValues();
+    const EngineProfile neighbourValues = neighbourFile.profile;
+    const int neighbourPosition = neighbourFile.profile.listPosition;
     const QString typedName = engineForm->lineEditName->text();
     const bool nameTyped = typedName != m_loadedDraft.name;
 

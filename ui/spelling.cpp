@@ -274,8 +274,8 @@ void MainWindow::markMisspeltWords()
         = {mainForm->lineEditTitle, mainForm->lineEditText, mainForm->lineEditURL};
     for (int i = 0; i < 3; ++i) {
         QLineEdit *edit = edits[i];
-        const QList<Spelling::Misspelt> marks
-            = m_spelling->misspelt(currentEngine.rules, AdField(i), edit->text(), &typing);
+        const QList<Spelling::Misspelt> marks = m_spelling->misspelt(
+            rulesNamed(currentEngine.rules), AdField(i), edit->text(), &typing);
         QList<std::pair<qsizetype, qsizetype>> ranges;
         for (const Spelling::Misspelt &m : marks)
             ranges.append({m.start, m.length});

@@ -60,19 +60,14 @@ AdFields MainWindow::currentAd() const
 // the counter labels show.
 AdCheck MainWindow::checkCurrentAd()
 {
-    EngineValues engine;
-    engine.limitTitle = currentEngine.limitTitle;
-    engine.limitText = currentEngine.limitText;
-    engine.limitURL = currentEngine.limitURL;
-    engine.rules = rulesIdentifier(currentEngine.rules);
     const AdFields ad = currentAd();
     const WordInProgress typing{m_typingField, m_typingWord};
-    const AdCheck check = checkAd(engine, ad, m_spelling.get(), &typing);
+    const AdCheck check = checkAd(currentEngine, ad, m_spelling.get(), &typing);
     mainForm->labelChecks->setText(problemsText(check.problems));
     markMisspeltWords();
     if (m_labelEnginesFit)
         m_labelEnginesFit->setText(fitSummaryText(
-            summariseFit(m_engineRules, ad, m_spelling ? &m_spelling->userWords() : nullptr)));
+            summariseFit(m_catalogue, ad, m_spelling ? &m_spelling->userWords() : nullptr)));
     return check;
 }
 
