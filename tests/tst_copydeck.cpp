@@ -237,23 +237,24 @@ void tst_CopyDeck::hostileInputEndsAndKeepsGoodRows()
     QCOMPARE(result.report.unreadable.constFirst().problem, problem);
 }
 
+namespace {
+// An engine of plain rules with these limits.
+EngineProfile plainEngine(const QString &name, int title, int text, int url)
+{
+    EngineProfile engine;
+    engine.name = name;
+    engine.limitTitle = title;
+    engine.limitText = text;
+    engine.limitURL = url;
+    return engine;
+}
+} // namespace
+
 void tst_CopyDeck::exportImportsBackUnchanged()
 {
     const QString path = m_dir.filePath(u"export.csv"_s);
-    const QList<EngineProfile> engines{EngineProfile{.name = u"Plain, one"_s,
-                                                     .symbol = {},
-                                                     .limitTitle = 10,
-                                                     .limitText = 20,
-                                                     .limitURL = 5,
-                                                     .templateText = {},
-                                                     .rules = {}},
-                                       EngineProfile{.name = u"Title"_s,
-                                                     .symbol = {},
-                                                     .limitTitle = 30,
-                                                     .limitText = 90,
-                                                     .limitURL = 30,
-                                                     .templateText = {},
-                                                     .rules = {}}};
+    const QList<EngineProfile> engines{plainEngine(u"Plain, one"_s, 10, 20, 5),
+                                       plainEngine(u"Title"_s, 30, 90, 30)};
     QVERIFY(writeCopyDeck(path, awkward, engines));
     const QByteArray bytes = fileBytes(path);
     QVERIFY(bytes.startsWith("\xEF\xBB\xBF"
@@ -272,13 +273,7 @@ void tst_CopyDeck::exportImportsBackUnchanged()
 void tst_CopyDeck::exportCountsAndVerdicts()
 {
     const QString path = m_dir.filePath(u"counts.csv"_s);
-    const EngineProfile engine = EngineProfile{.name = u"Short"_s,
-                                               .symbol = {},
-                                               .limitTitle = 5,
-                                               .limitText = 20,
-                                               .limitURL = 10,
-                                               .templateText = {},
-                                               .rules = {}};
+    const EngineProfile engine = plainEngine(u"Short"_s, 5, 20, 10);
     const Ads ads{{u"Bread"_s, u"Fresh"_s, u"x.org"_s}, {u"Sourdough"_s, u"Rye"_s, u"y"_s}};
     QVERIFY(writeCopyDeck(path, ads, {engine}));
     const QList<QByteArray> lines = fileBytes(path).split('\n');

@@ -218,13 +218,13 @@ void tst_UserFolder::laterStart()
     switch (between) {
     case Between::Nothing:
         break;
-    case Between::ChangeA:
-        QVERIFY(writeEngineValues(
-            QStringLiteral("A"),
-            EngineProfile{.symbol = {}, .limitTitle = 99, .templateText = {}, .rules = {}},
-            0));
+    case Between::ChangeA: {
+        EngineProfile changed;
+        changed.limitTitle = 99;
+        QVERIFY(writeEngineValues(QStringLiteral("A"), changed, 0));
         QVERIFY(put(mine("A/symbol.png"), "changed"));
         break;
+    }
     case Between::DeleteA:
         QVERIFY(QFile::remove(mine("A.xml")));
         break;
