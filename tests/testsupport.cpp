@@ -45,6 +45,16 @@ void writeRawFile(const QString &fileName, const QByteArray &bytes)
     writeFile(QCoreApplication::applicationDirPath() + QStringLiteral("/files/") + fileName, bytes);
 }
 
+EngineProfile engineProfile(const QString &rules, int title, int text, int url)
+{
+    EngineProfile profile;
+    profile.rules = rules;
+    profile.limitTitle = title;
+    profile.limitText = text;
+    profile.limitURL = url;
+    return profile;
+}
+
 FileWriter failingWriter(std::function<bool(const QString &baseName)> fails)
 {
     return [fails = std::move(fails)](const QString &path, const QByteArray &bytes) {

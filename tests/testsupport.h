@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "engines/enginefile.h"
 #include "engines/filewriter.h"
 
 #include <QByteArray>
@@ -54,6 +55,9 @@ void answerNextMessageBox(const QString &buttonText, QString *text = nullptr);
 // test armed. Call from a test's cleanup(); comparing the result with 0 fails a test whose
 // expected box never came.
 int cancelPendingAnswers();
+
+// An engine with these rules and limits, the rest of its profile empty.
+EngineProfile engineProfile(const QString &rules, int title = 30, int text = 90, int url = 30);
 
 // A file writer that fails, touching nothing, for every file whose base name `fails` accepts
 // ("E1" for the engine file E1.xml), and writes the others as the program does.

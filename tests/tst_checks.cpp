@@ -5,6 +5,7 @@
 #include "ads/charclass.h"
 #include "ads/checks.h"
 #include "ads/verdicts.h"
+#include "testsupport.h"
 
 #include <QtTest>
 
@@ -47,12 +48,7 @@ QStringList described(const QList<Finding> &problems)
 
 EngineProfile engine(const QString &rules, int title = 30, int text = 90, int url = 30)
 {
-    EngineProfile values;
-    values.rules = rules;
-    values.limitTitle = title;
-    values.limitText = text;
-    values.limitURL = url;
-    return values;
+    return TestSupport::engineProfile(rules, title, text, url);
 }
 } // namespace
 

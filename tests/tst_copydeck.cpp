@@ -241,11 +241,8 @@ namespace {
 // An engine of plain rules with these limits.
 EngineProfile plainEngine(const QString &name, int title, int text, int url)
 {
-    EngineProfile engine;
+    EngineProfile engine = TestSupport::engineProfile(QString(), title, text, url);
     engine.name = name;
-    engine.limitTitle = title;
-    engine.limitText = text;
-    engine.limitURL = url;
     return engine;
 }
 } // namespace
