@@ -28,9 +28,7 @@ class QModelIndex;
 class QPushButton;
 class QTableView;
 class QCloseEvent;
-class QFileSystemWatcher;
 class QSortFilterProxyModel;
-class QTimer;
 class QUndoStack;
 class QListWidgetItem;
 class QLabel;
@@ -218,8 +216,10 @@ private:
     QAction *aboutAction = nullptr;
     QAction *configureAction = nullptr;
 
-    // composer.cpp: the engine last chosen, named when its template cannot be shown.
+    // How files are written and the install folder judged (see WindowSeams).
     WindowSeams m_seams;
+
+    // composer.cpp: the engine last chosen, named when its template cannot be shown.
     QString m_previewEngine;
 
     // Every listed engine as the last rebuild read it, in list order.
