@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ads/ad.h"
+#include "ads/rules.h"
 #include "engines/enginefile.h"
 
 #include <QList>
@@ -22,6 +23,7 @@ struct Finding
     AdField field = AdField::Title;
     Severity severity = Severity::Error;
     QString message; // translated, without the field's name
+    int index = 0;   // which title or text, from 0 for title 1 and text 1
 };
 
 enum class FieldNaming {
@@ -29,8 +31,12 @@ enum class FieldNaming {
     Untranslated, // as headers and the checker write it
 };
 
-// The name of a field: "Title", "Text" or "URL".
+// The name of a field: "Title", "Text", "URL", "Final URL" or "Ad".
 QString fieldName(AdField field, FieldNaming naming = FieldNaming::Translated);
+
+// The name of title or text `index`: "Title" and "Text" for the first, then "Title 2" to
+// "Title 15" and "Text 2" to "Text 4"; other fields as fieldName.
+QString fieldName(AdField field, int index, FieldNaming naming = FieldNaming::Translated);
 
 // A field's count as the engine counts it, against its limit.
 struct FieldCount
@@ -50,17 +56,23 @@ enum class Verdict {
 
 struct AdCheck
 {
-    FieldCount title;
-    FieldCount text;
+    FieldCount title; // title 1
+    FieldCount text;  // text 1
     FieldCount url;
+    QList<FieldCount> moreTitles; // titles 2 on, one for each of the ad's
+    QList<FieldCount> moreTexts;  // texts 2 on
     QList<Finding> problems;
     Verdict verdict = Verdict::Fits;
 
-    const FieldCount &count(AdField field) const
-    {
-        return field == AdField::Title ? title : field == AdField::Text ? text : url;
-    }
+    const FieldCount &count(AdField field) const { return count(field, 0); }
+    // The count of title or text `index` (from 0); the URL's at 0. An empty count past the
+    // ad's assets.
+    const FieldCount &count(AdField field, int index) const;
 };
+
+// The limit of title or text `index` (from 0) under `engine`, whose rules are `rules`: the
+// profile's limit, or the rules' own for later titles (Yandex's title 2).
+int assetLimit(const EngineProfile &engine, Rules rules, AdField field, int index);
 
 // Counts and checks `ad` as the engine whose stored values are `engine` would. With `spelling`,
 // its user's words pass the capitals checks and each misspelt word is a warning, after the

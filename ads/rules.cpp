@@ -44,9 +44,11 @@ QString explain(Rules rules, AdField field, const FieldMeasure &m)
 }
 
 // With `withPieces` false the pieces are left out.
-FieldMeasure computeMeasure(Rules rules, AdField field, const QString &text, bool withPieces)
+FieldMeasure
+computeMeasure(Rules rules, AdField field, const QString &text, bool withPieces, int index = 0)
 {
     FieldMeasure m;
+    m.index = index;
     m.plainLength = int(text.size());
     if (withPieces)
         m.pieces.reserve(text.size());
@@ -98,9 +100,9 @@ QList<Rules> allRules()
     return all;
 }
 
-FieldMeasure measureField(Rules rules, AdField field, const QString &text)
+FieldMeasure measureField(Rules rules, AdField field, const QString &text, int index)
 {
-    FieldMeasure m = computeMeasure(rules, field, text, false);
+    FieldMeasure m = computeMeasure(rules, field, text, false, index);
     m.explanation = explanationOf(rules, field, m);
     return m;
 }
@@ -114,24 +116,61 @@ QString explanationOf(Rules rules, AdField field, const FieldMeasure &m)
 
 AdMeasure measureAd(Rules rules, const AdFields &ad)
 {
-    return {computeMeasure(rules, AdField::Title, ad.title, false),
-            computeMeasure(rules, AdField::Text, ad.text, false),
-            computeMeasure(rules, AdField::URL, ad.url, false)};
+    AdMeasure measured{computeMeasure(rules, AdField::Title, ad.title, false),
+                       computeMeasure(rules, AdField::Text, ad.text, false),
+                       computeMeasure(rules, AdField::URL, ad.url, false),
+                       {},
+                       {}};
+    measured.moreTitles.reserve(ad.moreTitles.size());
+    for (int i = 0; i < ad.moreTitles.size(); ++i)
+        measured.moreTitles.append(
+            computeMeasure(rules, AdField::Title, ad.moreTitles.at(i), false, i + 1));
+    measured.moreTexts.reserve(ad.moreTexts.size());
+    for (int i = 0; i < ad.moreTexts.size(); ++i)
+        measured.moreTexts.append(
+            computeMeasure(rules, AdField::Text, ad.moreTexts.at(i), false, i + 1));
+    return measured;
 }
 
-FieldMeasure measureFieldPieces(Rules rules, AdField field, const QString &text)
+const FieldMeasure &AdMeasure::at(AdField field, int index) const
 {
-    return computeMeasure(rules, field, text, true);
+    static const FieldMeasure none;
+    switch (field) {
+    case AdField::Title:
+        return index == 0 ? title : index - 1 < moreTitles.size() ? moreTitles.at(index - 1) : none;
+    case AdField::Text:
+        return index == 0 ? text : index - 1 < moreTexts.size() ? moreTexts.at(index - 1) : none;
+    case AdField::URL:
+        return index == 0 ? url : none;
+    default:
+        return none;
+    }
 }
 
-FieldMeasure measureFieldUnexplained(Rules rules, AdField field, const QString &text)
+const AssetFormat &assetFormat(Rules rules)
 {
-    return computeMeasure(rules, field, text, false);
+    return ruleSet(rules).format();
 }
 
-int countField(Rules rules, AdField field, const QString &text)
+const AssetFormat &RuleSet::format() const
 {
-    return computeMeasure(rules, field, text, false).count;
+    static const AssetFormat single;
+    return single;
+}
+
+FieldMeasure measureFieldPieces(Rules rules, AdField field, const QString &text, int index)
+{
+    return computeMeasure(rules, field, text, true, index);
+}
+
+FieldMeasure measureFieldUnexplained(Rules rules, AdField field, const QString &text, int index)
+{
+    return computeMeasure(rules, field, text, false, index);
+}
+
+int countField(Rules rules, AdField field, const QString &text, int index)
+{
+    return computeMeasure(rules, field, text, false, index).count;
 }
 
 int weightOf(Rules rules, const QString &text)

@@ -69,6 +69,7 @@ struct FieldMeasure
     QString domain;        // the display URL's domain, not counted (Google, Microsoft)
     QStringList paths;     // the display URL's paths after the domain (Google, Microsoft)
     int linkDropped = 0;   // characters the Yandex display link leaves out or merges
+    int index = 0;         // which title or text was measured, from 0
 
     QList<DynamicCode> codes;   // the dynamic codes found, in order
     bool unclosedBrace = false; // a "{" that no "}" closes
@@ -80,37 +81,62 @@ struct FieldMeasure
     QString explanation;
 };
 
-// The one measure of a field: `text` in `field`, counted and shown by `rules`; `pieces` is left
-// empty.
-FieldMeasure measureField(Rules rules, AdField field, const QString &text);
+// The one measure of a field: `text` in `field` (title or text number `index` + 1), counted and
+// shown by `rules`; `pieces` is left empty.
+FieldMeasure measureField(Rules rules, AdField field, const QString &text, int index = 0);
 
 // The explanation measureField gives, for a measure of measureFieldUnexplained.
 QString explanationOf(Rules rules, AdField field, const FieldMeasure &m);
 
-// An ad's three fields, each measured once (unexplained).
+// What one engine's ads are made of, from its rules: how many titles and texts an ad takes,
+// how many the engine shows at once and how it joins them, and where they may be pinned.
+struct AssetFormat
+{
+    int minTitles = 1;
+    int maxTitles = 1;
+    int minTexts = 1;
+    int maxTexts = 1;
+    int shownTitles = 1; // shown at once, at most
+    int shownTexts = 1;
+    int titlePins = 0; // positions a title may be pinned to (1 to titlePins); 0: no pins
+    int textPins = 0;
+    // The limit of every title after the first when the engine sets one of its own (Yandex's
+    // title 2); 0: the profile's title limit applies to each.
+    int moreTitlesLimit = 0;
+    QString titleJoin = QStringLiteral(" "); // between shown titles
+    QString textJoin = QStringLiteral(" ");  // between shown texts
+    bool wantsFinalURL = false;              // a missing final URL is worth a warning
+};
+
+// The format of `rules`: one title and one text for plain and Baidu, three to fifteen titles
+// and two to four texts for Google and Microsoft, title 1 and an optional title 2 for Yandex.
+const AssetFormat &assetFormat(Rules rules);
+
+// An ad's fields, each measured once (unexplained).
 struct AdMeasure
 {
     FieldMeasure title;
     FieldMeasure text;
     FieldMeasure url;
+    QList<FieldMeasure> moreTitles; // titles 2 on
+    QList<FieldMeasure> moreTexts;  // texts 2 on
 
-    const FieldMeasure &operator[](AdField field) const
-    {
-        return field == AdField::Title ? title : field == AdField::Text ? text : url;
-    }
+    const FieldMeasure &operator[](AdField field) const { return at(field, 0); }
+    // Title or text `index` (from 0); the URL at 0.
+    const FieldMeasure &at(AdField field, int index) const;
 };
 
 AdMeasure measureAd(Rules rules, const AdFields &ad);
 
 // measureField's count alone, with nothing translated.
-int countField(Rules rules, AdField field, const QString &text);
+int countField(Rules rules, AdField field, const QString &text, int index = 0);
 
 // measureField without the explanation, the one part that needs translating.
-FieldMeasure measureFieldUnexplained(Rules rules, AdField field, const QString &text);
+FieldMeasure measureFieldUnexplained(Rules rules, AdField field, const QString &text, int index = 0);
 
 // measureField with the pieces of `shown`, as the preview cuts and breaks them, and without
 // the explanation.
-FieldMeasure measureFieldPieces(Rules rules, AdField field, const QString &text);
+FieldMeasure measureFieldPieces(Rules rules, AdField field, const QString &text, int index = 0);
 
 // The engine's count of `text` alone, as a piece of a field with no dynamic text (used for the
 // appended ellipsis and the example values).

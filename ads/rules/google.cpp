@@ -73,6 +73,14 @@ public:
         return out;
     }
 
+    const AssetFormat &format() const override
+    {
+        // A responsive search ad: up to 3 headlines and 2 descriptions shown at once.
+        static const AssetFormat rsa{3, 15, 2, 4, 3, 2, 3, 2, 0, QStringLiteral(" | "),
+                                     QStringLiteral(" "), true};
+        return rsa;
+    }
+
     // An older rule: more than one "!" in the title and text as shown.
     void checkWhole(const AdMeasure &measured, Findings &out) const override
     {

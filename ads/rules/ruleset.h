@@ -45,6 +45,9 @@ public:
                                     bool errorsOnly,
                                     const UserWords *allowed) const;
 
+    // How many titles and texts an ad takes and how they are shown; one of each by default.
+    virtual const AssetFormat &format() const;
+
     // Warnings about the whole ad, after those of its fields.
     virtual void checkWhole(const AdMeasure &measured, rulekit::Findings &out) const;
 };

@@ -89,11 +89,21 @@ public:
         if (field == AdField::URL || !isNarrowMark(unit))
             return 1;
         ++m.narrowMarks;
-        if (field == AdField::Text && m.narrowFree < freeNarrowMarks) {
+        // Title 2 leaves its narrow marks out as the text does.
+        const bool free = field == AdField::Text || m.index > 0;
+        if (free && m.narrowFree < freeNarrowMarks) {
             ++m.narrowFree;
             return 0;
         }
         return 1;
+    }
+
+    const AssetFormat &format() const override
+    {
+        // Title 1 and an optional title 2 of 30, shown after it; one text.
+        static const AssetFormat titles{1, 2, 1, 1, 2, 1, 0, 0, 30, QStringLiteral(" — "),
+                                        QStringLiteral(" "), true};
+        return titles;
     }
 
     void measure(AdField field, QStringView text, Measurer &measurer) const override
@@ -117,7 +127,7 @@ public:
             lines << QCoreApplication::translate("MainWindow",
                                                  "Counted as the display link will show it: %1")
                          .arg(m.shown);
-        if (field == AdField::Title && m.narrowMarks > 0)
+        if (field == AdField::Title && m.index == 0 && m.narrowMarks > 0)
             lines << QCoreApplication::translate(
                          "MainWindow",
                          "Yandex's API counts %1, leaving out narrow punctuation marks")

@@ -1,0 +1,85 @@
+// SPDX-FileCopyrightText: 2026 The Vellumo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ads/ad.h"
+
+#include <algorithm>
+
+namespace {
+const QString none;
+} // namespace
+
+const QString &AdFields::at(AdField field, int index) const
+{
+    switch (field) {
+    case AdField::Title:
+        return index == 0 ? title : index - 1 < moreTitles.size() ? moreTitles.at(index - 1) : none;
+    case AdField::Text:
+        return index == 0 ? text : index - 1 < moreTexts.size() ? moreTexts.at(index - 1) : none;
+    case AdField::URL:
+        return index == 0 ? url : none;
+    case AdField::FinalURL:
+        return index == 0 ? finalUrl : none;
+    case AdField::Ad:
+        break;
+    }
+    return none;
+}
+
+void AdFields::set(AdField field, int index, const QString &value)
+{
+    if (index == 0) {
+        switch (field) {
+        case AdField::Title:
+            title = value;
+            return;
+        case AdField::Text:
+            text = value;
+            return;
+        case AdField::URL:
+            url = value;
+            return;
+        case AdField::FinalURL:
+            finalUrl = value;
+            return;
+        case AdField::Ad:
+            return;
+        }
+    }
+    QStringList *list = field == AdField::Title ? &moreTitles
+                        : field == AdField::Text ? &moreTexts
+                                                 : nullptr;
+    if (!list || index < 0)
+        return;
+    while (list->size() < index)
+        list->append(QString());
+    (*list)[index - 1] = value;
+}
+
+int AdFields::pin(AdField field, int index) const
+{
+    const QList<int> &pins = field == AdField::Title ? titlePins : textPins;
+    return (field == AdField::Title || field == AdField::Text) && index >= 0 && index < pins.size()
+               ? pins.at(index)
+               : 0;
+}
+
+void AdFields::setPin(AdField field, int index, int position)
+{
+    if ((field != AdField::Title && field != AdField::Text) || index < 0)
+        return;
+    QList<int> &pins = field == AdField::Title ? titlePins : textPins;
+    if (position == 0 && index >= pins.size())
+        return;
+    while (pins.size() <= index)
+        pins.append(0);
+    pins[index] = position;
+}
+
+bool AdFields::hasMoreThanForm() const
+{
+    const auto pinned = [](const QList<int> &pins) {
+        return std::any_of(pins.cbegin(), pins.cend(), [](int p) { return p != 0; });
+    };
+    return !moreTitles.isEmpty() || !moreTexts.isEmpty() || pinned(titlePins) || pinned(textPins)
+           || !finalUrl.isEmpty();
+}
