@@ -47,7 +47,7 @@ QStringList messages(const QList<Finding> &problems)
 {
     QStringList result;
     for (const Finding &p : problems)
-        result << fieldName(p.field) + u": "_s + p.message;
+        result << fieldName(p.field, p.index) + u": "_s + p.message;
     return result;
 }
 } // namespace
@@ -303,6 +303,16 @@ void tst_Spelling::installedEnglish()
         spelling.problems(Rules::Google, {QString(), u"Tuaght"_s, QString()}, &typing).isEmpty());
     QCOMPARE(spelling.problems(Rules::Google, {u"Tuaght"_s, QString(), QString()}, &typing).size(),
              1);
+    // Every title and text is spelt, each named; the word typed is let through in its own
+    // asset only.
+    AdFields responsive{u"Tuaght"_s, QString(), QString()};
+    responsive.moreTitles = QStringList{QString(), u"Tuaght"_s};
+    responsive.moreTexts = QStringList{u"Tuaght"_s};
+    const WordInProgress typingTitle3{AdField::Title, u"Tuaght"_s, 2};
+    const QStringList found = messages(spelling.problems(Rules::Google, responsive, &typingTitle3));
+    QCOMPARE(found.size(), 2);
+    QVERIFY2(found.at(0).startsWith(u"Title: "_s), qPrintable(found.join(u'|')));
+    QVERIFY2(found.at(1).startsWith(u"Text 2: "_s), qPrintable(found.join(u'|')));
 }
 
 void tst_Spelling::localeChoice_data()
