@@ -8,8 +8,6 @@
 
 #include <QCoreApplication>
 
-#include <algorithm>
-
 QString fieldName(AdField field, FieldNaming naming)
 {
     static const char *const names[] = {QT_TRANSLATE_NOOP("MainWindow", "Title"),
@@ -97,11 +95,7 @@ AdCheck checkAd(const EngineProfile &engine,
     check.problems = checkAdText(rules, ad, measured, spelling ? &spelling->userWords() : nullptr);
     if (spelling && spelling->isOn()) {
         check.problems.append(spelling->problems(rules, ad, typing));
-        std::stable_sort(check.problems.begin(),
-                         check.problems.end(),
-                         [](const Finding &a, const Finding &b) {
-                             return std::pair(a.field, a.index) < std::pair(b.field, b.index);
-                         });
+        sortFindings(check.problems);
     }
 
     bool error = false;
