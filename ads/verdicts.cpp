@@ -59,10 +59,7 @@ QStringList verdictReasons(const AdCheck &check)
 {
     QStringList reasons;
     for (const AdField field : countedFields) {
-        const int assets = field == AdField::Title  ? 1 + int(check.moreTitles.size())
-                           : field == AdField::Text ? 1 + int(check.moreTexts.size())
-                                                    : 1;
-        for (int i = 0; i < assets; ++i) {
+        for (int i = 0; i < check.assets(field); ++i) {
             const FieldCount &c = check.count(field, i);
             if (c.count > c.limit)
                 reasons.append(

@@ -189,7 +189,16 @@ void tst_EngineRules::checksFollowTypingWithoutPreview()
     const QString checks = form->labelChecks->text();
     QVERIFY(checks.contains(u"color:red;\">Title: &quot;!!&quot; repeats"_s));
     QVERIFY(checks.contains(u"color:orange;\">Title: &quot;FREE&quot; is written in capitals."_s));
+    form->lineEditText->setText(u"Fresh flowers."_s);
     form->lineEditTitle->setText(u"Free shipping"_s);
+    // Mended, only the ad as a whole is left: the form holds one title and one text.
+    QCOMPARE(form->labelChecks->text(),
+             u"<span style=\" color:orange;\">Final URL: No final URL yet: the engine needs the "
+             "page the ad leads to.</span><br><span style=\" color:red;\">Ad: Needs 2 more "
+             "titles.</span><br><span style=\" color:red;\">Ad: Needs 1 more text.</span>"_s);
+    // Emptied, the form says nothing.
+    form->lineEditText->clear();
+    form->lineEditTitle->clear();
     QCOMPARE(form->labelChecks->text(), QString());
     // Under the fields, across the form, in an area that scrolls.
     auto *area = form->findChild<QScrollArea *>(u"scrollAreaChecks"_s);
@@ -227,13 +236,23 @@ void tst_EngineRules::enginesAtAGlance()
     QCOMPARE(label->text(), u"Fits 3 of 3 engines"_s);
     // 16 Japanese characters: 32 for Google.
     window.mainForm->lineEditTitle->setText(u"東京で人気の花屋さん新鮮な花束を"_s);
+    window.mainForm->lineEditText->setText(u"Fresh flowers."_s);
     QCOMPARE(label->text(), u"Fits 2 of 3 engines"_s);
 
+    // Every reason of each engine.
     QHelpEvent help(QEvent::ToolTip, QPoint(1, 1), label->mapToGlobal(QPoint(1, 1)));
     QCoreApplication::sendEvent(label, &help);
+    const QString noFinalURL
+        = u"Final URL: No final URL yet: the engine needs the page the ad leads to."_s;
     QCOMPARE(label->toolTip(),
-             u"Broken: cannot be read\nGoogle: does not fit: Title over its limit (32 of 30)\n"
-             "Yandex: fits\nOld: fits"_s);
+             u"Broken: cannot be read\nGoogle: does not fit:\n"
+             "    Title over its limit (32 of 30)\n"
+             "    Ad: Needs 2 more titles.\n"
+             "    Ad: Needs 1 more text.\n"
+             "    %1\n"
+             "Yandex: fits, with warnings:\n"
+             "    %1\n"
+             "Old: fits"_s.arg(noFinalURL));
 }
 
 void tst_EngineRules::shippedProfilesNameTheirRules()
