@@ -524,9 +524,11 @@ bool nothingTyped(const AdFields &ad)
 
 void sortFindings(QList<Finding> &findings)
 {
-    std::stable_sort(findings.begin(), findings.end(), [](const Finding &a, const Finding &b) {
+    const auto before = [](const Finding &a, const Finding &b) {
         return std::pair(a.field, a.index) < std::pair(b.field, b.index);
-    });
+    };
+    if (!std::is_sorted(findings.cbegin(), findings.cend(), before))
+        std::stable_sort(findings.begin(), findings.end(), before);
 }
 
 QList<Finding> checkAdText(Rules rules, const AdFields &ad, const UserWords *allowed)

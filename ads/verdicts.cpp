@@ -16,12 +16,15 @@ constexpr AdField countedFields[] = {AdField::Title, AdField::Text, AdField::URL
 FitSummary
 summariseFit(const QList<CatalogueEntry> &engines, const AdFields &ad, const UserWords *allowed)
 {
-    // What each rule set makes of the ad, worked out the first time an engine needs it.
+    // What each rule set makes of the ad, worked out the first time an engine needs it: of each
+    // field the count of the first asset and the largest of the later ones, which share a
+    // limit (see assetLimit).
     struct Measured
     {
         bool done = false;
         bool error = false;
-        AdMeasure measure;
+        std::array<int, std::size(countedFields)> first{};
+        std::array<int, std::size(countedFields)> later{};
     };
     std::array<Measured, 5> byRules;
     FitSummary summary;
@@ -32,15 +35,20 @@ summariseFit(const QList<CatalogueEntry> &engines, const AdFields &ad, const Use
         const Rules rules = rulesNamed(engine.rules);
         Measured &m = byRules[std::size_t(rules)];
         if (!m.done) {
-            m.measure = measureAd(rules, ad);
-            m.error = hasEditorialError(rules, ad, m.measure, allowed);
+            const AdMeasure measured = measureAd(rules, ad);
+            for (std::size_t f = 0; f < std::size(countedFields); ++f) {
+                m.first[f] = measured.at(countedFields[f], 0).count;
+                for (int i = 1; i < ad.count(countedFields[f]); ++i)
+                    m.later[f] = qMax(m.later[f], measured.at(countedFields[f], i).count);
+            }
+            m.error = hasEditorialError(rules, ad, measured, allowed);
             m.done = true;
         }
         ++summary.engines;
         bool fits = !m.error;
-        for (const AdField field : countedFields) {
-            for (int i = 0; fits && i < ad.count(field); ++i)
-                fits = m.measure.at(field, i).count <= assetLimit(engine, rules, field, i);
+        for (std::size_t f = 0; f < std::size(countedFields); ++f) {
+            fits = fits && m.first[f] <= assetLimit(engine, rules, countedFields[f], 0)
+                   && m.later[f] <= assetLimit(engine, rules, countedFields[f], 1);
         }
         if (fits)
             ++summary.fitting;

@@ -74,7 +74,7 @@ void addAt(Findings &out,
            int number = 0);
 
 // Whether `text` holds nothing but spaces: such a title or text is no asset.
-inline bool isBlank(const QString &text)
+inline bool isBlank(QStringView text)
 {
     return text.trimmed().isEmpty();
 }
