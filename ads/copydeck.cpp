@@ -594,8 +594,8 @@ QByteArray copyDeckRow(const AdFields &ad, const QList<AdCheck> &checks)
         QStringList said;
         const QList<Finding> findings = adFindings(check);
         for (const Finding &finding : findings)
-            said << fieldName(finding.field, FieldNaming::Untranslated) + QStringLiteral(": ")
-                        + finding.message;
+            said << fieldName(finding.field, finding.index, FieldNaming::Untranslated)
+                        + QStringLiteral(": ") + finding.message;
         cells << QString::number(check.title.count) << QString::number(check.text.count)
               << QString::number(check.url.count) << verdictText(check.verdict)
               << said.join(QStringLiteral("; "));

@@ -4,6 +4,7 @@
 #include "ads/adcheck.h"
 #include "ads/charclass.h"
 #include "ads/checks.h"
+#include "ads/copydeck.h"
 #include "ads/verdicts.h"
 #include "testsupport.h"
 
@@ -444,6 +445,12 @@ void tst_Checks::assetLimits()
     QCOMPARE(verdictReason(check), reason);
     QCOMPARE(check.verdict, reason.isEmpty() ? Verdict::Fits : Verdict::DoesNotFit);
     QCOMPARE(summariseFit(catalogue, ad).fitting, reason.isEmpty() ? 1 : 0);
+    // The sheet, the copy deck and the checker name the same asset.
+    const QList<Finding> found = adFindings(check);
+    QCOMPARE(found.isEmpty(), reason.isEmpty());
+    if (!found.isEmpty())
+        QVERIFY(
+            reason.startsWith(fieldName(found.first().field, found.first().index) + u" over"_s));
 }
 
 void tst_Checks::verdicts_data()
