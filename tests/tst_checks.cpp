@@ -302,12 +302,6 @@ void tst_Checks::assetSets_data()
     QTest::addRow("google: 16 titles")
         << g << assets(numbered(16), two)
         << QStringList{u"Ad: Has 16 titles; the engine takes 15 at most. (error)"_s};
-    QTest::addRow("microsoft: 5 texts")
-        << m << assets(numbered(3), numbered(5, u"Text"_s))
-        << QStringList{u"Ad: Has 5 texts; the engine takes 4 at most. (error)"_s};
-    QTest::addRow("yandex: 3 titles")
-        << y << assets(numbered(3), {u"Диваны."_s})
-        << QStringList{u"Ad: Has 3 titles; the engine takes 2 at most. (error)"_s};
     QTest::addRow("baidu: a second text")
         << b << assets({u"鲜花"_s}, {u"鲜花"_s, u"送花"_s}, {}, noFinal)
         << QStringList{u"Ad: Has 2 texts; the engine takes 1 at most. (error)"_s};
@@ -348,16 +342,9 @@ void tst_Checks::assetSets_data()
                        "(warning)"_s,
                        u"Ad: Needs 2 more titles. (error)"_s,
                        u"Ad: Needs 1 more text. (error)"_s};
-    QTest::addRow("yandex: empty title 1 with text typed")
-        << y << assets({}, {u"Диваны."_s})
-        << QStringList{u"Title: The first title is empty. (error)"_s};
     QTest::addRow("baidu: empty title 1 with text typed")
         << b << assets({}, {u"鲜花"_s}, {}, noFinal)
         << QStringList{u"Title: The first title is empty. (error)"_s};
-    QTest::addRow("baidu: only a URL typed")
-        << b << assets({}, {}, u"example.cn"_s, noFinal)
-        << QStringList{u"Title: The first title is empty. (error)"_s,
-                       u"Text: The first text is empty. (error)"_s};
     QTest::addRow("plain: empty title 1 passes")
         << Rules::Plain << assets({}, {u"Fresh."_s}, {}, noFinal) << QStringList{};
     for (const Rules rules : allRules()) {
