@@ -14,6 +14,7 @@
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QTextBrowser>
+#include <QTextDocument>
 
 using namespace DialogDriver;
 using namespace Qt::StringLiterals;
@@ -239,12 +240,14 @@ void tst_EngineRules::enginesAtAGlance()
     window.mainForm->lineEditText->setText(u"Fresh flowers."_s);
     QCOMPARE(label->text(), u"Fits 2 of 3 engines"_s);
 
-    // Every reason of each engine.
+    // Every reason of each engine, a line each.
     QHelpEvent help(QEvent::ToolTip, QPoint(1, 1), label->mapToGlobal(QPoint(1, 1)));
     QCoreApplication::sendEvent(label, &help);
+    QTextDocument shown;
+    shown.setHtml(label->toolTip());
     const QString noFinalURL
         = u"Final URL: No final URL yet: the engine needs the page the ad leads to."_s;
-    QCOMPARE(label->toolTip(),
+    QCOMPARE(shown.toPlainText(),
              u"Broken: cannot be read\nGoogle: does not fit:\n"
              "    Title over its limit (32 of 30)\n"
              "    Ad: Needs 2 more titles.\n"
@@ -253,6 +256,13 @@ void tst_EngineRules::enginesAtAGlance()
              "Yandex: fits, with warnings:\n"
              "    %1\n"
              "Old: fits"_s.arg(noFinalURL));
+    // A finding that quotes the ad's words never makes them markup.
+    window.mainForm->lineEditURL->setText(u"example.com/<b>abcdefghijklmno"_s);
+    QCoreApplication::sendEvent(label, &help);
+    shown.setHtml(label->toolTip());
+    QVERIFY2(shown.toPlainText().contains(
+                 u"\n    URL: The path \"<b>abcdefghijklmno\" is longer than 15 characters.\n"_s),
+             qPrintable(shown.toPlainText()));
 }
 
 void tst_EngineRules::shippedProfilesNameTheirRules()
