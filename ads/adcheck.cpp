@@ -50,8 +50,8 @@ int assetLimit(const EngineProfile &engine, Rules rules, AdField field, int inde
 {
     switch (field) {
     case AdField::Title: {
-        const int own = assetFormat(rules).moreTitlesLimit;
-        return index > 0 && own > 0 ? own : engine.limitTitle;
+        const int own = index > 0 ? assetFormat(rules).moreTitlesLimit : 0;
+        return own > 0 ? own : engine.limitTitle;
     }
     case AdField::Text:
         return engine.limitText;

@@ -24,7 +24,7 @@ summariseFit(const QList<CatalogueEntry> &engines, const AdFields &ad, const Use
         bool done = false;
         bool error = false;
         std::array<int, std::size(countedFields)> first{};
-        std::array<int, std::size(countedFields)> later{};
+        std::array<int, std::size(countedFields)> later{}; // -1: no later asset
     };
     std::array<Measured, 5> byRules;
     FitSummary summary;
@@ -38,6 +38,7 @@ summariseFit(const QList<CatalogueEntry> &engines, const AdFields &ad, const Use
             const AdMeasure measured = measureAd(rules, ad);
             for (std::size_t f = 0; f < std::size(countedFields); ++f) {
                 m.first[f] = measured.at(countedFields[f], 0).count;
+                m.later[f] = -1;
                 for (int i = 1; i < ad.count(countedFields[f]); ++i)
                     m.later[f] = qMax(m.later[f], measured.at(countedFields[f], i).count);
             }
@@ -48,7 +49,8 @@ summariseFit(const QList<CatalogueEntry> &engines, const AdFields &ad, const Use
         bool fits = !m.error;
         for (std::size_t f = 0; f < std::size(countedFields); ++f) {
             fits = fits && m.first[f] <= assetLimit(engine, rules, countedFields[f], 0)
-                   && m.later[f] <= assetLimit(engine, rules, countedFields[f], 1);
+                   && (m.later[f] < 0
+                       || m.later[f] <= assetLimit(engine, rules, countedFields[f], 1));
         }
         if (fits)
             ++summary.fitting;
