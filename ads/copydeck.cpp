@@ -542,16 +542,19 @@ QList<Finding> adFindings(const AdCheck &check)
 {
     QList<Finding> findings;
     for (const AdField field : adFields) {
-        const FieldCount &count = check.count(field);
-        if (count.count <= count.limit)
-            continue;
-        QString message = QCoreApplication::translate("MainWindow", "counts %1 of %2, %3 too many")
-                              .arg(QString::number(count.count),
-                                   QString::number(count.limit),
-                                   QString::number(count.count - count.limit));
-        if (!count.explanation.isEmpty())
-            message += QStringLiteral(" (%1)").arg(count.explanation);
-        findings.append({field, Severity::Error, message});
+        for (int i = 0; i < check.assets(field); ++i) {
+            const FieldCount &count = check.count(field, i);
+            if (count.count <= count.limit)
+                continue;
+            QString message
+                = QCoreApplication::translate("MainWindow", "counts %1 of %2, %3 too many")
+                      .arg(QString::number(count.count),
+                           QString::number(count.limit),
+                           QString::number(count.count - count.limit));
+            if (!count.explanation.isEmpty())
+                message += QStringLiteral(" (%1)").arg(count.explanation);
+            findings.append({field, Severity::Error, message, i});
+        }
     }
     findings.append(check.problems);
     return findings;
@@ -591,8 +594,8 @@ QByteArray copyDeckRow(const AdFields &ad, const QList<AdCheck> &checks)
         QStringList said;
         const QList<Finding> findings = adFindings(check);
         for (const Finding &finding : findings)
-            said << fieldName(finding.field, FieldNaming::Untranslated) + QStringLiteral(": ")
-                        + finding.message;
+            said << fieldName(finding.field, finding.index, FieldNaming::Untranslated)
+                        + QStringLiteral(": ") + finding.message;
         cells << QString::number(check.title.count) << QString::number(check.text.count)
               << QString::number(check.url.count) << verdictText(check.verdict)
               << said.join(QStringLiteral("; "));

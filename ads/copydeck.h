@@ -110,7 +110,8 @@ CopyDeck readCopyDeck(const QString &path, qint64 maxBytes = -1);
 // The translated name of a verdict: "fits", "warnings", "does not fit".
 QString verdictText(Verdict verdict);
 
-// Counts over their limits (field order), then the rules' problems as checkAd gives them.
+// Counts over their limits (field and title or text order), then the rules' problems as checkAd
+// gives them.
 QList<Finding> adFindings(const AdCheck &check);
 
 // Writes a copy deck row by row: UTF-8 with a byte order mark (spreadsheets then read it as
