@@ -27,6 +27,10 @@ constexpr qint64 smallPartCap = 4 * 1024 * 1024; // the workbook and its relatio
 // The file itself is read into memory: the parts above and what they compress to fit in it.
 constexpr qint64 fileCap = 128 * 1024 * 1024;
 constexpr qint64 chunkBytes = 64 * 1024;
+// The XML reader holds a text whole until the markup after it: a text whose source runs on for
+// longer than this, which no cell within maxCopyDeckFieldBytes can need even with every
+// character written as a character reference, stops the reading.
+constexpr qint64 textRunCap = 8 * maxCopyDeckFieldBytes;
 
 // The last column (XFD) and row a worksheet can hold.
 constexpr int maxColumns = 16384;
@@ -47,12 +51,18 @@ QString encryptedText()
                                        "import it again.");
 }
 
+// Part names come from the workbook's own relationships and may be of any length.
+QString shownPartName(const QString &part)
+{
+    return part.size() > 80 ? part.left(80) + QStringLiteral("...") : part;
+}
+
 QString missingPartText(const QString &part)
 {
     return QCoreApplication::translate("MainWindow",
                                        "The workbook lacks its part %1: save it again as XLSX or "
                                        "CSV and import it again.")
-        .arg(part);
+        .arg(shownPartName(part));
 }
 
 // A cell's name as the spreadsheet shows it: column letters and row number ("AB12").
@@ -84,11 +94,17 @@ QString tooLongText(const QString &cell)
 // Called for every token of a part; a non-empty reason stops the reading with it, `done` stops
 // it without one.
 using TokenHandler = std::function<QString(QXmlStreamReader &xml, bool &done)>;
+// Names the place of a text over textRunCap (empty: the part's name will do).
+using LongTextHandler = std::function<QString()>;
 
 // Unpacks the part `name` in chunks into `xml`, at most `cap` bytes, handing every token to
 // `handle`. A missing part is a reason unless it is `optional`.
-QString parsePart(
-    QuaZip &zip, const QString &name, qint64 cap, const TokenHandler &handle, bool optional = false)
+QString parsePart(QuaZip &zip,
+                  const QString &name,
+                  qint64 cap,
+                  const TokenHandler &handle,
+                  bool optional = false,
+                  const LongTextHandler &longText = {})
 {
     if (!zip.setCurrentFile(name, QuaZip::csInsensitive)) {
         if (zip.getZipError() != UNZ_OK)
@@ -107,6 +123,7 @@ QString parsePart(
     QXmlStreamReader xml;
     QByteArray chunk(chunkBytes, Qt::Uninitialized);
     qint64 unpacked = 0;
+    qint64 sinceToken = 0;
     bool ended = false;
     bool done = false;
     while (!done && !ended) {
@@ -119,13 +136,27 @@ QString parsePart(
                                                "The workbook's part %1 unpacks to more than %2 "
                                                "MB: split the sheet into smaller files and "
                                                "import them one by one.")
-                .arg(name)
+                .arg(shownPartName(name))
                 .arg(cap / (1024 * 1024));
+        }
+        sinceToken += got;
+        if (sinceToken > textRunCap) {
+            const QString place = longText ? longText() : QString();
+            return !place.isEmpty() ? place
+                                    : QCoreApplication::translate("MainWindow",
+                                                                  "The workbook's part %1 holds a "
+                                                                  "text of more than %2 KiB: "
+                                                                  "shorten it and import the "
+                                                                  "file again.")
+                                          .arg(shownPartName(name))
+                                          .arg(textRunCap / 1024);
         }
         if (got > 0)
             xml.addData(chunk.first(got));
         while (!done && !ended) {
             const QXmlStreamReader::TokenType token = xml.readNext();
+            if (token != QXmlStreamReader::Invalid)
+                sinceToken = 0;
             if (token == QXmlStreamReader::DTD) {
                 // Workbooks declare no entities; a document type here is an attack.
                 xml.raiseError(
@@ -138,7 +169,7 @@ QString parsePart(
                                                    "The workbook's part %1 is not readable XML "
                                                    "(line %2: %3): save it again as XLSX or CSV "
                                                    "and import it again.")
-                    .arg(name)
+                    .arg(shownPartName(name))
                     .arg(xml.lineNumber())
                     .arg(xml.errorString());
             }
@@ -309,6 +340,12 @@ public:
         return QString();
     }
 
+    // The cell being read, named for a text that runs on too long.
+    QString longTextPlace() const
+    {
+        return m_inCell ? tooLongText(cellName(m_column, m_row)) : QString();
+    }
+
 private:
     QString startElement(QXmlStreamReader &xml)
     {
@@ -415,7 +452,7 @@ private:
                 return tooLongText(cellName(m_column, m_row));
             text = m_strings.texts.at(index);
         } else if (m_type == u"inlineStr") {
-            text = m_inline.text();
+            text = m_inline.text().isEmpty() ? m_value : m_inline.text();
         } else if (m_type == u"b") {
             text = m_value.trimmed() == u"1" ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
         } else {
@@ -523,9 +560,13 @@ QString scanWorkbook(QIODevice *device, const XlsxRowSink &sink, const QString &
               });
         const SheetEntry &chosen = preferred != sheets.cend() ? *preferred : sheets.constFirst();
         SheetReader reader(strings, sink);
-        reason = parsePart(zip, chosen.part, sheetCap, [&](QXmlStreamReader &xml, bool &done) {
-            return reader.token(xml, done);
-        });
+        reason = parsePart(
+            zip,
+            chosen.part,
+            sheetCap,
+            [&](QXmlStreamReader &xml, bool &done) { return reader.token(xml, done); },
+            false,
+            [&] { return reader.longTextPlace(); });
     }
     zip.close();
     return reason;

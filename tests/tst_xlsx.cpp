@@ -63,51 +63,41 @@ QByteArray zip(const Parts &parts)
 
 QByteArray worksheet(const QByteArray &rows)
 {
-    return R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>
-<worksheet xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main"><sheetData>)"
-           + rows + "</sheetData></worksheet>";
+    return "<worksheet><sheetData>" + rows + "</sheetData></worksheet>";
 }
 
-// A workbook as spreadsheet programs write one: the package's and the workbook's
-// relationships, the sheets in the given order (their parts numbered backwards, so that part
-// names do not give the order away), and the shared strings when there are any.
+// A workbook with the package's and the workbook's relationships, the sheets in the given order
+// (their parts numbered backwards, so that part names do not give the order away), and shared
+// strings when there are any (given as text, or as <si> elements).
 Parts workbookParts(const Sheets &sheets, const QStringList &shared = {})
 {
-    const QByteArray rel = "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
+    const QByteArray type = "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
+    const auto rel = [&](const QByteArray &id, const QByteArray &kind, const QByteArray &target) {
+        return "<Relationship Id=\"" + id + "\" Type=\"" + type + kind + "\" Target=\"" + target
+               + "\"/>";
+    };
     QByteArray list, rels;
-    Parts parts;
+    Parts parts{
+        {u"_rels/.rels"_s,
+         "<Relationships>" + rel("1", "/officeDocument", "xl/workbook.xml") + "</Relationships>"}};
     for (qsizetype i = 0; i < sheets.size(); ++i) {
-        const QByteArray id = "rId" + QByteArray::number(i + 1);
-        const QByteArray part = "worksheets/sheet" + QByteArray::number(sheets.size() - i) + ".xml";
-        list += "<sheet name=\"" + sheets[i].first.toUtf8() + "\" sheetId=\""
-                + QByteArray::number(i + 1) + "\" r:id=\"" + id + "\"/>";
-        rels += "<Relationship Id=\"" + id + "\" Type=\"" + rel + "/worksheet\" Target=\"" + part
-                + "\"/>";
-        parts.append({"xl/" + QString::fromLatin1(part), worksheet(sheets[i].second)});
+        const QByteArray n = QByteArray::number(sheets.size() - i);
+        list += "<sheet name=\"" + sheets[i].first.toUtf8() + "\" r:id=\"" + n + "\"/>";
+        rels += rel(n, "/worksheet", "worksheets/sheet" + n + ".xml");
+        parts.append({"xl/worksheets/sheet" + n + ".xml", worksheet(sheets[i].second)});
     }
+    QByteArray items;
+    for (const QString &text : shared)
+        items += text.startsWith(u'<') ? text.toUtf8() : "<si><t>" + text.toUtf8() + "</t></si>";
     if (!shared.isEmpty()) {
-        QByteArray items;
-        for (const QString &text : shared)
-            items
-                += text.startsWith(u'<') ? text.toUtf8() : "<si><t>" + text.toUtf8() + "</t></si>";
-        parts.append({u"xl/sharedStrings.xml"_s,
-                      "<sst xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">"
-                          + items + "</sst>"});
-        rels += "<Relationship Id=\"rIdS\" Type=\"" + rel
-                + "/sharedStrings\" Target=\"/xl/sharedStrings.xml\"/>";
+        rels += rel("s", "/sharedStrings", "/xl/sharedStrings.xml");
+        parts.append({u"xl/sharedStrings.xml"_s, "<sst>" + items + "</sst>"});
     }
-    parts.prepend({u"xl/_rels/workbook.xml.rels"_s,
-                   "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/"
-                   "relationships\">"
-                       + rels + "</Relationships>"});
-    parts.prepend({u"xl/workbook.xml"_s,
-                   "<workbook xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" "
-                   "xmlns:r=\""
-                       + rel + "\"><sheets>" + list + "</sheets></workbook>"});
-    parts.prepend({u"_rels/.rels"_s,
-                   "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/"
-                   "relationships\"><Relationship Id=\"rId1\" Type=\""
-                       + rel + "/officeDocument\" Target=\"xl/workbook.xml\"/></Relationships>"});
+    parts.insert(1,
+                 {u"xl/workbook.xml"_s,
+                  "<workbook xmlns:r=\"" + type + "\"><sheets>" + list + "</sheets></workbook>"});
+    parts.insert(2,
+                 {u"xl/_rels/workbook.xml.rels"_s, "<Relationships>" + rels + "</Relationships>"});
     return parts;
 }
 
@@ -137,13 +127,8 @@ void tst_Xlsx::readsSheet_data()
     QTest::addColumn<QString>("preferred");
     QTest::addColumn<QStringList>("rows");
 
-    const QStringList direct{u"Тексты"_s,
-                             u"Кампания"_s,
-                             u"Заголовок 1"_s,
-                             u"Заголовок 2"_s,
-                             u"Текст"_s,
-                             u"Ссылка"_s,
-                             u"Окна — быстро"_s};
+    const QStringList direct
+        = u"Тексты,Кампания,Заголовок 1,Заголовок 2,Текст,Ссылка,Окна — быстро"_s.split(u',');
     QTest::addRow("Yandex layout: settings rows, header in row 4, sub-header, Cyrillic")
         << workbook({{u"Тексты"_s,
                       R"(<row r="1"><c r="A1" t="s"><v>1</v></c><c r="B1"><v>42</v></c></row>
@@ -154,10 +139,8 @@ void tst_Xlsx::readsSheet_data()
                            <is><t>https://пример.рф/окна</t></is></c></row>)"}},
                     direct)
         << QString()
-        << QStringList{u"1: Кампания|42"_s,
-                       u"4: Заголовок 1|Заголовок 2|Текст|Ссылка"_s,
-                       u"5: |необязательно"_s,
-                       u"6: Окна — быстро|||https://пример.рф/окна"_s};
+        << u"1: Кампания|42,4: Заголовок 1|Заголовок 2|Текст|Ссылка,5: |необязательно,"
+           "6: Окна — быстро|||https://пример.рф/окна"_s.split(u',');
     QTest::addRow("rich text runs joined, phonetic guide left out, spaces kept")
         << workbook(
                {{u"S"_s, R"(<row r="2"><c r="A2" t="s"><v>0</v></c>
@@ -185,8 +168,6 @@ void tst_Xlsx::readsSheet_data()
                      {u"Тексты"_s, R"(<row r="1"><c r="A1"><v>2</v></c></row>)"}};
     QTest::addRow("the preferred sheet, though second")
         << workbook(two) << u"Тексты"_s << QStringList{u"1: 2"_s};
-    QTest::addRow("the preferred sheet named in other case")
-        << workbook(two) << u"ТЕКСТЫ"_s << QStringList{u"1: 2"_s};
     QTest::addRow("no preferred sheet: the workbook's first")
         << workbook(two) << u"Ads"_s << QStringList{u"1: 1"_s};
 }
@@ -215,7 +196,6 @@ void tst_Xlsx::refusesHostileWorkbook_data()
     const QByteArray valid = workbook({{u"S"_s, good}});
 
     QTest::addRow("text") << "Title,Text\nA,B\n"_ba << notXlsx << QStringList();
-    QTest::addRow("empty") << QByteArray() << notXlsx << QStringList();
     QTest::addRow("XLS or encrypted: a compound document")
         << "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1rest"_ba << encrypted << QStringList();
     QTest::addRow("truncated zip") << valid.left(valid.size() * 2 / 3) << damaged << QStringList();
@@ -233,10 +213,6 @@ void tst_Xlsx::refusesHostileWorkbook_data()
     parts.removeLast();
     QTest::addRow("sheet part missing")
         << zip(parts) << u"lacks its part xl/worksheets/sheet1.xml"_s << QStringList();
-    parts = workbookParts({{u"S"_s, good}});
-    parts.removeAt(2);
-    QTest::addRow("workbook's relationships missing")
-        << zip(parts) << u"lacks its part xl/_rels/workbook.xml.rels"_s << QStringList();
     QTest::addRow("no worksheet") << workbook({}) << u"has no worksheet"_s << QStringList();
 
     parts = workbookParts({{u"S"_s, good}});
@@ -250,12 +226,21 @@ void tst_Xlsx::refusesHostileWorkbook_data()
         << zip(parts) << u"declares a document type"_s << QStringList();
     parts.last().data = QByteArray(4 * 1024 * 1024, '\0');
     QTest::addRow("bomb: 4 MB of zeros") << zip(parts) << badXml << QStringList();
-    parts.last().data = worksheet(good + QByteArray(70 * 1024 * 1024, ' '));
+    parts.last().data = worksheet(good + QByteArray(4 * 1024 * 1024, ' '));
+    QTest::addRow("bomb: 4 MB of blanks")
+        << zip(parts) << u"sheet1.xml holds a text of more than 512 KiB"_s
+        << QStringList{u"1: 1"_s};
+    parts.last().data = worksheet("<row r=\"3\"><c r=\"B3\"><v>" + QByteArray(2 << 20, '9'));
+    QTest::addRow("cell of 2 MB") << zip(parts) << u"Cell B3 holds more than 64 KiB"_s
+                                  << QStringList();
+    // Elements of 1 KB, unknown to the reader, up to the cap.
+    const QByteArray filler = "<x a=\"" + QByteArray(1000, 'a') + "\"/>";
+    parts.last().data = worksheet(good + filler.repeated(70 * 1024));
     QTest::addRow("bomb: a sheet of 70 MB")
         << zip(parts) << u"part xl/worksheets/sheet1.xml unpacks to more than 64 MB"_s
         << QStringList{u"1: 1"_s};
     parts = workbookParts({{u"S"_s, good}}, {u"x"_s});
-    parts.last().data = "<sst>" + QByteArray(33 * 1024 * 1024, ' ') + "</sst>";
+    parts.last().data = "<sst>" + filler.repeated(33 * 1024) + "</sst>";
     QTest::addRow("bomb: shared strings of 33 MB")
         << zip(parts) << u"part xl/sharedStrings.xml unpacks to more than 32 MB"_s << QStringList();
 
@@ -276,9 +261,6 @@ void tst_Xlsx::refusesHostileWorkbook_data()
     QTest::addRow("rows out of order")
         << workbook({{u"S"_s, good + R"(<row r="5"/><row r="3"><c><v>1</v></c></row>)"}})
         << u"row numbers are not valid (row 3 after row 5)"_s << QStringList{u"1: 1"_s};
-    QTest::addRow("row past the last")
-        << workbook({{u"S"_s, R"(<row r="1048577"><c><v>1</v></c></row>)"}})
-        << u"(row 1048577 after row 0)"_s << QStringList();
 
     const QString longText(70 * 1024, u'x');
     QTest::addRow("shared string of 70 KiB, used in C5")
@@ -293,9 +275,6 @@ void tst_Xlsx::refusesHostileWorkbook_data()
                       "<row r=\"7\"><c r=\"AB7\" t=\"inlineStr\"><is><t>"
                           + QString(34000, u'ж').toUtf8() + "</t></is></c></row>"}})
         << u"Cell AB7 holds more than 64 KiB"_s << QStringList();
-    QTest::addRow("number of 70 KiB") << workbook(
-        {{u"S"_s, "<row r=\"2\"><c r=\"B2\"><v>" + QByteArray(70 * 1024, '9') + "</v></c></row>"}})
-                                      << u"Cell B2 holds more than 64 KiB"_s << QStringList();
     QTest::addRow("shared string index past the table")
         << workbook({{u"S"_s, R"(<row r="2"><c r="B2" t="s"><v>1</v></c></row>)"}}, {u"x"_s})
         << u"Cell B2 refers to text that the workbook lacks"_s << QStringList();
@@ -316,32 +295,22 @@ void tst_Xlsx::refusesHostileWorkbook()
 
 void tst_Xlsx::devicesAndFiles()
 {
-    const QByteArray bytes = workbook({{u"S"_s, R"(<row r="1"><c r="A1"><v>1</v></c></row>)"}});
-    QStringList rows;
-    const XlsxRowSink sink = [&](int row, const QStringList &cells) {
-        rows << QString::number(row) + u": "_s + cells.join(u'|');
-    };
-
+    QByteArray bytes = workbook({{u"S"_s, R"(<row r="1"><c r="A1"><v>1</v></c></row>)"}});
+    int rows = 0;
+    const XlsxRowSink sink = [&](int, const QStringList &) { ++rows; };
     // A device the caller opened stays open, one it did not stays closed.
-    QByteArray copy = bytes;
-    QBuffer open(&copy);
-    QVERIFY(open.open(QIODevice::ReadOnly));
-    QCOMPARE(scanXlsx(&open, sink), QString());
-    QVERIFY(open.isOpen());
-    QBuffer closed(&copy);
-    QCOMPARE(scanXlsx(&closed, sink), QString());
-    QVERIFY(!closed.isOpen());
+    QBuffer buffer(&bytes);
+    QCOMPARE(scanXlsx(&buffer, sink), QString());
+    QVERIFY(!buffer.isOpen());
+    QVERIFY(buffer.open(QIODevice::ReadOnly));
+    QCOMPARE(scanXlsx(&buffer, sink), QString());
+    QVERIFY(buffer.isOpen());
 
     const QString path = m_dir.filePath(u"ads.xlsx"_s);
     TestSupport::writeFile(path, bytes);
     QCOMPARE(scanXlsxFile(path, sink), QString());
-    QCOMPARE(rows, QStringList(3, u"1: 1"_s));
-    QVERIFY(scanXlsxFile(m_dir.filePath(u"none.xlsx"_s), sink).contains(u"cannot be opened"));
+    QCOMPARE(rows, 3);
     QVERIFY(scanXlsxFile(m_dir.path(), sink).contains(u"cannot be opened"));
-
-    QVERIFY(looksLikeZip(bytes.first(4)));
-    QVERIFY(!looksLikeZip("PK"));
-    QVERIFY(!looksLikeZip("\xD0\xCF\x11\xE0"));
 }
 
 QTEST_GUILESS_MAIN(tst_Xlsx)

@@ -1147,6 +1147,10 @@ Sie ließ sich auch nicht beiseitelegen; die Liste wird daher nicht gespeichert,
         <source>The file cannot be opened: check that it exists and that you may read it.</source>
         <translation>Die Datei lässt sich nicht öffnen: Prüfen Sie, ob es sie gibt und ob Sie sie lesen dürfen.</translation>
     </message>
+    <message>
+        <source>The workbook&apos;s part %1 holds a text of more than %2 KiB: shorten it and import the file again.</source>
+        <translation>Der Teil %1 der Arbeitsmappe enthält einen Text von mehr als %2 KiB: Kürzen Sie ihn und importieren Sie die Datei noch einmal.</translation>
+    </message>
 </context>
 <context>
     <name>Spelling</name>
