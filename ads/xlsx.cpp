@@ -536,6 +536,9 @@ QString notXlsxText()
 
 QString scanWorkbook(QIODevice *device, const XlsxRowSink &sink, const QString &preferredSheet)
 {
+    // The caller may have read the head already to tell the file's kind.
+    if (!device->isSequential())
+        device->seek(0);
     const QByteArray head = device->peek(8);
     // Encrypted workbooks and XLS files are compound documents, not zips.
     if (head.startsWith("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1"))
