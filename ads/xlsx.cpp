@@ -270,10 +270,32 @@ private:
     bool m_overLimit = false;
 };
 
-struct SharedStrings
+// The shared strings one after another in one text: a table of millions of short strings then
+// costs four bytes each beside the text, not a string's 24 and its allocation (144 MB for the
+// six million empty ones that the cap allows).
+class SharedStrings
 {
-    QStringList texts;
-    QSet<qsizetype> overLimit; // indexes of strings over maxCopyDeckFieldBytes, kept empty
+public:
+    void append(const QString &text, bool overLimit)
+    {
+        if (overLimit)
+            m_overLimit.insert(m_ends.size());
+        else
+            m_texts += text;
+        m_ends.append(quint32(m_texts.size())); // the cap keeps the text far below 4 G
+    }
+    qsizetype size() const { return m_ends.size(); }
+    bool overLimit(qsizetype index) const { return m_overLimit.contains(index); }
+    QString at(qsizetype index) const
+    {
+        const quint32 start = index > 0 ? m_ends.at(index - 1) : 0;
+        return m_texts.mid(start, m_ends.at(index) - start);
+    }
+
+private:
+    QString m_texts;
+    QList<quint32> m_ends;
+    QSet<qsizetype> m_overLimit; // over maxCopyDeckFieldBytes, kept empty
 };
 
 QString readSharedStrings(QuaZip &zip, const QString &part, SharedStrings &strings)
@@ -285,9 +307,7 @@ QString readSharedStrings(QuaZip &zip, const QString &part, SharedStrings &strin
             collector.start();
             inString = true;
         } else if (xml.isEndElement() && xml.name() == u"si") {
-            if (collector.overLimit())
-                strings.overLimit.insert(strings.texts.size());
-            strings.texts.append(collector.overLimit() ? QString() : collector.text());
+            strings.append(collector.text(), collector.overLimit());
             inString = false;
         } else if (inString) {
             collector.token(xml);
@@ -441,16 +461,16 @@ private:
         } else if (m_type == u"s") {
             bool ok = false;
             const qsizetype index = m_value.trimmed().toLongLong(&ok);
-            if (!ok || index < 0 || index >= m_strings.texts.size()) {
+            if (!ok || index < 0 || index >= m_strings.size()) {
                 return QCoreApplication::translate("MainWindow",
                                                    "Cell %1 refers to text that the workbook "
                                                    "lacks: save it again as XLSX or CSV and "
                                                    "import it again.")
                     .arg(cellName(m_column, m_row));
             }
-            if (m_strings.overLimit.contains(index))
+            if (m_strings.overLimit(index))
                 return tooLongText(cellName(m_column, m_row));
-            text = m_strings.texts.at(index);
+            text = m_strings.at(index);
         } else if (m_type == u"inlineStr") {
             text = m_inline.text().isEmpty() ? m_value : m_inline.text();
         } else if (m_type == u"b") {
