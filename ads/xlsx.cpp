@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QHash>
+#include <QLocale>
 #include <QSet>
 #include <QXmlStreamReader>
 
@@ -475,8 +476,14 @@ private:
             text = m_inline.text().isEmpty() ? m_value : m_inline.text();
         } else if (m_type == u"b") {
             text = m_value.trimmed() == u"1" ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
+        } else if (m_type.isEmpty() || m_type == u"n") {
+            // Spreadsheets store the 17 digits of a number ("0.29999999999999999") that they
+            // show as 0.3.
+            bool ok = false;
+            const double number = m_value.toDouble(&ok);
+            text = ok ? QString::number(number, 'g', QLocale::FloatingPointShortest) : m_value;
         } else {
-            text = m_value; // numbers, formula results, errors and dates as written
+            text = m_value; // formula results, errors and dates as written
         }
         if (text.isEmpty())
             return QString();

@@ -156,13 +156,14 @@ void tst_Xlsx::readsSheet_data()
         << QString() << QStringList{u"3: a|b"_s, u"4: 7|||8|9"_s};
     QTest::addRow("gaps; empty and styled cells neither make a row nor trail one")
         << workbook({{u"S"_s, R"(<row r="2"><c r="B2" s="3"/><c r="C2" t="s"/></row>
-                          <row r="9"><c r="C9"><v>1.5</v></c><c r="F9" s="1"/></row>
+                          <row r="9"><c r="C9"><v>0.29999999999999999</v></c><c r="F9" s="1"/></row>
                           <row r="12"><c r="AA12" t="b"><v>1</v></c></row>)"}})
-        << QString() << QStringList{u"9: ||1.5"_s, u"12: "_s + QString(26, u'|') + u"TRUE"_s};
-    QTest::addRow("formula results and booleans as their text, the formula left out")
+        << QString() << QStringList{u"9: ||0.3"_s, u"12: "_s + QString(26, u'|') + u"TRUE"_s};
+    QTest::addRow("numbers as shown, formula results and booleans as their text, no formula")
         << workbook({{u"S"_s, R"(<row r="1"><c r="A1" t="str"><f>B1&amp;"x"</f><v>yx</v></c>
-                          <c r="B1" t="b"><v>0</v></c><c r="C1" t="e"><v>#N/A</v></c></row>)"}})
-        << QString() << QStringList{u"1: yx|FALSE|#N/A"_s};
+                          <c r="B1" t="b"><v>0</v></c><c r="C1" t="e"><v>#N/A</v></c>
+                          <c r="D1" t="n"><v>1E-3</v></c><c r="E1"><v>12345678901</v></c></row>)"}})
+        << QString() << QStringList{u"1: yx|FALSE|#N/A|0.001|12345678901"_s};
 
     const Sheets two{{u"Settings"_s, R"(<row r="1"><c r="A1"><v>1</v></c></row>)"},
                      {u"Тексты"_s, R"(<row r="1"><c r="A1"><v>2</v></c></row>)"}};
