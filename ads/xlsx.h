@@ -21,11 +21,12 @@ bool looksLikeZip(QByteArrayView head);
 using XlsxRowSink = std::function<void(int row, const QStringList &cells)>;
 
 // Reads one worksheet of the XLSX workbook in `device` (opened or not): the sheet named
-// `preferredSheet` when the workbook has one, else the first in the workbook's order. Calls
-// `sink` for each row that has a cell, in order, with the row number as the spreadsheet shows
-// it (1 = first row) and its cells by column (A = 0), missing cells empty, shared strings,
-// inline strings, numbers and booleans as their text. Cells without text (only a style) count
-// as missing: a row of them is left out, and the cells end with the last that has text.
+// `preferredSheet` when the workbook has one (case aside, as spreadsheets compare sheet names),
+// else the first in the workbook's order. Calls `sink` for each row that has a cell, in order,
+// with the row number as the spreadsheet shows it (1 = first row) and its cells by column
+// (A = 0), missing cells empty, shared strings, inline strings, numbers and booleans as their
+// text. Cells without text (only a style) count as missing: a row of them is left out, and
+// the cells end with the last that has text.
 // Returns an empty string when the sheet was read, else a translated reason that says what to
 // do (for example "The file is not an XLSX workbook: save it as XLSX or CSV and import it
 // again."); the rows before the fault have then been handed on already.

@@ -169,6 +169,8 @@ void tst_Xlsx::readsSheet_data()
                      {u"Тексты"_s, R"(<row r="1"><c r="A1"><v>2</v></c></row>)"}};
     QTest::addRow("the preferred sheet, though second")
         << workbook(two) << u"Тексты"_s << QStringList{u"1: 2"_s};
+    QTest::addRow("the preferred sheet in other case")
+        << workbook(two) << u"ТЕКСТЫ"_s << QStringList{u"1: 2"_s};
     QTest::addRow("no preferred sheet: the workbook's first")
         << workbook(two) << u"Ads"_s << QStringList{u"1: 1"_s};
 }
