@@ -374,7 +374,8 @@ private:
         if (name == u"sheetData") {
             m_inData = true;
         } else if (m_inData && name == u"row") {
-            const QStringView number = xml.attributes().value("r"_L1);
+            const QXmlStreamAttributes attributes = xml.attributes();
+            const QStringView number = attributes.value("r"_L1);
             const int row = number.isEmpty() ? m_row + 1 : number.toInt();
             if (row <= m_row || row > maxRows) {
                 return QCoreApplication::translate("MainWindow",
@@ -456,10 +457,10 @@ private:
 
     QString endCell()
     {
-        QString text;
-        if (m_value.isEmpty() && m_type != u"inlineStr") {
+        if (m_value.isEmpty() && m_type != u"inlineStr")
             return QString();
-        } else if (m_type == u"s") {
+        QString text;
+        if (m_type == u"s") {
             bool ok = false;
             const qsizetype index = m_value.trimmed().toLongLong(&ok);
             if (!ok || index < 0 || index >= m_strings.size()) {
