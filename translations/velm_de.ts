@@ -1225,7 +1225,7 @@ Sie ließ sich auch nicht beiseitelegen; die Liste wird daher nicht gespeichert,
     </message>
     <message>
         <source>%1: does not fit:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: passt nicht:</translation>
     </message>
 </context>
 <context>
