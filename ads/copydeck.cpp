@@ -2,12 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ads/copydeck.h"
 
+#include "ads/xlsx.h"
+
 #include <csv.h>
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
 #include <QSaveFile>
 #include <QStringConverter>
 
@@ -15,36 +17,6 @@
 #include <cstring>
 
 namespace {
-
-// The column of a header that the caller named besides the ad's fields.
-constexpr int keyField = 3;
-
-QString normalisedHeader(const QString &cell)
-{
-    QString normal;
-    normal.reserve(cell.size());
-    for (const QChar c : cell) {
-        if (!c.isSpace() && c != QChar(0xFEFF))
-            normal += c.toCaseFolded();
-    }
-    return normal;
-}
-
-const QHash<QString, AdField> &headerNames()
-{
-    static const QHash<QString, AdField> names = [] {
-        QHash<QString, AdField> hash;
-        const auto add = [&hash](AdField field, std::initializer_list<const char *> spellings) {
-            for (const char *spelling : spellings)
-                hash.insert(normalisedHeader(QString::fromUtf8(spelling)), field);
-        };
-        add(AdField::Title, {"Title", "Headline", "Заголовок 1"});
-        add(AdField::Text, {"Text", "Description", "Текст"});
-        add(AdField::URL, {"URL", "Path", "Display URL", "Отображаемая ссылка"});
-        return hash;
-    }();
-    return names;
-}
 
 // Spaces belong to the field: an ad's text is counted as it is written.
 int noSpace(unsigned char)
@@ -98,30 +70,103 @@ qsizetype nextLineStart(const char *data, qsizetype from, qsizetype end)
     return end;
 }
 
-// One pass over the records of a file with one separator. In header mode it stops at the
-// first non-blank record that reads and keeps its cells; otherwise it hands every ad after
-// the header row to the sink.
-struct Scan
+bool isBlank(const QStringList &cells)
 {
-    explicit Scan(const AdSink *sink, const KeyedAdSink *keyedSink = nullptr)
-        : sink(sink)
-        , keyedSink(keyedSink)
-    {}
+    return std::all_of(cells.cbegin(), cells.cend(), [](const QString &c) { return c.isEmpty(); });
+}
 
-    // Both null: header mode.
+// The rows after the header: ads to the sink, the rest counted.
+struct DeckRows
+{
+    DeckColumns deck;
     const AdSink *sink = nullptr;
     const KeyedAdSink *keyedSink = nullptr;
     const UnreadableSink *onUnreadable = nullptr;
-    QList<int> fieldOfColumn; // per header column, the AdField or -1
-    int headerRow = 0;
-    QStringList headerCells; // header mode: the cells found
-    bool done = false;
+    // The first row after an XLSX header may explain the columns rather than hold an ad.
+    bool maybeSubHeader = false;
     QList<UnreadableRow> unreadable;
+    int ads = 0;
+    int notAds = 0;
+    AdFields ad;
+    QString key;
+
+    void row(int number, const QStringList &cells)
+    {
+        key.clear();
+        const DeckRow kind = readDeckRow(deck, cells, ad, &key);
+        if (kind == DeckRow::Blank)
+            return;
+        const bool subHeader = std::exchange(maybeSubHeader, false) && !deck.hasType
+                               && ad.url.isEmpty() && ad.finalUrl.isEmpty();
+        if (kind == DeckRow::NotAd || subHeader) {
+            ++notAds;
+            return;
+        }
+        ++ads;
+        if (keyedSink)
+            (*keyedSink)(number, ad, key);
+        else
+            (*sink)(number, ad);
+    }
+
+    void bad(const UnreadableRow &row)
+    {
+        maybeSubHeader = false;
+        unreadable.append(row);
+        if (onUnreadable && *onUnreadable)
+            (*onUnreadable)(row);
+    }
+};
+
+// A header row found, or the cells of the first row when none names an ad's field.
+struct Header
+{
+    char separator = ',';
+    int row = 0; // 0: none found
+    bool tooWide = false;
+    QStringList cells;
+    DeckColumns deck;
+
+    bool found() const { return row > 0; }
+};
+
+// Header search: whether the row `cells` is the header; keeps the first non-blank row's cells
+// for a file that names none. Comment lines ("#...") before the header are passed over.
+bool takeHeader(
+    Header &header, int number, const QStringList &cells, bool tooWide, const QString &keyColumn)
+{
+    if (isBlank(cells) || cells.constFirst().startsWith(u'#'))
+        return false;
+    if (header.cells.isEmpty())
+        header.cells = cells;
+    DeckColumns deck = deckColumns(cells, keyColumn);
+    if (deck.adColumns == 0 && !tooWide)
+        return false;
+    header.row = number;
+    header.tooWide = tooWide;
+    header.cells = cells;
+    header.deck = std::move(deck);
+    return true;
+}
+
+// One pass over the records of a file with one separator. Without rows it looks for the
+// header and stops there; with rows it hands them every record after the header row.
+struct Scan
+{
+    Scan(DeckRows *rows, const QString &keyColumn)
+        : rows(rows)
+        , keyColumn(keyColumn)
+    {}
+
+    DeckRows *rows = nullptr; // null: header mode
+    QString keyColumn;
+    Header header;
+    bool done = false;
 
     int row = 0; // records finished so far
     int cell = 0;
-    AdFields ad;
-    QString key;
+    QStringList cells;
+    bool tooWide = false;
     bool fieldTooLong = false;
     bool tooManyCells = false;
     bool notUtf8 = false;
@@ -144,36 +189,19 @@ struct Scan
     {
         endedLastEvent = endedInChunk = false;
         const int column = cell++;
-        if (headerMode()) {
-            headerCells.append(decode(data, length));
+        if (rows && row + 1 <= header.row)
+            return;
+        if (column >= (rows ? rows->deck.columns.size() : maxDeckColumns)) {
+            tooWide = !rows;
+            tooManyCells = tooManyCells || length > 0;
             return;
         }
-        if (length == 0 || row + 1 <= headerRow)
-            return;
-        if (column >= fieldOfColumn.size()) {
-            tooManyCells = true;
-            return;
-        }
-        if (fieldOfColumn.at(column) >= 0 && length > size_t(maxCopyDeckFieldBytes)) {
+        if (length > size_t(maxCopyDeckFieldBytes)) {
             fieldTooLong = true;
+            cells.append(QString());
             return;
         }
-        switch (fieldOfColumn.at(column)) {
-        case int(AdField::Title):
-            ad.title = decode(data, length);
-            break;
-        case int(AdField::Text):
-            ad.text = decode(data, length);
-            break;
-        case int(AdField::URL):
-            ad.url = decode(data, length);
-            break;
-        case keyField:
-            key = decode(data, length);
-            break;
-        default:
-            break;
-        }
+        cells.append(length > 0 ? decode(data, length) : QString());
     }
 
     void recordEnd(int c)
@@ -187,26 +215,17 @@ struct Scan
         previousEnd = c;
         endedLastEvent = endedInChunk = true;
         const int number = ++row;
-        if (headerMode()) {
-            const bool blank = std::all_of(headerCells.cbegin(),
-                                           headerCells.cend(),
-                                           [](const QString &cell) { return cell.isEmpty(); });
-            if (!blank && !notUtf8) {
-                headerRow = number;
-                done = true;
-                return;
-            }
-        } else if (number > headerRow) {
+        if (!rows) {
+            done = !notUtf8 && takeHeader(header, number, cells, tooWide, keyColumn);
+        } else if (number > header.row) {
             if (notUtf8)
-                reportRow({number, RowProblem::NotUtf8});
+                rows->bad({number, RowProblem::NotUtf8});
             else if (tooManyCells)
-                reportRow({number, RowProblem::TooManyCells});
+                rows->bad({number, RowProblem::TooManyCells});
             else if (fieldTooLong)
-                reportRow({number, RowProblem::FieldTooLong});
-            else if (ad != AdFields() && keyedSink)
-                (*keyedSink)(number, ad, key);
-            else if (ad != AdFields())
-                (*sink)(number, ad);
+                rows->bad({number, RowProblem::FieldTooLong});
+            else
+                rows->row(number, cells);
         }
         clearRecord();
     }
@@ -214,29 +233,18 @@ struct Scan
     void fail(RowProblem problem)
     {
         const int number = ++row;
-        if (!headerMode() && number > headerRow)
-            reportRow({number, problem});
+        if (rows && number > header.row)
+            rows->bad({number, problem});
         previousEnd = 0;
         endedLastEvent = true;
         clearRecord();
     }
 
-    bool headerMode() const { return !sink && !keyedSink; }
-
-    void reportRow(const UnreadableRow &bad)
-    {
-        unreadable.append(bad);
-        if (onUnreadable && *onUnreadable)
-            (*onUnreadable)(bad);
-    }
-
     void clearRecord()
     {
         cell = 0;
-        ad = AdFields();
-        key.clear();
-        fieldTooLong = tooManyCells = notUtf8 = false;
-        headerCells.clear();
+        cells.clear();
+        tooWide = fieldTooLong = tooManyCells = notUtf8 = false;
     }
 };
 
@@ -305,79 +313,190 @@ void run(Scan &scan, QByteArrayView bytes, char separator)
     }
 }
 
-struct Header
-{
-    char separator = ',';
-    int row = 0;
-    int recognised = 0;
-    QList<int> fieldOfColumn;
-};
-
-// The first non-blank record that reads, split at `separator`, and which fields it names.
+// The header of `bytes` split at `separator`.
 Header findHeader(QByteArrayView bytes, char separator, const QString &keyColumn)
 {
     // A header sits at the top: a file that shows none in its first megabyte has none.
-    Scan scan(nullptr);
+    Scan scan(nullptr, keyColumn);
     run(scan, bytes.first(std::min<qsizetype>(bytes.size(), 1024 * 1024)), separator);
-    Header header;
-    header.separator = separator;
-    if (!scan.done)
-        return header;
-    header.row = scan.headerRow;
-    bool seen[3] = {false, false, false};
-    for (const QString &cell : std::as_const(scan.headerCells)) {
-        const std::optional<AdField> field = copyDeckColumn(cell);
-        if (field && !seen[int(*field)]) {
-            seen[int(*field)] = true;
-            ++header.recognised;
-            header.fieldOfColumn.append(int(*field));
-        } else if (!keyColumn.isEmpty() && normalisedHeader(cell) == normalisedHeader(keyColumn)) {
-            header.fieldOfColumn.append(keyField);
-        } else {
-            header.fieldOfColumn.append(-1);
+    scan.header.separator = separator;
+    return scan.header;
+}
+
+// The column names of `cells`, quoted and joined, or "none".
+QString columnList(const QStringList &cells)
+{
+    QStringList names;
+    for (const QString &cell : cells) {
+        if (!cell.isEmpty())
+            names << QStringLiteral("\"%1\"").arg(cell.left(80));
+        if (names.size() == 60) {
+            names << QStringLiteral("…");
+            break;
         }
     }
-    return header;
+    return names.isEmpty() ? QCoreApplication::translate("MainWindow", "none")
+                           : names.join(QStringLiteral(", "));
 }
 
-QByteArray quotedField(const QString &text, char separator)
+// What was read, after the header: the report's counts and layout.
+void finish(CopyDeckReport &report, const Header &header, const DeckRows &rows, bool keyed)
 {
-    const QByteArray bytes = text.toUtf8();
-    const bool plain = std::none_of(bytes.cbegin(), bytes.cend(), [separator](char c) {
-        return c == separator || c == '"' || c == '\r' || c == '\n';
-    });
-    if (plain)
-        return bytes;
-    QByteArray quoted(2 * bytes.size() + 2, Qt::Uninitialized);
-    const size_t size = csv_write2(
-        quoted.data(), size_t(quoted.size()), bytes.constData(), size_t(bytes.size()), '"');
-    quoted.truncate(qsizetype(size));
-    return quoted;
+    report.headerRow = header.row;
+    report.headerCells = header.cells;
+    report.layout = header.deck.layout;
+    report.hasTitleColumn = header.deck.hasTitle;
+    report.unreadable = rows.unreadable;
+    report.ads = rows.ads;
+    report.notAds = rows.notAds;
+    // The sheet may be empty; a file brought in to be checked or imported may not.
+    if (!keyed && rows.ads == 0)
+        report.problem = CopyDeckProblem::NoAds;
 }
 
-QByteArray line(const QStringList &cells, char separator)
+// An XLSX workbook: its preferred sheet's rows, the header found among them as in a CSV file.
+CopyDeckReport scanWorkbook(QByteArrayView bytes, DeckRows &rows, const QString &keyColumn)
 {
-    QByteArray bytes;
-    for (qsizetype i = 0; i < cells.size(); ++i) {
-        if (i > 0)
-            bytes += separator;
-        bytes += quotedField(cells.at(i), separator);
+    CopyDeckReport report;
+    QByteArray data = QByteArray::fromRawData(bytes.data(), bytes.size());
+    QBuffer device(&data);
+    device.open(QIODevice::ReadOnly);
+    Header header;
+    int lastRow = 0;
+    const QString error = scanXlsx(
+        &device,
+        [&](int number, const QStringList &cells) {
+            lastRow = number;
+            if (!header.found()) {
+                takeHeader(header,
+                           number,
+                           cells.mid(0, maxDeckColumns),
+                           cells.size() > maxDeckColumns,
+                           keyColumn);
+                rows.deck = header.deck;
+                rows.maybeSubHeader = true;
+                return;
+            }
+            const qsizetype columns = rows.deck.columns.size();
+            if (header.tooWide || number <= header.row)
+                return;
+            if (std::any_of(cells.cbegin() + std::min(columns, cells.size()),
+                            cells.cend(),
+                            [](const QString &c) { return !c.isEmpty(); }))
+                rows.bad({number, RowProblem::TooManyCells});
+            else if (std::any_of(cells.cbegin(), cells.cend(), [](const QString &c) {
+                         return c.size() > maxCopyDeckFieldBytes;
+                     }))
+                rows.bad({number, RowProblem::FieldTooLong});
+            else
+                rows.row(number, cells);
+        },
+        QStringLiteral("Тексты"));
+    report.rows = lastRow;
+    if (!error.isEmpty()) {
+        report.problem = CopyDeckProblem::NotReadable;
+        report.detail = error;
+    } else if (!header.found()) {
+        report.problem = CopyDeckProblem::NoHeader;
+        report.headerCells = header.cells;
+    } else if (header.tooWide) {
+        report.problem = CopyDeckProblem::TooManyColumns;
     }
-    bytes += "\r\n";
-    return bytes;
+    if (report.isReadable())
+        finish(report, header, rows, !keyColumn.isEmpty());
+    return report;
 }
 
-constexpr AdField adFields[] = {AdField::Title, AdField::Text, AdField::URL};
+CopyDeckReport scanBytes(QByteArrayView bytes,
+                         const AdSink *sink,
+                         const KeyedAdSink *keyedSink,
+                         const UnreadableSink &unreadable,
+                         const QString &keyColumn)
+{
+    DeckRows rows;
+    rows.sink = sink;
+    rows.keyedSink = keyedSink;
+    rows.onUnreadable = &unreadable;
+    if (looksLikeZip(bytes.first(std::min<qsizetype>(bytes.size(), 4))))
+        return scanWorkbook(bytes, rows, keyColumn);
+
+    // UTF-16 (and UTF-32) files are read as the same text in UTF-8.
+    QByteArray converted;
+    const std::optional<QStringConverter::Encoding> encoding
+        = QStringConverter::encodingForData(bytes);
+    if (encoding && *encoding != QStringConverter::Utf8) {
+        QStringDecoder decoder(*encoding);
+        converted = QString(decoder(bytes)).toUtf8();
+        bytes = converted;
+    }
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes = bytes.sliced(3);
+
+    CopyDeckReport report;
+    Header header;
+    Header widest; // without a header: the first row as the separator splits it widest
+    for (const char separator : {',', ';', '\t'}) {
+        const Header candidate = findHeader(bytes, separator, keyColumn);
+        const int found = candidate.deck.adColumns;
+        const int best = header.deck.adColumns;
+        if (found > best
+            || (found == best && found > 0
+                && candidate.deck.columns.size() > header.deck.columns.size())
+            || (candidate.tooWide && !header.found())) {
+            header = candidate;
+        }
+        if (candidate.cells.size() > widest.cells.size())
+            widest = candidate;
+    }
+    if (!header.found()) {
+        report.problem = CopyDeckProblem::NoHeader;
+        report.headerCells = widest.cells;
+        return report;
+    }
+    if (header.tooWide) {
+        report.problem = CopyDeckProblem::TooManyColumns;
+        report.headerRow = header.row;
+        return report;
+    }
+    report.separator = header.separator;
+    rows.deck = header.deck;
+    Scan scan(&rows, keyColumn);
+    scan.header = header;
+    run(scan, bytes, header.separator);
+    report.rows = scan.row;
+    finish(report, header, rows, keyedSink != nullptr);
+    return report;
+}
+
+CopyDeckReport scanFile(const QString &path,
+                        qint64 maxBytes,
+                        const std::function<CopyDeckReport(QByteArrayView)> &scanBytes)
+{
+    CopyDeckReport report;
+    QFile file(path);
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
+        report.problem = CopyDeckProblem::Unopenable;
+        return report;
+    }
+    const qint64 size = file.size();
+    if (maxBytes >= 0 && size > maxBytes) {
+        report.problem = CopyDeckProblem::TooLarge;
+        return report;
+    }
+    if (size > 0) {
+        if (uchar *mapped = file.map(0, size))
+            return scanBytes(QByteArrayView(reinterpret_cast<const char *>(mapped), size));
+    }
+    // Pipes and other files that cannot be mapped are read, to the limit if there is one.
+    const QByteArray bytes = maxBytes >= 0 ? file.read(maxBytes + 1) : file.readAll();
+    if (maxBytes >= 0 && bytes.size() > maxBytes) {
+        report.problem = CopyDeckProblem::TooLarge;
+        return report;
+    }
+    return scanBytes(bytes);
+}
 
 } // namespace
-
-std::optional<AdField> copyDeckColumn(const QString &headerCell)
-{
-    const auto found = headerNames().constFind(normalisedHeader(headerCell));
-    if (found == headerNames().cend())
-        return std::nullopt;
-    return *found;
-}
 
 QString rowProblemText(RowProblem problem)
 {
@@ -414,84 +533,57 @@ QString copyDeckProblemText(CopyDeckProblem problem)
             "MainWindow",
             "no header row names a Title, Text or URL column (separated by commas, semicolons "
             "or tabs)");
+    case CopyDeckProblem::TooManyColumns:
+        return QCoreApplication::translate("MainWindow", "the header row has more than %1 columns")
+            .arg(maxDeckColumns);
+    case CopyDeckProblem::NoAds:
+        return QCoreApplication::translate("MainWindow", "no row of the file is an ad");
+    case CopyDeckProblem::NotReadable:
+        return QCoreApplication::translate("MainWindow", "the workbook cannot be read");
     }
     return QString();
 }
 
-namespace {
-CopyDeckReport scanBytes(QByteArrayView bytes,
-                         const AdSink *sink,
-                         const KeyedAdSink *keyedSink,
-                         const UnreadableSink &unreadable,
-                         const QString &keyColumn)
+QString cannotReadText(const CopyDeckReport &report)
 {
-    // UTF-16 (and UTF-32) files are read as the same text in UTF-8.
-    QByteArray converted;
-    const std::optional<QStringConverter::Encoding> encoding
-        = QStringConverter::encodingForData(bytes);
-    if (encoding && *encoding != QStringConverter::Utf8) {
-        QStringDecoder decoder(*encoding);
-        converted = QString(decoder(bytes)).toUtf8();
-        bytes = converted;
+    QString reason = copyDeckProblemText(report.problem);
+    if (!report.detail.isEmpty())
+        reason += QStringLiteral(" (%1)").arg(report.detail);
+    switch (report.problem) {
+    case CopyDeckProblem::NoHeader:
+    case CopyDeckProblem::NoAds:
+        return QCoreApplication::translate(
+                   "MainWindow",
+                   "%1.\nColumns found: %2.\nName the columns of the ads' fields as listed "
+                   "below (case and spaces do not matter), save the file as CSV, TSV or XLSX "
+                   "and try again. Rows whose type is not a text ad are skipped.\n%3")
+            .arg(reason, columnList(report.headerCells), acceptedColumnsText());
+    case CopyDeckProblem::TooManyColumns:
+        return QCoreApplication::translate("MainWindow",
+                                           "%1.\nDelete the empty columns at its end, or the "
+                                           "columns not needed, and try again.")
+            .arg(reason);
+    case CopyDeckProblem::TooLarge:
+        return QCoreApplication::translate("MainWindow",
+                                           "%1.\nSplit it into smaller files and import each.")
+            .arg(reason);
+    case CopyDeckProblem::NotReadable:
+        return QCoreApplication::translate("MainWindow",
+                                           "%1.\nOpen it in a spreadsheet and save it again as "
+                                           "XLSX or CSV, then try again.")
+            .arg(reason);
+    default:
+        return reason.isEmpty() ? QString() : reason + u'.';
     }
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        bytes = bytes.sliced(3);
-
-    CopyDeckReport report;
-    Header header;
-    for (const char separator : {',', ';', '\t'}) {
-        const Header candidate = findHeader(bytes, separator, keyColumn);
-        if (candidate.recognised > header.recognised
-            || (candidate.recognised == header.recognised && candidate.recognised > 0
-                && candidate.fieldOfColumn.size() > header.fieldOfColumn.size())) {
-            header = candidate;
-        }
-    }
-    if (header.recognised == 0) {
-        report.problem = CopyDeckProblem::NoHeader;
-        return report;
-    }
-    report.separator = header.separator;
-    report.headerRow = header.row;
-
-    Scan scan(sink, keyedSink);
-    scan.onUnreadable = &unreadable;
-    scan.headerRow = header.row;
-    scan.fieldOfColumn = header.fieldOfColumn;
-    run(scan, bytes, header.separator);
-    report.rows = scan.row;
-    report.unreadable = scan.unreadable;
-    return report;
 }
 
-CopyDeckReport scanFile(const QString &path,
-                        qint64 maxBytes,
-                        const std::function<CopyDeckReport(QByteArrayView)> &scanBytes)
+QString noTitleColumnText(const CopyDeckReport &report)
 {
-    CopyDeckReport report;
-    QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
-        report.problem = CopyDeckProblem::Unopenable;
-        return report;
-    }
-    const qint64 size = file.size();
-    if (maxBytes >= 0 && size > maxBytes) {
-        report.problem = CopyDeckProblem::TooLarge;
-        return report;
-    }
-    if (size > 0) {
-        if (uchar *mapped = file.map(0, size))
-            return scanBytes(QByteArrayView(reinterpret_cast<const char *>(mapped), size));
-    }
-    // Pipes and other files that cannot be mapped are read, to the limit if there is one.
-    const QByteArray bytes = maxBytes >= 0 ? file.read(maxBytes + 1) : file.readAll();
-    if (maxBytes >= 0 && bytes.size() > maxBytes) {
-        report.problem = CopyDeckProblem::TooLarge;
-        return report;
-    }
-    return scanBytes(bytes);
+    return QCoreApplication::translate("MainWindow",
+                                       "no column of the %1 names a title (columns found: %2): "
+                                       "its ads have no title and do not fit")
+        .arg(deckLayoutName(report.layout), columnList(report.headerCells));
 }
-} // namespace
 
 CopyDeckReport
 scanCopyDeck(QByteArrayView bytes, const AdSink &sink, const UnreadableSink &unreadable)
@@ -524,6 +616,37 @@ CopyDeck readCopyDeck(const QString &path, qint64 maxBytes)
         path, [&deck](int, const AdFields &ad) { deck.ads.append(ad); }, maxBytes);
     return deck;
 }
+
+namespace {
+QByteArray quotedField(const QString &text, char separator)
+{
+    const QByteArray bytes = text.toUtf8();
+    const bool plain = std::none_of(bytes.cbegin(), bytes.cend(), [separator](char c) {
+        return c == separator || c == '"' || c == '\r' || c == '\n';
+    });
+    if (plain)
+        return bytes;
+    QByteArray quoted(2 * bytes.size() + 2, Qt::Uninitialized);
+    const size_t size = csv_write2(
+        quoted.data(), size_t(quoted.size()), bytes.constData(), size_t(bytes.size()), '"');
+    quoted.truncate(qsizetype(size));
+    return quoted;
+}
+
+QByteArray line(const QStringList &cells, char separator)
+{
+    QByteArray bytes;
+    for (qsizetype i = 0; i < cells.size(); ++i) {
+        if (i > 0)
+            bytes += separator;
+        bytes += quotedField(cells.at(i), separator);
+    }
+    bytes += "\r\n";
+    return bytes;
+}
+
+constexpr AdField adFields[] = {AdField::Title, AdField::Text, AdField::URL};
+} // namespace
 
 QString verdictText(Verdict verdict)
 {

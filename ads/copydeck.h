@@ -4,6 +4,7 @@
 
 #include "ads/ad.h"
 #include "ads/adcheck.h"
+#include "ads/bulkfiles.h"
 #include "engines/enginefile.h"
 
 #include <QByteArrayView>
@@ -20,10 +21,6 @@
 // A field longer than this (in bytes) makes its row unreadable; it also bounds what one row
 // can cost, whatever the file holds.
 constexpr qsizetype maxCopyDeckFieldBytes = 64 * 1024;
-
-// Which ad field a header cell names, compared without case and spaces: Title, Headline,
-// "Заголовок 1"; Text, Description, "Текст"; URL, Path, "Display URL", "Отображаемая ссылка".
-std::optional<AdField> copyDeckColumn(const QString &headerCell);
 
 // Why a row could not be read.
 enum class RowProblem {
@@ -48,9 +45,12 @@ QString rowProblemText(RowProblem problem);
 // Why a whole file could not be read.
 enum class CopyDeckProblem {
     None,
-    Unopenable, // missing, a folder, no permission
-    TooLarge,   // over the size the caller allows
-    NoHeader,   // no row names a Title, Text or URL column
+    Unopenable,     // missing, a folder, no permission
+    TooLarge,       // over the size the caller allows
+    NoHeader,       // no row names a Title, Text or URL column
+    TooManyColumns, // a header of more than maxDeckColumns columns
+    NoAds,          // no row is an ad
+    NotReadable,    // a workbook that cannot be read (the report's detail says why)
 };
 
 // What reading a copy deck found besides the ads.
@@ -61,6 +61,14 @@ struct CopyDeckReport
     int headerRow = 0; // 0 when there is none
     int rows = 0;      // records in the file, blank ones included
     QList<UnreadableRow> unreadable;
+    DeckLayout layout = DeckLayout::CopyDeck;
+    // The header's cells; without a header, the first row's, for telling the user what the
+    // file holds.
+    QStringList headerCells;
+    bool hasTitleColumn = false;
+    int ads = 0;
+    int notAds = 0; // rows with text that are no ad: campaigns, keywords, sitelinks...
+    QString detail; // more on the problem, as the workbook reader gives it
 
     bool isReadable() const { return problem == CopyDeckProblem::None; }
 };
@@ -68,16 +76,26 @@ struct CopyDeckReport
 // The translated reason why a file could not be read at all; empty when it could.
 QString copyDeckProblemText(CopyDeckProblem problem);
 
+// The translated reason with how to go on: for a file without a header or ads, the columns
+// found and the names accepted for each field (acceptedColumnsText).
+QString cannotReadText(const CopyDeckReport &report);
+
+// The translated notice for a file with ads but no title column, naming the columns found.
+QString noTitleColumnText(const CopyDeckReport &report);
+
 using AdSink = std::function<void(int row, const AdFields &ad)>;
 // An ad with the cell of the column the caller asked for besides the ad's own (empty when the
 // file has no such column).
 using KeyedAdSink = std::function<void(int row, const AdFields &ad, const QString &key)>;
 using UnreadableSink = std::function<void(const UnreadableRow &row)>;
 
-// Reads a copy deck from `bytes`: UTF-8 with or without a byte order mark, or UTF-16 with
-// one; the separator (tab, semicolon or comma) is the one under which the first non-blank
-// row names the most columns. Calls `sink` for every ad in file order; a row whose title,
-// text and URL are all empty is no ad. A malformed row is reported and reading goes on with
+// Reads a copy deck or an engine's bulk file (see bulkfiles.h) from `bytes`: an XLSX workbook
+// (by its content, its sheet "Тексты" if it has one), or text in UTF-8 with or without a
+// byte order mark, or UTF-16 with one. The header is the first row that names an ad's field
+// (comment lines "#..." and rows of settings may come before); the separator (tab,
+// semicolon or comma) is the one under which it names the most. Calls `sink` for every ad in
+// file order; rows that are no ad (see readDeckRow) are counted in the report. A file
+// without ads is NoAds. A malformed row is reported and reading goes on with
 // the line after the one it starts on, so that no good row is lost: a quote that never
 // closes costs only the line it opens on. Missing cells read as empty; cells past the
 // header's columns must be empty. `unreadable` hears of each row that cannot be read as it is met;
@@ -94,7 +112,7 @@ CopyDeckReport scanCopyDeckFile(const QString &path,
 
 // scanCopyDeckFile that also hands each ad's cell in the column headed `keyColumn` (compared
 // as the ad's headers are). The column does not make a header: a file must still name one of
-// the ad's fields.
+// the ad's fields. A file without ads is no problem here (an empty sheet).
 CopyDeckReport
 scanKeyedCopyDeckFile(const QString &path, const QString &keyColumn, const KeyedAdSink &sink);
 

@@ -103,11 +103,12 @@ int runChecker(const QStringList &arguments, QTextStream &out, QTextStream &err)
     QCommandLineParser parser;
     parser.setApplicationDescription(QCoreApplication::translate(
         "Checker",
-        "Checks the ads of copy decks (CSV or TSV with a header row naming Title, Text and "
-        "URL columns) against engine profiles.\n"
+        "Checks the ads of copy decks and the engines' bulk files (CSV, TSV or XLSX with a "
+        "header row naming the ads' columns) against engine profiles.\n"
         "Prints FILE:ROW: ENGINE: FIELD: message for every problem, then a summary.\n"
         "Exit status: 0 when every ad fits every engine, 1 when some do not (or a row "
-        "cannot be read), 2 when a file, a profile or the command line cannot be used."));
+        "cannot be read), 2 when a file (one without ads too), a profile or the command line "
+        "cannot be used."));
     const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
                                         QCoreApplication::translate("Checker", "Shows this help."));
     const QCommandLineOption versionOption(
@@ -148,9 +149,10 @@ int runChecker(const QStringList &arguments, QTextStream &out, QTextStream &err)
                        csvOption,
                        spellingOption,
                        probeOption});
-    parser.addPositionalArgument(QStringLiteral("FILE"),
-                                 QCoreApplication::translate("Checker", "A copy deck to check."),
-                                 QStringLiteral("FILE..."));
+    parser.addPositionalArgument(
+        QStringLiteral("FILE"),
+        QCoreApplication::translate("Checker", "A copy deck or bulk file to check."),
+        QStringLiteral("FILE..."));
 
     const auto usageError = [&](const QString &message) {
         err << program << QStringLiteral(": ") << message << Qt::endl
@@ -161,7 +163,11 @@ int runChecker(const QStringList &arguments, QTextStream &out, QTextStream &err)
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
     if (parser.isSet(helpOption)) {
-        out << parser.helpText();
+        out << parser.helpText() << Qt::endl
+            << QCoreApplication::translate("Checker",
+                                           "Columns read (case and spaces do not matter):")
+            << Qt::endl
+            << acceptedColumnsText() << Qt::endl;
         out.flush();
         return CheckerAllFit;
     }
@@ -271,11 +277,24 @@ int runChecker(const QStringList &arguments, QTextStream &out, QTextStream &err)
                 << QLatin1Char('\n');
         };
         const CopyDeckReport report = scanCopyDeckFile(file, checkOne, -1, unreadable);
+        if (report.notAds > 0) {
+            out << file << separator
+                << QCoreApplication::translate("Checker",
+                                               "%n row(s) of the %1 are not ads and were skipped.",
+                                               nullptr,
+                                               report.notAds)
+                       .arg(deckLayoutName(report.layout))
+                << QLatin1Char('\n');
+        }
         if (!report.isReadable()) {
             out.flush();
-            err << program << QStringLiteral(": ") << file << separator
-                << copyDeckProblemText(report.problem) << Qt::endl;
+            err << program << QStringLiteral(": ") << file << separator << cannotReadText(report)
+                << Qt::endl;
             cannotCheck = true;
+        } else if (!report.hasTitleColumn) {
+            out.flush();
+            err << program << QStringLiteral(": ") << file << separator << noTitleColumnText(report)
+                << Qt::endl;
         }
     }
     // A copy deck that lacks a file's ads would pass for the whole: none is written then.

@@ -25,6 +25,7 @@ private slots:
     void exitStatus();
     void problemLines();
     void csvOutput();
+    void noTitleColumnSaidOnce();
     void helpAndVersion();
     void spellingLines();
 
@@ -78,6 +79,10 @@ void tst_Checker::initTestCase()
     TestSupport::writeFile(m_dir.filePath(u"badrow.csv"_s),
                            "Title,Text,URL\nBread,Fresh,x.org\nb\"ad,t,u\n"_ba);
     TestSupport::writeFile(m_dir.filePath(u"noheader.csv"_s), "Bread,Fresh,x.org\n"_ba);
+    TestSupport::writeFile(m_dir.filePath(u"noads.csv"_s),
+                           "Campaign,Ad type,Headline 1\nShoes,,\nShoes,Keyword,run\n"_ba);
+    TestSupport::writeFile(m_dir.filePath(u"notitle.csv"_s),
+                           "Text,URL\nFresh,x.org\nWarm,x.org\n"_ba);
     TestSupport::writeFile(m_dir.filePath(u"typo.csv"_s),
                            "Title,Text,URL\nBread,Tuaght daily,x.org\n"_ba);
 }
@@ -97,6 +102,8 @@ void tst_Checker::exitStatus_data()
         << QStringList{engines, u"badrow.csv"_s} << 1 << QString();
     QTest::addRow("a file without a header")
         << QStringList{engines, u"fits.csv"_s, u"noheader.csv"_s} << 2 << u"noheader.csv"_s;
+    QTest::addRow("a file in which no row is an ad")
+        << QStringList{engines, u"fits.csv"_s, u"noads.csv"_s} << 2 << u"\"Ad type\""_s;
     QTest::addRow("a missing file")
         << QStringList{engines, u"missing.csv"_s} << 2 << u"missing.csv"_s;
     QTest::addRow("an unknown engine")
@@ -169,7 +176,11 @@ void tst_Checker::csvOutput()
                            u"fits.csv"_s});
     QCOMPARE(run.status, 1);
     const CopyDeck deck = readCopyDeck(out);
-    QCOMPARE(deck.ads,
+    // The engines' counts come back as columns of their own.
+    QList<AdFields> ads = deck.ads;
+    for (AdFields &ad : ads)
+        ad.otherColumns.clear();
+    QCOMPARE(ads,
              QList<AdFields>({{u"Bread"_s, u"Fresh"_s, u"x.org"_s},
                               {u"Sourdough"_s, u"Fresh"_s, u"x.org"_s},
                               {u"Bread"_s, u"Fresh"_s, u"x.org"_s}}));
@@ -180,6 +191,14 @@ void tst_Checker::csvOutput()
     QVERIFY(!header.contains("Wide"));
 }
 
+void tst_Checker::noTitleColumnSaidOnce()
+{
+    const Run run = check({u"--engines"_s, m_engines, u"--engine=Wide"_s, u"notitle.csv"_s});
+    QCOMPARE(run.err.count(u"notitle.csv"_s), 1);
+    QVERIFY2(run.err.contains(u"\"Text\", \"URL\""_s), qPrintable(run.err));
+    QVERIFY(run.out.constLast().startsWith(u"2 ads checked"_s));
+}
+
 void tst_Checker::helpAndVersion()
 {
     const Run help = check({u"--help"_s});
@@ -187,6 +206,7 @@ void tst_Checker::helpAndVersion()
     const QString text = help.out.join(u'\n');
     for (const char *option : {"--engines", "--engine", "--csv", "--version", "FILE"})
         QVERIFY2(text.contains(QLatin1String(option)), option);
+    QVERIFY2(text.contains(acceptedColumnsText()), qPrintable(text));
     const Run version = check({u"--version"_s});
     QCOMPARE(version.status, 0);
     QVERIFY(version.out.constFirst().startsWith(u"vellumo-check "_s));

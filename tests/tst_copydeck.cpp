@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -25,8 +26,10 @@ private slots:
     void import_data();
     void import();
     void rowNumbers();
-    void noHeader_data();
-    void noHeader();
+    void layouts_data();
+    void layouts();
+    void cannotImport_data();
+    void cannotImport();
     void hostileInputEndsAndKeepsGoodRows_data();
     void hostileInputEndsAndKeepsGoodRows();
     void exportImportsBackUnchanged();
@@ -77,6 +80,23 @@ Read read(const QByteArray &bytes)
     return result;
 }
 
+// The ads with only the fields the program uses: for decks whose other columns (counts,
+// IDs) do not matter to a test.
+Ads withoutOthers(Ads ads)
+{
+    for (AdFields &ad : ads)
+        ad.otherColumns.clear();
+    return ads;
+}
+
+// `ad` with the other columns `headers` holding `cells` (missing ones empty).
+AdFields keeping(AdFields ad, const QStringList &headers, const QStringList &cells = {})
+{
+    for (qsizetype i = 0; i < headers.size(); ++i)
+        ad.otherColumns.append({headers.at(i), cells.value(i)});
+    return ad;
+}
+
 Rows unreadableRows(const CopyDeckReport &report)
 {
     Rows rows;
@@ -121,7 +141,9 @@ void tst_CopyDeck::import_data()
     QTest::addRow("headers in any case and spacing, any order, other columns")
         << "Campaign,display URL , DESCRIPTION,head line\nC1,example.com,Fresh,Bread\n"
            "C2,x.org,Warm,Rolls\n"_ba
-        << two << ',';
+        << Ads{keeping(two.at(0), {u"Campaign"_s}, {u"C1"_s}),
+               keeping(two.at(1), {u"Campaign"_s}, {u"C2"_s})}
+        << ',';
     QTest::addRow("Yandex Direct Commander titles")
         << u"Заголовок 1\tТекст\tОтображаемая ссылка\nBread\tFresh\texample.com\n"
            "Rolls\tWarm\tx.org\n"_s.toUtf8()
@@ -139,10 +161,9 @@ void tst_CopyDeck::import_data()
     QTest::addRow("spaces at the ends are kept")
         << "Title,Text,URL\n  Bread , Fresh\t,x \n"_ba
         << Ads{{u"  Bread "_s, u" Fresh\t"_s, u"x "_s}} << ',';
-    QTest::addRow("header only") << "Title,Text,URL\n"_ba << Ads{} << ',';
     QTest::addRow("rows with text only in other columns are no ads")
         << "Campaign,Title,Text,URL\nC1,,,\nC2,Bread,,\n"_ba
-        << Ads{{u"Bread"_s, QString(), QString()}} << ',';
+        << Ads{keeping({u"Bread"_s, QString(), QString()}, {u"Campaign"_s}, {u"C2"_s})} << ',';
 }
 
 void tst_CopyDeck::import()
@@ -181,22 +202,239 @@ void tst_CopyDeck::rowNumbers()
         QVERIFY(!rowProblemText(row.problem).isEmpty());
 }
 
-void tst_CopyDeck::noHeader_data()
+namespace {
+// An ad of these titles and texts (empty ones keep their place), URL, final URL and pins.
+AdFields assets(const QStringList &titles,
+                const QStringList &texts,
+                const QString &url,
+                const QString &finalUrl = {},
+                const QList<int> &titlePins = {},
+                const QList<int> &textPins = {})
 {
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("empty") << QByteArray();
-    QTest::newRow("blank lines") << "\n\r\n\n"_ba;
-    QTest::newRow("data without a header") << "Bread,Fresh,example.com\n"_ba;
-    QTest::newRow("binary") << QByteArray("\x00\x01\x02\xFF\xFE\x00", 6);
+    AdFields ad;
+    for (int i = 0; i < titles.size(); ++i)
+        ad.set(AdField::Title, i, titles.at(i));
+    for (int i = 0; i < texts.size(); ++i)
+        ad.set(AdField::Text, i, texts.at(i));
+    ad.url = url;
+    ad.finalUrl = finalUrl;
+    ad.titlePins = titlePins;
+    ad.textPins = textPins;
+    return ad;
 }
 
-void tst_CopyDeck::noHeader()
+// Google Ads Editor's export: 109 columns, UTF-16 LE with a byte order mark, tabs, rows that
+// stop after their last filled cell.
+QByteArray googleEditorExport(QStringList *others)
+{
+    QStringList header{u"Campaign"_s, u"Ad group"_s, u"Ad type"_s};
+    for (int n = 1; n <= 15; ++n)
+        header << u"Headline %1"_s.arg(n) << u"Headline %1 position"_s.arg(n);
+    for (int n = 1; n <= 4; ++n)
+        header << u"Description %1"_s.arg(n) << u"Description %1 position"_s.arg(n);
+    header << u"Path 1"_s << u"Path 2"_s << u"Final URL"_s << u"Final mobile URL"_s
+           << u"Description Line 1"_s << u"Description Line 2"_s << u"Link Text"_s;
+    for (int n = 1; n <= 60; ++n)
+        header << u"Label %1"_s.arg(n);
+    *others = header.filter(QRegularExpression(u"^(Campaign|Ad group|Final mobile|Desc.* Line|"
+                                               "Link|Label)"_s));
+    const auto row = [&header](const QList<std::pair<QString, QString>> &cells) {
+        QStringList line(header.size());
+        for (const auto &[name, value] : cells)
+            line[header.indexOf(name)] = value;
+        while (line.constLast().isEmpty())
+            line.removeLast();
+        return line.join(u'\t') + u"\r\n"_s;
+    };
+    const QString text = header.join(u'\t') + u"\r\n"_s
+                         + row({{u"Campaign"_s, u"Shoes"_s}, {u"Headline 1 position"_s, u" -"_s}})
+                         + row({{u"Campaign"_s, u"Shoes"_s},
+                                {u"Ad group"_s, u"Run"_s},
+                                {u"Ad type"_s, u"Responsive search ad"_s},
+                                {u"Headline 1"_s, u"Run fast"_s},
+                                {u"Headline 1 position"_s, u" -"_s},
+                                {u"Headline 2"_s, u"Light shoes"_s},
+                                {u"Headline 2 position"_s, u"1"_s},
+                                {u"Headline 3"_s, u" -"_s},
+                                {u"Headline 4"_s, u"Free returns"_s},
+                                {u"Description 1"_s, u"Soft soles"_s},
+                                {u"Description 2"_s, u"Ships today"_s},
+                                {u"Description 2 position"_s, u"2"_s},
+                                {u"Description 3"_s, u"[]"_s},
+                                {u"Path 1"_s, u"shoes"_s},
+                                {u"Final URL"_s, u"https://www.Example.com:443/run?x=1"_s}})
+                         + row({{u"Campaign"_s, u"Shoes"_s},
+                                {u"Description Line 1"_s, u"Free returns"_s},
+                                {u"Link Text"_s, u"Returns"_s}});
+    return utf16(text, QStringConverter::Utf16LE);
+}
+
+// Microsoft's list of headlines or descriptions in a CSV cell, quotes doubled.
+QString jsonCell(const QString &json)
+{
+    return u'"' + QString(json).replace(u"\""_s, u"\"\""_s) + u'"';
+}
+} // namespace
+
+void tst_CopyDeck::layouts_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<Ads>("ads");
+    QTest::addColumn<int>("notAds");
+    QTest::addColumn<DeckLayout>("layout");
+    QTest::addColumn<bool>("hasTitle");
+
+    QTest::addRow("our deck: every asset, pins, final URL; a header cell in other words kept")
+        << "Title,Title 2,Title 3,Text,Text 2,URL,Final URL,Title 2 pin,Text 1 pin,Note\n"
+           "A,B,,X,Y,ex.com/p,https://ex.com/p,1,2,n\n"_ba
+        << Ads{keeping(assets({u"A"_s, u"B"_s},
+                              {u"X"_s, u"Y"_s},
+                              u"ex.com/p"_s,
+                              u"https://ex.com/p"_s,
+                              {0, 1},
+                              {2}),
+                       {u"Note"_s},
+                       {u"n"_s})}
+        << 0 << DeckLayout::CopyDeck << true;
+    QTest::addRow("pins out of range are no pins")
+        << "Title,Title 1 pin,Text,Text 1 pin\nA,4,X,3\n"_ba << Ads{assets({u"A"_s}, {u"X"_s}, {})}
+        << 0 << DeckLayout::CopyDeck << true;
+
+    QStringList editorOthers;
+    const QByteArray editor = googleEditorExport(&editorOthers);
+    QTest::addRow("Google Ads Editor export: UTF-16, 109 columns, ragged, sitelinks, \" -\", []")
+        << editor
+        << Ads{keeping(assets({u"Run fast"_s, u"Light shoes"_s, {}, u"Free returns"_s},
+                              {u"Soft soles"_s, u"Ships today"_s},
+                              u"Example.com/shoes"_s,
+                              u"https://www.Example.com:443/run?x=1"_s,
+                              {0, 1},
+                              {0, 2}),
+                       editorOthers,
+                       {u"Shoes"_s, u"Run"_s})}
+        << 2 << DeckLayout::GoogleAds << true;
+    QTest::addRow("Google path 2 without path 1, final URL without scheme")
+        << "Headline 1,Description 1,Path 1,Path 2,Final URL\nH,D,,p2,shop.example.org/x\n"_ba
+        << Ads{assets({u"H"_s}, {u"D"_s}, u"shop.example.org//p2"_s, u"shop.example.org/x"_s)} << 0
+        << DeckLayout::GoogleAds << true;
+    QTest::addRow("Google web template: comment lines, Row Type")
+        << "# Bulk upload template, edit below\n#Row Type,Action\nRow Type,Action,Headline 1,"
+           "Description 1,Final URL\nCampaign,Add,,,\nKeyword,Add,run shoes,,\n"
+           "Ad,Add,H,D,http://a.com\n"_ba
+        << Ads{keeping(assets({u"H"_s}, {u"D"_s}, u"a.com"_s, u"http://a.com"_s),
+                       {u"Action"_s},
+                       {u"Add"_s})}
+        << 2 << DeckLayout::GoogleAds << true;
+    QTest::addRow("Google standard text ad: Description Line 1/2 are its texts")
+        << "Headline,Description Line 1,Description Line 2,Display URL,Destination URL\n"
+           "H,L1,L2,ex.com,https://ex.com/a\n"_ba
+        << Ads{assets({u"H"_s}, {u"L1"_s, u"L2"_s}, u"ex.com"_s, u"https://ex.com/a"_s)} << 0
+        << DeckLayout::GoogleAds << true;
+    QTest::addRow("Google expanded text ad with one Description")
+        << "Headline 1,Headline 2,Headline 3,Description,Path 1,Final URL\n"
+           "H1,H2,H3,D,p,https://ex.com\n"_ba
+        << Ads{assets({u"H1"_s, u"H2"_s, u"H3"_s}, {u"D"_s}, u"ex.com/p"_s, u"https://ex.com"_s)}
+        << 0 << DeckLayout::GoogleAds << true;
+
+    const QString microsoft
+        = u"Type,Status,Id,Final Url,Path 1,Headline,Description,Title Part 1,Title Part 2,"
+          "Text,Text Part 2,Name\n"
+          "Format Version,,,,,,,,,,,6.0\n"
+          "Campaign,Active,1,,,,,,,,,Shoes\n"
+          "Responsive Search Ad,Active,2,https://www.contoso.com/a,deals,"_s
+          + jsonCell(u"[{\"text\":\"Contoso\",\"pinnedField\":\"Headline1\"},"
+                     "{\"text\":\"Quick & Easy\"}]"_s)
+          + u","_s
+          + jsonCell(u"[{\"text\":\"D one\"},{\"text\":\"D two\",\"pinnedField\":"
+                     "\"Description2\"}]"_s)
+          + u",,,,,\nExpanded Text Ad,Paused,3,https://contoso.com,,,,T1,T2,X1,X2,\n"_s;
+    QTest::addRow("Microsoft bulk: Format Version, JSON lists with pins, expanded text ad")
+        << "\xEF\xBB\xBF" + microsoft.toUtf8()
+        << Ads{keeping(assets({u"Contoso"_s, u"Quick & Easy"_s},
+                              {u"D one"_s, u"D two"_s},
+                              u"contoso.com/deals"_s,
+                              u"https://www.contoso.com/a"_s,
+                              {1},
+                              {0, 2}),
+                       {u"Status"_s, u"Id"_s, u"Name"_s},
+                       {u"Active"_s, u"2"_s}),
+               keeping(assets({u"T1"_s, u"T2"_s},
+                              {u"X1"_s, u"X2"_s},
+                              u"contoso.com"_s,
+                              u"https://contoso.com"_s),
+                       {u"Status"_s, u"Id"_s, u"Name"_s},
+                       {u"Paused"_s, u"3"_s})}
+        << 2 << DeckLayout::Microsoft << true;
+
+    QTest::addRow("Yandex Commander: title 2, link, display link; image ads skipped")
+        << u"Доп. объявление группы\tТип объявления\tЗаголовок 1\tЗаголовок 2\tТекст\tСсылка\t"
+           "Отображаемая ссылка\n-\tТекстово-графическое\tДиваны\tНедорого\tВ наличии\t"
+           "https://x.ru\tdivany\n+\tГрафическое\tКартинка\t\t\thttps://x.ru\t\n"_s.toUtf8()
+        << Ads{keeping(
+               assets(
+                   {u"Диваны"_s, u"Недорого"_s}, {u"В наличии"_s}, u"divany"_s, u"https://x.ru"_s),
+               {u"Доп. объявление группы"_s},
+               {u"-"_s})}
+        << 1 << DeckLayout::Yandex << true;
+    QTest::addRow("ads without a title column")
+        << "Description 1,Final URL\nD,https://a.com\n"_ba
+        << Ads{assets({}, {u"D"_s}, u"a.com"_s, u"https://a.com"_s)} << 0 << DeckLayout::GoogleAds
+        << false;
+}
+
+void tst_CopyDeck::layouts()
 {
     QFETCH(QByteArray, bytes);
+    QFETCH(Ads, ads);
+    QFETCH(int, notAds);
+    QFETCH(DeckLayout, layout);
+    QFETCH(bool, hasTitle);
     const Read result = read(bytes);
-    QCOMPARE(result.report.problem, CopyDeckProblem::NoHeader);
+    QVERIFY2(result.report.isReadable(), qPrintable(cannotReadText(result.report)));
+    QCOMPARE(result.report.unreadable, QList<UnreadableRow>());
+    QCOMPARE(result.ads, ads);
+    QCOMPARE(result.report.ads, ads.size());
+    QCOMPARE(result.report.notAds, notAds);
+    QCOMPARE(result.report.layout, layout);
+    QCOMPARE(result.report.hasTitleColumn, hasTitle);
+    QVERIFY(!deckLayoutName(layout).isEmpty());
+}
+
+void tst_CopyDeck::cannotImport_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<CopyDeckProblem>("problem");
+    QTest::addColumn<QString>("found"); // a column the message names as found
+    QTest::newRow("empty") << QByteArray() << CopyDeckProblem::NoHeader << QString();
+    QTest::newRow("blank lines") << "\n\r\n\n"_ba << CopyDeckProblem::NoHeader << QString();
+    QTest::newRow("data without a header")
+        << "Bread;Fresh;example.com\n"_ba << CopyDeckProblem::NoHeader << u"\"Fresh\""_s;
+    QTest::newRow("binary") << QByteArray("\x00\x01\x02\xFF\xFE\x00", 6)
+                            << CopyDeckProblem::NoHeader << QString();
+    QTest::newRow("header only") << "Title,Text,URL\n"_ba << CopyDeckProblem::NoAds
+                                 << u"\"Text\""_s;
+    QTest::newRow("only rows that are not ads")
+        << "Campaign,Ad type,Headline 1\nShoes,,\nShoes,Call ad,Call us\n"_ba
+        << CopyDeckProblem::NoAds << u"\"Ad type\""_s;
+    QTest::newRow("a header of a million columns")
+        << "Title" + QByteArray(1'000'000, ',') + "\nA\n"_ba << CopyDeckProblem::TooManyColumns
+        << QString();
+}
+
+void tst_CopyDeck::cannotImport()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(CopyDeckProblem, problem);
+    QFETCH(QString, found);
+    const Read result = read(bytes);
+    QCOMPARE(result.report.problem, problem);
     QVERIFY(result.ads.isEmpty());
-    QVERIFY(!copyDeckProblemText(result.report.problem).isEmpty());
+    // Why, what the file holds and what would be read instead.
+    const QString text = cannotReadText(result.report);
+    QVERIFY2(text.startsWith(copyDeckProblemText(problem)), qPrintable(text));
+    QVERIFY2(text.contains(found), qPrintable(text));
+    if (problem != CopyDeckProblem::TooManyColumns)
+        QVERIFY2(text.contains(u"Headline 1 … Headline 15"_s), qPrintable(text));
 }
 
 void tst_CopyDeck::hostileInputEndsAndKeepsGoodRows_data()
@@ -259,7 +497,7 @@ void tst_CopyDeck::exportImportsBackUnchanged()
     const CopyDeck deck = readCopyDeck(path);
     QVERIFY(deck.report.isReadable());
     QVERIFY(deck.report.unreadable.isEmpty());
-    QCOMPARE(deck.ads, awkward);
+    QCOMPARE(withoutOthers(deck.ads), awkward);
 
     // Twice round gives the same bytes.
     const QString again = m_dir.filePath(u"again.csv"_s);
@@ -342,7 +580,7 @@ void tst_CopyDeck::sheetSurvives()
     QCOMPARE(load.ads, awkward);
     // Each row keeps its identity, and the file still imports as a plain copy deck.
     QCOMPARE(load.rows, rows);
-    QCOMPARE(readCopyDeck(path).ads, awkward);
+    QCOMPARE(withoutOthers(readCopyDeck(path).ads), awkward);
     QVERIFY(load.problem.isEmpty());
     QVERIFY(load.writable);
     QVERIFY(QFile::remove(path));

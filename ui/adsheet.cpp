@@ -330,11 +330,10 @@ void MainWindow::importAds()
         deck = readCopyDeck(path, maxImportBytes);
     }
     if (!deck.report.isReadable()) {
-        QMessageBox::warning(
-            this,
-            tr("Warning"),
-            tr("%1 cannot be imported: %2.")
-                .arg(QDir::toNativeSeparators(path), copyDeckProblemText(deck.report.problem)));
+        QMessageBox::warning(this,
+                             tr("Warning"),
+                             tr("%1 cannot be imported: %2")
+                                 .arg(QDir::toNativeSeparators(path), cannotReadText(deck.report)));
         return;
     }
     {
@@ -352,24 +351,34 @@ void MainWindow::importAds()
     m_sheetDock->show();
     const QString imported = tr("%n ad(s) imported.", nullptr, int(deck.ads.size()));
     statusBar()->showMessage(imported);
-    if (deck.report.unreadable.isEmpty())
-        return;
-    // The first few rows, each with its reason; a spreadsheet finds the rest by number.
-    QStringList rows;
-    const auto &unreadable = deck.report.unreadable;
-    for (qsizetype i = 0; i < std::min<qsizetype>(unreadable.size(), 10); ++i) {
-        rows << tr("row %1: %2")
-                    .arg(unreadable.at(i).row)
-                    .arg(rowProblemText(unreadable.at(i).problem));
+    QStringList notes;
+    if (!deck.report.hasTitleColumn)
+        notes << tr("Careful: %1.").arg(noTitleColumnText(deck.report));
+    if (deck.report.notAds > 0) {
+        notes << tr("%n row(s) of the %1 are not ads and were skipped.",
+                    nullptr,
+                    deck.report.notAds)
+                     .arg(deckLayoutName(deck.report.layout));
     }
-    if (unreadable.size() > 10)
-        rows << tr("and %n more", nullptr, int(unreadable.size() - 10));
-    QMessageBox::information(
-        this,
-        tr("Information"),
-        imported + QLatin1Char(' ')
-            + tr("%n row(s) could not be read:", nullptr, int(unreadable.size()))
-            + QStringLiteral("\n\n") + rows.join(QLatin1Char('\n')));
+    const auto &unreadable = deck.report.unreadable;
+    if (!unreadable.isEmpty()) {
+        // The first few rows, each with its reason; a spreadsheet finds the rest by number.
+        QStringList rows;
+        for (qsizetype i = 0; i < std::min<qsizetype>(unreadable.size(), 10); ++i) {
+            rows << tr("row %1: %2")
+                        .arg(unreadable.at(i).row)
+                        .arg(rowProblemText(unreadable.at(i).problem));
+        }
+        if (unreadable.size() > 10)
+            rows << tr("and %n more", nullptr, int(unreadable.size() - 10));
+        notes << tr("%n row(s) could not be read:", nullptr, int(unreadable.size()))
+                     + QStringLiteral("\n\n") + rows.join(QLatin1Char('\n'));
+    }
+    if (!notes.isEmpty()) {
+        QMessageBox::information(this,
+                                 tr("Information"),
+                                 imported + QLatin1Char(' ') + notes.join(QStringLiteral("\n\n")));
+    }
 }
 
 void MainWindow::exportAds()
