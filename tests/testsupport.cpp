@@ -40,6 +40,13 @@ void writeFile(const QString &path, const QByteArray &bytes)
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
+QList<AdFields> withoutOtherColumns(QList<AdFields> ads)
+{
+    for (AdFields &ad : ads)
+        ad.otherColumns.clear();
+    return ads;
+}
+
 void writeRawFile(const QString &fileName, const QByteArray &bytes)
 {
     writeFile(QCoreApplication::applicationDirPath() + QStringLiteral("/files/") + fileName, bytes);

@@ -37,6 +37,10 @@ QString resetEnginesFolder();
 // Writes `bytes` as the file at `path`, replacing it.
 void writeFile(const QString &path, const QByteArray &bytes);
 
+// `ads` without the columns an import keeps besides the ad's fields (counts, IDs), for tests
+// of what goes round a copy deck.
+QList<AdFields> withoutOtherColumns(QList<AdFields> ads);
+
 // Writes `bytes` as files/<fileName> below the application directory.
 void writeRawFile(const QString &fileName, const QByteArray &bytes);
 

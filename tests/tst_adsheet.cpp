@@ -49,6 +49,8 @@ private slots:
     void unreadableSheetIsKeptAside();
     void importAndExport_data();
     void importAndExport();
+    void importMessages_data();
+    void importMessages();
     void removeAllAndUndo();
     void keepUpdatesTheRowLoaded();
     void sortingLeavesTheFileOrder();
@@ -65,7 +67,10 @@ private:
         return m_window->findChild<QPushButton *>(QLatin1String(name));
     }
     QAction *fileAction(const QString &text) const;
-    Sheet sheetOnDisk() const { return readCopyDeck(sheetFilePath()).ads; }
+    Sheet sheetOnDisk() const
+    {
+        return TestSupport::withoutOtherColumns(readCopyDeck(sheetFilePath()).ads);
+    }
     QStringList shownTitles() const;
     QAction *viewAction(const QString &text) const;
     void keepTitles(const QStringList &titles);
@@ -408,7 +413,8 @@ void tst_AdSheet::importAndExport()
     fileAction(u"&Export Ads..."_s)->trigger();
     QVERIFY(QFile::exists(out));
     const CopyDeck exported = readCopyDeck(out);
-    QCOMPARE(exported.ads, m_window.get() ? sheetOnDisk() : Sheet());
+    QCOMPARE(TestSupport::withoutOtherColumns(exported.ads),
+             m_window.get() ? sheetOnDisk() : Sheet());
     QCOMPARE(exported.ads.at(0).text, u"Fresh; warm"_s);
     const QByteArray bytes = fileBytes(out);
     if (fileName.endsWith(u".tsv"_s)) {
@@ -417,6 +423,37 @@ void tst_AdSheet::importAndExport()
         QVERIFY(bytes.startsWith("\xEF\xBB\xBFTitle,Text,URL,Narrow: Title"));
         QVERIFY(bytes.contains("Wide: verdict"));
     }
+}
+
+void tst_AdSheet::importMessages_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("imported");
+    QTest::addColumn<QString>("said");
+    QTest::addRow("no ads: refused, with the columns found")
+        << "Campaign,Ad type,Headline 1\nShoes,,\n"_ba << 0 << u"\"Ad type\""_s;
+    QTest::addRow("no title column: said, ads imported")
+        << "Text,URL\nFresh,x.org\n"_ba << 1 << u"names a title"_s;
+    QTest::addRow("rows that are no ads: counted")
+        << "Ad type,Headline 1\nKeyword,run\nText ad,Run\nCampaign,\n"_ba << 1
+        << u"2 row(s) of the Google Ads Editor file are not ads"_s;
+}
+
+void tst_AdSheet::importMessages()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, imported);
+    QFETCH(QString, said);
+    const QString deck = m_dir.filePath(u"messages.csv"_s);
+    TestSupport::writeFile(deck, bytes);
+    newWindow();
+    FileChooser::setNextAnswer(deck);
+    QString message;
+    TestSupport::answerNextMessageBox(u"OK"_s, &message);
+    fileAction(u"&Import Ads..."_s)->trigger();
+    QTRY_VERIFY(!message.isEmpty());
+    QVERIFY2(message.contains(said), qPrintable(message));
+    QCOMPARE(model()->rowCount(), imported);
 }
 
 QStringList tst_AdSheet::shownTitles() const

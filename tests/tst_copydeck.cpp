@@ -80,15 +80,6 @@ Read read(const QByteArray &bytes)
     return result;
 }
 
-// The ads with only the fields the program uses: for decks whose other columns (counts,
-// IDs) do not matter to a test.
-Ads withoutOthers(Ads ads)
-{
-    for (AdFields &ad : ads)
-        ad.otherColumns.clear();
-    return ads;
-}
-
 // `ad` with the other columns `headers` holding `cells` (missing ones empty).
 AdFields keeping(AdFields ad, const QStringList &headers, const QStringList &cells = {})
 {
@@ -497,7 +488,7 @@ void tst_CopyDeck::exportImportsBackUnchanged()
     const CopyDeck deck = readCopyDeck(path);
     QVERIFY(deck.report.isReadable());
     QVERIFY(deck.report.unreadable.isEmpty());
-    QCOMPARE(withoutOthers(deck.ads), awkward);
+    QCOMPARE(TestSupport::withoutOtherColumns(deck.ads), awkward);
 
     // Twice round gives the same bytes.
     const QString again = m_dir.filePath(u"again.csv"_s);
@@ -580,7 +571,7 @@ void tst_CopyDeck::sheetSurvives()
     QCOMPARE(load.ads, awkward);
     // Each row keeps its identity, and the file still imports as a plain copy deck.
     QCOMPARE(load.rows, rows);
-    QCOMPARE(withoutOthers(readCopyDeck(path).ads), awkward);
+    QCOMPARE(TestSupport::withoutOtherColumns(readCopyDeck(path).ads), awkward);
     QVERIFY(load.problem.isEmpty());
     QVERIFY(load.writable);
     QVERIFY(QFile::remove(path));
