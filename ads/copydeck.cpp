@@ -149,6 +149,8 @@ bool takeHeader(
     return true;
 }
 
+constexpr int maxRowsBeforeHeader = 64;
+
 // One pass over the records of a file with one separator. Without rows it looks for the
 // header and stops there; with rows it hands them every record after the header row.
 struct Scan
@@ -216,7 +218,10 @@ struct Scan
         endedLastEvent = endedInChunk = true;
         const int number = ++row;
         if (!rows) {
-            done = !notUtf8 && takeHeader(header, number, cells, tooWide, keyColumn);
+            // Comment lines and rows of settings come before the header, not many of them:
+            // a split that shows no header in the first ones shows none.
+            done = (!notUtf8 && takeHeader(header, number, cells, tooWide, keyColumn))
+                   || number >= maxRowsBeforeHeader;
         } else if (number > header.row) {
             if (notUtf8)
                 rows->bad({number, RowProblem::NotUtf8});
@@ -355,44 +360,43 @@ void finish(CopyDeckReport &report, const Header &header, const DeckRows &rows, 
 }
 
 // An XLSX workbook: its preferred sheet's rows, the header found among them as in a CSV file.
-CopyDeckReport scanWorkbook(QByteArrayView bytes, DeckRows &rows, const QString &keyColumn)
+CopyDeckReport scanRows(const RowSource &source, DeckRows &rows, const QString &keyColumn)
 {
     CopyDeckReport report;
-    QByteArray data = QByteArray::fromRawData(bytes.data(), bytes.size());
-    QBuffer device(&data);
-    device.open(QIODevice::ReadOnly);
     Header header;
     int lastRow = 0;
-    const QString error = scanXlsx(
-        &device,
-        [&](int number, const QStringList &cells) {
-            lastRow = number;
-            if (!header.found()) {
-                takeHeader(header,
-                           number,
-                           cells.mid(0, maxDeckColumns),
-                           cells.size() > maxDeckColumns,
-                           keyColumn);
-                rows.deck = header.deck;
-                rows.maybeSubHeader = true;
+    const QString error = source([&](int number, const QStringList &cells) {
+        lastRow = number;
+        if (!header.found()) {
+            if (number > maxRowsBeforeHeader)
                 return;
-            }
-            const qsizetype columns = rows.deck.columns.size();
-            if (header.tooWide || number <= header.row)
-                return;
-            if (std::any_of(cells.cbegin() + std::min(columns, cells.size()),
-                            cells.cend(),
-                            [](const QString &c) { return !c.isEmpty(); }))
-                rows.bad({number, RowProblem::TooManyCells});
-            else if (std::any_of(cells.cbegin(), cells.cend(), [](const QString &c) {
-                         return c.size() > maxCopyDeckFieldBytes;
-                     }))
-                rows.bad({number, RowProblem::FieldTooLong});
-            else
-                rows.row(number, cells);
-        },
-        QStringLiteral("Тексты"));
+            takeHeader(header,
+                       number,
+                       cells.mid(0, maxDeckColumns),
+                       cells.size() > maxDeckColumns,
+                       keyColumn);
+            rows.deck = header.deck;
+            rows.maybeSubHeader = true;
+            return;
+        }
+        const qsizetype columns = rows.deck.columns.size();
+        if (header.tooWide || number <= header.row)
+            return;
+        if (std::any_of(cells.cbegin() + std::min(columns, cells.size()),
+                        cells.cend(),
+                        [](const QString &c) { return !c.isEmpty(); }))
+            rows.bad({number, RowProblem::TooManyCells});
+        else if (std::any_of(cells.cbegin(), cells.cend(), [](const QString &c) {
+                     return c.size() > maxCopyDeckFieldBytes;
+                 }))
+            rows.bad({number, RowProblem::FieldTooLong});
+        else
+            rows.row(number, cells);
+    });
     report.rows = lastRow;
+    // What was read before a reader's error is reported with it.
+    if (header.found() && !header.tooWide)
+        finish(report, header, rows, !keyColumn.isEmpty());
     if (!error.isEmpty()) {
         report.problem = CopyDeckProblem::NotReadable;
         report.detail = error;
@@ -402,8 +406,6 @@ CopyDeckReport scanWorkbook(QByteArrayView bytes, DeckRows &rows, const QString 
     } else if (header.tooWide) {
         report.problem = CopyDeckProblem::TooManyColumns;
     }
-    if (report.isReadable())
-        finish(report, header, rows, !keyColumn.isEmpty());
     return report;
 }
 
@@ -418,7 +420,15 @@ CopyDeckReport scanBytes(QByteArrayView bytes,
     rows.keyedSink = keyedSink;
     rows.onUnreadable = &unreadable;
     if (looksLikeZip(bytes.first(std::min<qsizetype>(bytes.size(), 4))))
-        return scanWorkbook(bytes, rows, keyColumn);
+        return scanRows(
+            [bytes](const CellRowSink &sink) {
+                QByteArray data = QByteArray::fromRawData(bytes.data(), bytes.size());
+                QBuffer device(&data);
+                device.open(QIODevice::ReadOnly);
+                return scanXlsx(&device, sink, QStringLiteral("Тексты"));
+            },
+            rows,
+            keyColumn);
 
     // UTF-16 (and UTF-32) files are read as the same text in UTF-8.
     QByteArray converted;
@@ -607,6 +617,15 @@ scanKeyedCopyDeckFile(const QString &path, const QString &keyColumn, const Keyed
     return scanFile(path, -1, [&](QByteArrayView bytes) {
         return scanBytes(bytes, nullptr, &sink, {}, keyColumn);
     });
+}
+
+CopyDeckReport
+scanCopyDeckRows(const RowSource &source, const AdSink &sink, const UnreadableSink &unreadable)
+{
+    DeckRows rows;
+    rows.sink = &sink;
+    rows.onUnreadable = &unreadable;
+    return scanRows(source, rows, QString());
 }
 
 CopyDeck readCopyDeck(const QString &path, qint64 maxBytes)

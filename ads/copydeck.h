@@ -116,6 +116,21 @@ CopyDeckReport scanCopyDeckFile(const QString &path,
 CopyDeckReport
 scanKeyedCopyDeckFile(const QString &path, const QString &keyColumn, const KeyedAdSink &sink);
 
+// The rows of a spreadsheet, as its reader hands them over: cells by column from 0.
+using CellRowSink = std::function<void(int row, const QStringList &cells)>;
+// A reader that hands `sink` every row of its file and returns why it could not read it all,
+// or an empty string.
+using RowSource = std::function<QString(const CellRowSink &sink)>;
+
+// scanCopyDeck over the rows `source` gives, such as an XLSX sheet's: the header may follow
+// rows of settings, and the first row after it, when the header names no type column and the
+// row no link, explains the columns and is counted as no ad. A row with text past the
+// header's columns, or a cell over maxCopyDeckFieldBytes characters, is unreadable. A
+// reader's error is NotReadable with its text as the report's detail.
+CopyDeckReport scanCopyDeckRows(const RowSource &source,
+                                const AdSink &sink,
+                                const UnreadableSink &unreadable = {});
+
 struct CopyDeck
 {
     CopyDeckReport report;

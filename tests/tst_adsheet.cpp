@@ -67,6 +67,8 @@ private:
         return m_window->findChild<QPushButton *>(QLatin1String(name));
     }
     QAction *fileAction(const QString &text) const;
+    // Imports `path` in a new window; `message` gets what the window says of it.
+    void importDeck(const QString &path, QString *message);
     Sheet sheetOnDisk() const
     {
         return TestSupport::withoutOtherColumns(readCopyDeck(sheetFilePath()).ads);
@@ -397,12 +399,9 @@ void tst_AdSheet::importAndExport()
                    "b\"ad;t;u\r\n"
                    "Rolls;Warm;y.org\r\n");
     }
-    newWindow();
-    FileChooser::setNextAnswer(deck);
     QString message;
-    TestSupport::answerNextMessageBox(u"OK"_s, &message);
-    fileAction(u"&Import Ads..."_s)->trigger();
-    QTRY_VERIFY(!message.isEmpty());
+    importDeck(deck, &message);
+    QVERIFY(!message.isEmpty());
     QVERIFY2(message.contains(u"row 3"_s), qPrintable(message));
     QCOMPARE(model()->rowCount(), 2);
     QCOMPARE(sheetOnDisk().size(), 2);
@@ -423,6 +422,15 @@ void tst_AdSheet::importAndExport()
         QVERIFY(bytes.startsWith("\xEF\xBB\xBFTitle,Text,URL,Narrow: Title"));
         QVERIFY(bytes.contains("Wide: verdict"));
     }
+}
+
+void tst_AdSheet::importDeck(const QString &path, QString *message)
+{
+    newWindow();
+    FileChooser::setNextAnswer(path);
+    TestSupport::answerNextMessageBox(u"OK"_s, message);
+    fileAction(u"&Import Ads..."_s)->trigger();
+    QTRY_VERIFY(!message->isEmpty());
 }
 
 void tst_AdSheet::importMessages_data()
@@ -446,12 +454,9 @@ void tst_AdSheet::importMessages()
     QFETCH(QString, said);
     const QString deck = m_dir.filePath(u"messages.csv"_s);
     TestSupport::writeFile(deck, bytes);
-    newWindow();
-    FileChooser::setNextAnswer(deck);
     QString message;
-    TestSupport::answerNextMessageBox(u"OK"_s, &message);
-    fileAction(u"&Import Ads..."_s)->trigger();
-    QTRY_VERIFY(!message.isEmpty());
+    importDeck(deck, &message);
+    QVERIFY(!message.isEmpty());
     QVERIFY2(message.contains(said), qPrintable(message));
     QCOMPARE(model()->rowCount(), imported);
 }

@@ -28,6 +28,8 @@ private slots:
     void rowNumbers();
     void layouts_data();
     void layouts();
+    void workbookRows_data();
+    void workbookRows();
     void cannotImport_data();
     void cannotImport();
     void hostileInputEndsAndKeepsGoodRows_data();
@@ -389,6 +391,60 @@ void tst_CopyDeck::layouts()
     QCOMPARE(result.report.layout, layout);
     QCOMPARE(result.report.hasTitleColumn, hasTitle);
     QVERIFY(!deckLayoutName(layout).isEmpty());
+}
+
+using Cells = QList<QStringList>;
+
+void tst_CopyDeck::workbookRows_data()
+{
+    QTest::addColumn<Cells>("sheet");
+    QTest::addColumn<QString>("error"); // what the reader says at the end
+    QTest::addColumn<Ads>("ads");
+    QTest::addColumn<int>("notAds");
+    QTest::addColumn<Rows>("unreadable");
+    QTest::addColumn<CopyDeckProblem>("problem");
+
+    const QStringList header{u"Заголовок 1"_s, u"Заголовок 2"_s, u"Текст"_s, u"Ссылка"_s};
+    const Cells yandex{{u"Кампания"_s, u"Диваны"_s},
+                       {},
+                       header,
+                       {u"до 56 знаков"_s, u"до 30 знаков"_s, u"до 81 знака"_s},
+                       {u"Диваны"_s, u"Недорого"_s, u"В наличии"_s, u"https://x.ru"_s},
+                       {u"Кресла"_s, {}, {}, u"https://x.ru"_s, u"лишнее"_s}};
+    const Ads one{assets({u"Диваны"_s, u"Недорого"_s}, {u"В наличии"_s}, {}, u"https://x.ru"_s)};
+    QTest::addRow("settings first, a sub-header, text past the header")
+        << yandex << QString() << one << 1 << Rows{6} << CopyDeckProblem::None;
+    QTest::addRow("the reader fails")
+        << yandex << u"a broken zip"_s << one << 1 << Rows{6} << CopyDeckProblem::NotReadable;
+    QTest::addRow("no header among the rows")
+        << Cells{{u"Кампания"_s}} << QString() << Ads{} << 0 << Rows{} << CopyDeckProblem::NoHeader;
+}
+
+void tst_CopyDeck::workbookRows()
+{
+    QFETCH(Cells, sheet);
+    QFETCH(QString, error);
+    QFETCH(Ads, ads);
+    QFETCH(int, notAds);
+    QFETCH(Rows, unreadable);
+    QFETCH(CopyDeckProblem, problem);
+    Ads read;
+    const CopyDeckReport report = scanCopyDeckRows(
+        [&](const CellRowSink &sink) {
+            for (qsizetype i = 0; i < sheet.size(); ++i)
+                sink(int(i) + 1, sheet.at(i));
+            return error;
+        },
+        [&read](int, const AdFields &ad) { read.append(ad); });
+    QCOMPARE(report.problem, problem);
+    QCOMPARE(read, ads);
+    QCOMPARE(unreadableRows(report), unreadable);
+    if (problem != CopyDeckProblem::None) {
+        QVERIFY2(cannotReadText(report).contains(error), qPrintable(cannotReadText(report)));
+        return;
+    }
+    QCOMPARE(report.notAds, notAds);
+    QCOMPARE(report.layout, DeckLayout::Yandex);
 }
 
 void tst_CopyDeck::cannotImport_data()
