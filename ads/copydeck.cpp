@@ -82,7 +82,7 @@ struct DeckRows
     const AdSink *sink = nullptr;
     const KeyedAdSink *keyedSink = nullptr;
     const UnreadableSink *onUnreadable = nullptr;
-    // The first row after an XLSX header may explain the columns rather than hold an ad.
+    // The first row after a workbook's header may explain the columns rather than hold an ad.
     bool maybeSubHeader = false;
     QList<UnreadableRow> unreadable;
     int ads = 0;
@@ -96,7 +96,10 @@ struct DeckRows
         const DeckRow kind = readDeckRow(deck, cells, ad, &key);
         if (kind == DeckRow::Blank)
             return;
-        const bool subHeader = std::exchange(maybeSubHeader, false) && !deck.hasType
+        // Yandex's workbook explains its columns in the row under the header; an ad there has
+        // a link. Other layouts have no such row: their first row may be an ad without a URL.
+        const bool subHeader = std::exchange(maybeSubHeader, false)
+                               && deck.layout == DeckLayout::Yandex && !deck.hasType
                                && ad.url.isEmpty() && ad.finalUrl.isEmpty();
         if (kind == DeckRow::NotAd || subHeader) {
             ++notAds;
@@ -576,6 +579,11 @@ QString cannotReadText(const CopyDeckReport &report)
     case CopyDeckProblem::TooLarge:
         return QCoreApplication::translate("MainWindow",
                                            "%1.\nSplit it into smaller files and import each.")
+            .arg(reason);
+    case CopyDeckProblem::Unopenable:
+        return QCoreApplication::translate("MainWindow",
+                                           "%1.\nCheck that it is a file, that it exists and "
+                                           "that you may read it, then try again.")
             .arg(reason);
     case CopyDeckProblem::NotReadable:
         return QCoreApplication::translate("MainWindow",

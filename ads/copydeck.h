@@ -123,8 +123,8 @@ using CellRowSink = std::function<void(int row, const QStringList &cells)>;
 using RowSource = std::function<QString(const CellRowSink &sink)>;
 
 // scanCopyDeck over the rows `source` gives, such as an XLSX sheet's: the header may follow
-// rows of settings, and the first row after it, when the header names no type column and the
-// row no link, explains the columns and is counted as no ad. A row with text past the
+// rows of settings. In a Yandex sheet without a type column, the first row after the header
+// explains the columns when it has no link, and is counted as no ad. A row with text past the
 // header's columns, or a cell over maxCopyDeckFieldBytes characters, is unreadable. A
 // reader's error is NotReadable with its text as the report's detail.
 CopyDeckReport scanCopyDeckRows(const RowSource &source,

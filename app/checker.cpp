@@ -277,14 +277,16 @@ int runChecker(const QStringList &arguments, QTextStream &out, QTextStream &err)
                 << QLatin1Char('\n');
         };
         const CopyDeckReport report = scanCopyDeckFile(file, checkOne, -1, unreadable);
+        // Said beside the findings, not among them: scripts read standard output by line.
         if (report.notAds > 0) {
-            out << file << separator
+            out.flush();
+            err << program << QStringLiteral(": ") << file << separator
                 << QCoreApplication::translate("Checker",
                                                "%n row(s) of the %1 are not ads and were skipped.",
                                                nullptr,
                                                report.notAds)
                        .arg(deckLayoutName(report.layout))
-                << QLatin1Char('\n');
+                << Qt::endl;
         }
         if (!report.isReadable()) {
             out.flush();
