@@ -227,7 +227,7 @@ DeckColumns deckColumns(const QStringList &header, const QString &keyColumn)
     const QString key = normalised(keyColumn);
     QList<const Name *> from;
     from.reserve(header.size());
-    QSet<int> taken;
+    QSet<QString> taken;
     bool headlines = false;
     bool hint[4] = {false, false, false, false};
     for (const QString &cell : header) {
@@ -238,9 +238,8 @@ DeckColumns deckColumns(const QStringList &header, const QString &keyColumn)
         if (!key.isEmpty() && name == key) {
             column.kind = K::Key;
         } else if (found != nameTable().cend()) {
-            const int slot = int(found->column.kind) << 8 | found->column.index;
-            if (!taken.contains(slot)) {
-                taken.insert(slot);
+            if (!taken.contains(name)) {
+                taken.insert(name);
                 column = found->column;
                 source = found->name;
                 headlines = headlines || isHeadlineN(source);
@@ -287,7 +286,7 @@ DeckRow readDeckRow(const DeckColumns &deck, const QStringList &cells, AdFields 
             continue;
         }
         if (column.kind == K::Type) {
-            typeSaysAd = isAdType(cell);
+            typeSaysAd = typeSaysAd && isAdType(cell);
             continue;
         }
         if (readsEmpty(cell))

@@ -56,10 +56,12 @@ struct DeckColumns
     bool hasType = false;      // a column tells the kind of row
 };
 
-// The columns `header` names. The first column naming a field takes it; a later one with the
-// same name is kept as an other column. A column named `keyColumn` (compared as the rest,
-// without case and spaces) is the caller's. `Description Line 1/2` are texts unless the header
-// names numbered headlines: then they belong to sitelinks.
+// The columns `header` names. A name written twice (Yandex's workbook repeats its titles in a
+// block of its own) is read the first time and kept as an other column after. Columns of
+// different names for one field (`Final Url` and `Destination Url`, each for its own kind of
+// row) are all read: a filled cell of a later one wins. A column named `keyColumn` (compared as the
+// rest, without case and spaces) is the caller's. `Description Line 1/2` are texts unless the
+// header names numbered headlines: then they belong to sitelinks.
 DeckColumns deckColumns(const QStringList &header, const QString &keyColumn = {});
 
 enum class DeckRow {

@@ -319,18 +319,19 @@ void tst_CopyDeck::layouts_data()
         << 0 << DeckLayout::GoogleAds << true;
 
     const QString microsoft
-        = u"Type,Status,Id,Final Url,Path 1,Headline,Description,Title Part 1,Title Part 2,"
-          "Text,Text Part 2,Name\n"
-          "Format Version,,,,,,,,,,,6.0\n"
-          "Campaign,Active,1,,,,,,,,,Shoes\n"
-          "Responsive Search Ad,Active,2,https://www.contoso.com/a,deals,"_s
+        = u"Type,Status,Id,Destination Url,Final Url,Path 1,Headline,Description,Title Part 1,"
+          "Title Part 2,Text,Text Part 2,Name\n"
+          "Format Version,,,,,,,,,,,,6.0\n"
+          "Campaign,Active,1,,,,,,,,,,Shoes\n"
+          "Responsive Search Ad,Active,2,,https://www.contoso.com/a,deals,"_s
           + jsonCell(u"[{\"text\":\"Contoso\",\"pinnedField\":\"Headline1\"},"
                      "{\"text\":\"Quick & Easy\"}]"_s)
           + u","_s
           + jsonCell(u"[{\"text\":\"D one\"},{\"text\":\"D two\",\"pinnedField\":"
                      "\"Description2\"}]"_s)
-          + u",,,,,\nExpanded Text Ad,Paused,3,https://contoso.com,,,,T1,T2,X1,X2,\n"_s;
-    QTest::addRow("Microsoft bulk: Format Version, JSON lists with pins, expanded text ad")
+          + u",,,,,\nExpanded Text Ad,Paused,3,,https://contoso.com,,,,T1,T2,X1,X2,\n"_s;
+    QTest::addRow("Microsoft bulk: Format Version, JSON lists with pins, expanded text ad, "
+                  "two final URL columns")
         << "\xEF\xBB\xBF" + microsoft.toUtf8()
         << Ads{keeping(assets({u"Contoso"_s, u"Quick & Easy"_s},
                               {u"D one"_s, u"D two"_s},
