@@ -16,14 +16,6 @@
         <translation>das Suchmaschinen-Profil „%1“ kann nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <source>Checks the ads of copy decks (CSV or TSV with a header row naming Title, Text and URL columns) against engine profiles.
-Prints FILE:ROW: ENGINE: FIELD: message for every problem, then a summary.
-Exit status: 0 when every ad fits every engine, 1 when some do not (or a row cannot be read), 2 when a file, a profile or the command line cannot be used.</source>
-        <translation>Prüft die Anzeigen von Anzeigentabellen (CSV oder TSV mit einer Kopfzeile, die die Spalten Title, Text und URL benennt) gegen Suchmaschinen-Profile.
-Gibt DATEI:ZEILE: SUCHMASCHINE: FELD: Meldung für jedes Problem aus, dann eine Zusammenfassung.
-Exit-Status: 0, wenn jede Anzeige zu jeder Suchmaschine passt, 1, wenn manche nicht passen (oder eine Zeile nicht lesbar ist), 2, wenn eine Datei, ein Profil oder die Befehlszeile nicht verwendbar ist.</translation>
-    </message>
-    <message>
         <source>Shows this help.</source>
         <translation>Zeigt diese Hilfe.</translation>
     </message>
@@ -42,10 +34,6 @@ Exit-Status: 0, wenn jede Anzeige zu jeder Suchmaschine passt, 1, wenn manche ni
     <message>
         <source>Writes every ad with its counts and verdicts per engine to the copy deck OUT.</source>
         <translation>Schreibt jede Anzeige mit ihren Zählungen und Urteilen je Suchmaschine in die Anzeigentabelle OUT.</translation>
-    </message>
-    <message>
-        <source>A copy deck to check.</source>
-        <translation>Eine zu prüfende Anzeigentabelle.</translation>
     </message>
     <message>
         <source>Try &quot;%1 --help&quot;.</source>
@@ -90,6 +78,29 @@ Exit-Status: 0, wenn jede Anzeige zu jeder Suchmaschine passt, 1, wenn manche ni
     <message>
         <source>Checks the spelling with the dictionaries LANG (such as en_US,ru_RU); misspelt words are warnings.</source>
         <translation>Prüft die Rechtschreibung mit den Wörterbüchern LANG (etwa en_US,ru_RU); falsch geschriebene Wörter sind Warnungen.</translation>
+    </message>
+    <message>
+        <source>Checks the ads of copy decks and the engines&apos; bulk files (CSV, TSV or XLSX with a header row naming the ads&apos; columns) against engine profiles.
+Prints FILE:ROW: ENGINE: FIELD: message for every problem, then a summary.
+Exit status: 0 when every ad fits every engine, 1 when some do not (or a row cannot be read), 2 when a file (one without ads too), a profile or the command line cannot be used.</source>
+        <translation>Prüft die Anzeigen von Anzeigentabellen und den Massendateien der Suchmaschinen (CSV, TSV oder XLSX mit einer Kopfzeile, die die Spalten der Anzeigen benennt) gegen Suchmaschinen-Profile.
+Gibt DATEI:ZEILE: SUCHMASCHINE: FELD: Meldung für jedes Problem aus, dann eine Zusammenfassung.
+Exit-Status: 0, wenn jede Anzeige zu jeder Suchmaschine passt, 1, wenn einige nicht passen (oder eine Zeile nicht gelesen werden kann), 2, wenn eine Datei (auch eine ohne Anzeigen), ein Profil oder die Befehlszeile nicht verwendet werden kann.</translation>
+    </message>
+    <message>
+        <source>A copy deck or bulk file to check.</source>
+        <translation>Eine zu prüfende Anzeigentabelle oder Massendatei.</translation>
+    </message>
+    <message>
+        <source>Columns read (case and spaces do not matter):</source>
+        <translation>Gelesene Spalten (Groß- und Kleinschreibung und Leerzeichen sind gleich):</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) of the %1 are not ads and were skipped.</source>
+        <translation>
+            <numerusform>%n Zeile der %1 ist keine Anzeige und wurde übersprungen.</numerusform>
+            <numerusform>%n Zeilen der %1 sind keine Anzeigen und wurden übersprungen.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -849,10 +860,6 @@ Sie ließ sich auch nicht beiseitelegen; die Liste wird daher nicht gespeichert,
         <source>Copy decks (*.csv *.tsv *.txt);;All files (*)</source>
         <translation>Anzeigentabellen (*.csv *.tsv *.txt);;Alle Dateien (*)</translation>
     </message>
-    <message>
-        <source>%1 cannot be imported: %2.</source>
-        <translation>%1 kann nicht importiert werden: %2.</translation>
-    </message>
     <message numerus="yes">
         <source>%n ad(s) imported.</source>
         <translation>
@@ -1226,6 +1233,115 @@ Sie ließ sich auch nicht beiseitelegen; die Liste wird daher nicht gespeichert,
     <message>
         <source>%1: does not fit:</source>
         <translation>%1: passt nicht:</translation>
+    </message>
+    <message>
+        <source>copy deck</source>
+        <translation>Anzeigentabelle</translation>
+    </message>
+    <message>
+        <source>Google Ads Editor file</source>
+        <translation>Google-Ads-Editor-Datei</translation>
+    </message>
+    <message>
+        <source>Microsoft Advertising bulk file</source>
+        <translation>Microsoft-Advertising-Massendatei</translation>
+    </message>
+    <message>
+        <source>Yandex Direct file</source>
+        <translation>Yandex-Direct-Datei</translation>
+    </message>
+    <message>
+        <source>Titles</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Texts</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Pins (1 to 3, 1 to 2)</source>
+        <translation>Fixierungen (1 bis 3, 1 bis 2)</translation>
+    </message>
+    <message>
+        <source>Paths after the final URL&apos;s domain</source>
+        <translation>Pfade nach der Domain der finalen URL</translation>
+    </message>
+    <message>
+        <source>Kind of row</source>
+        <translation>Art der Zeile</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>the header row has more than %1 columns</source>
+        <translation>die Kopfzeile hat mehr als %1 Spalten</translation>
+    </message>
+    <message>
+        <source>no row of the file is an ad</source>
+        <translation>keine Zeile der Datei ist eine Anzeige</translation>
+    </message>
+    <message>
+        <source>the workbook cannot be read</source>
+        <translation>die Arbeitsmappe kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1.
+Columns found: %2.
+Name the columns of the ads&apos; fields as listed below (case and spaces do not matter), save the file as CSV, TSV or XLSX and try again. Rows whose type is not a text ad are skipped.
+%3</source>
+        <translation>%1.
+Gefundene Spalten: %2.
+Benennen Sie die Spalten der Felder der Anzeigen wie unten aufgeführt (Groß- und Kleinschreibung und Leerzeichen sind gleich), speichern Sie die Datei als CSV, TSV oder XLSX und versuchen Sie es erneut. Zeilen, deren Art keine Textanzeige ist, werden übersprungen.
+%3</translation>
+    </message>
+    <message>
+        <source>%1.
+Delete the empty columns at its end, or the columns not needed, and try again.</source>
+        <translation>%1.
+Löschen Sie die leeren Spalten an ihrem Ende oder die nicht benötigten Spalten und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>%1.
+Split it into smaller files and import each.</source>
+        <translation>%1.
+Teilen Sie sie in kleinere Dateien auf und importieren Sie jede.</translation>
+    </message>
+    <message>
+        <source>%1.
+Check that it is a file, that it exists and that you may read it, then try again.</source>
+        <translation>%1.
+Prüfen Sie, ob es eine Datei ist, ob sie existiert und ob Sie sie lesen dürfen, und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <source>%1.
+Open it in a spreadsheet and save it again as XLSX or CSV, then try again.</source>
+        <translation>%1.
+Öffnen Sie sie in einer Tabellenkalkulation, speichern Sie sie erneut als XLSX oder CSV und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <source>no column of the %1 names a title (columns found: %2): its ads have no title and do not fit</source>
+        <translation>keine Spalte der %1 benennt einen Titel (gefundene Spalten: %2): ihre Anzeigen haben keinen Titel und passen nicht</translation>
+    </message>
+    <message>
+        <source>this build reads no XLSX workbooks</source>
+        <translation>diese Ausgabe liest keine XLSX-Arbeitsmappen</translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported: %2</source>
+        <translation>%1 kann nicht importiert werden: %2</translation>
+    </message>
+    <message>
+        <source>Careful: %1.</source>
+        <translation>Achtung: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) of the %1 are not ads and were skipped.</source>
+        <translation>
+            <numerusform>%n Zeile der %1 ist keine Anzeige und wurde übersprungen.</numerusform>
+            <numerusform>%n Zeilen der %1 sind keine Anzeigen und wurden übersprungen.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
