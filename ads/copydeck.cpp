@@ -331,6 +331,83 @@ Header findHeader(QByteArrayView bytes, char separator, const QString &keyColumn
     return scan.header;
 }
 
+QByteArray quotedField(const QString &text, char separator)
+{
+    const QByteArray bytes = text.toUtf8();
+    const bool plain = std::none_of(bytes.cbegin(), bytes.cend(), [separator](char c) {
+        return c == separator || c == '"' || c == '\r' || c == '\n';
+    });
+    if (plain)
+        return bytes;
+    QByteArray quoted(2 * bytes.size() + 2, Qt::Uninitialized);
+    const size_t size = csv_write2(
+        quoted.data(), size_t(quoted.size()), bytes.constData(), size_t(bytes.size()), '"');
+    quoted.truncate(qsizetype(size));
+    return quoted;
+}
+
+QByteArray line(const QStringList &cells, char separator)
+{
+    QByteArray bytes;
+    for (qsizetype i = 0; i < cells.size(); ++i) {
+        if (i > 0)
+            bytes += separator;
+        bytes += quotedField(cells.at(i), separator);
+    }
+    bytes += "\r\n";
+    return bytes;
+}
+
+constexpr AdField adFields[] = {AdField::Title, AdField::Text, AdField::URL};
+} // namespace
+
+QString rowProblemText(RowProblem problem)
+{
+    switch (problem) {
+    case RowProblem::StrayQuote:
+        return QCoreApplication::translate("MainWindow",
+                                           "a quotation mark stands inside a field that is not "
+                                           "quoted, or after the end of a quoted one");
+    case RowProblem::UnclosedQuote:
+        return QCoreApplication::translate("MainWindow", "a quoted field never ends");
+    case RowProblem::FieldTooLong:
+        return QCoreApplication::translate("MainWindow", "a field is longer than %1 bytes")
+            .arg(maxCopyDeckFieldBytes);
+    case RowProblem::TooManyCells:
+        return QCoreApplication::translate("MainWindow",
+                                           "it has text in more cells than the header names");
+    case RowProblem::NotUtf8:
+        return QCoreApplication::translate("MainWindow", "it holds bytes that are not UTF-8 text");
+    }
+    return QString();
+}
+
+QString copyDeckProblemText(CopyDeckProblem problem)
+{
+    switch (problem) {
+    case CopyDeckProblem::None:
+        return QString();
+    case CopyDeckProblem::Unopenable:
+        return QCoreApplication::translate("MainWindow", "the file cannot be opened");
+    case CopyDeckProblem::TooLarge:
+        return QCoreApplication::translate("MainWindow", "the file is too large");
+    case CopyDeckProblem::NoHeader:
+        return QCoreApplication::translate(
+            "MainWindow",
+            "no header row names a Title, Text or URL column (separated by commas, semicolons "
+            "or tabs)");
+    case CopyDeckProblem::TooManyColumns:
+        return QCoreApplication::translate("MainWindow", "the header row has more than %1 columns")
+            .arg(maxDeckColumns);
+    case CopyDeckProblem::NoAds:
+        return QCoreApplication::translate("MainWindow", "no row of the file is an ad");
+    case CopyDeckProblem::NotReadable:
+        return QCoreApplication::translate("MainWindow", "the workbook cannot be read");
+    }
+    return QString();
+}
+
+namespace {
 // The column names of `cells`, quoted and joined, or "none".
 QString columnList(const QStringList &cells)
 {
@@ -508,54 +585,7 @@ CopyDeckReport scanFile(const QString &path,
     }
     return scanBytes(bytes);
 }
-
 } // namespace
-
-QString rowProblemText(RowProblem problem)
-{
-    switch (problem) {
-    case RowProblem::StrayQuote:
-        return QCoreApplication::translate("MainWindow",
-                                           "a quotation mark stands inside a field that is not "
-                                           "quoted, or after the end of a quoted one");
-    case RowProblem::UnclosedQuote:
-        return QCoreApplication::translate("MainWindow", "a quoted field never ends");
-    case RowProblem::FieldTooLong:
-        return QCoreApplication::translate("MainWindow", "a field is longer than %1 bytes")
-            .arg(maxCopyDeckFieldBytes);
-    case RowProblem::TooManyCells:
-        return QCoreApplication::translate("MainWindow",
-                                           "it has text in more cells than the header names");
-    case RowProblem::NotUtf8:
-        return QCoreApplication::translate("MainWindow", "it holds bytes that are not UTF-8 text");
-    }
-    return QString();
-}
-
-QString copyDeckProblemText(CopyDeckProblem problem)
-{
-    switch (problem) {
-    case CopyDeckProblem::None:
-        return QString();
-    case CopyDeckProblem::Unopenable:
-        return QCoreApplication::translate("MainWindow", "the file cannot be opened");
-    case CopyDeckProblem::TooLarge:
-        return QCoreApplication::translate("MainWindow", "the file is too large");
-    case CopyDeckProblem::NoHeader:
-        return QCoreApplication::translate(
-            "MainWindow",
-            "no header row names a Title, Text or URL column (separated by commas, semicolons "
-            "or tabs)");
-    case CopyDeckProblem::TooManyColumns:
-        return QCoreApplication::translate("MainWindow", "the header row has more than %1 columns")
-            .arg(maxDeckColumns);
-    case CopyDeckProblem::NoAds:
-        return QCoreApplication::translate("MainWindow", "no row of the file is an ad");
-    case CopyDeckProblem::NotReadable:
-        return QCoreApplication::translate("MainWindow", "the workbook cannot be read");
-    }
-    return QString();
-}
 
 QString cannotReadText(const CopyDeckReport &report)
 {
@@ -643,37 +673,6 @@ CopyDeck readCopyDeck(const QString &path, qint64 maxBytes)
         path, [&deck](int, const AdFields &ad) { deck.ads.append(ad); }, maxBytes);
     return deck;
 }
-
-namespace {
-QByteArray quotedField(const QString &text, char separator)
-{
-    const QByteArray bytes = text.toUtf8();
-    const bool plain = std::none_of(bytes.cbegin(), bytes.cend(), [separator](char c) {
-        return c == separator || c == '"' || c == '\r' || c == '\n';
-    });
-    if (plain)
-        return bytes;
-    QByteArray quoted(2 * bytes.size() + 2, Qt::Uninitialized);
-    const size_t size = csv_write2(
-        quoted.data(), size_t(quoted.size()), bytes.constData(), size_t(bytes.size()), '"');
-    quoted.truncate(qsizetype(size));
-    return quoted;
-}
-
-QByteArray line(const QStringList &cells, char separator)
-{
-    QByteArray bytes;
-    for (qsizetype i = 0; i < cells.size(); ++i) {
-        if (i > 0)
-            bytes += separator;
-        bytes += quotedField(cells.at(i), separator);
-    }
-    bytes += "\r\n";
-    return bytes;
-}
-
-constexpr AdField adFields[] = {AdField::Title, AdField::Text, AdField::URL};
-} // namespace
 
 QString verdictText(Verdict verdict)
 {
