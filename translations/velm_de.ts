@@ -1325,10 +1325,6 @@ Open it in a spreadsheet and save it again as XLSX or CSV, then try again.</sour
         <translation>keine Spalte der %1 benennt einen Titel (gefundene Spalten: %2): ihre Anzeigen haben keinen Titel und passen nicht</translation>
     </message>
     <message>
-        <source>this build reads no XLSX workbooks</source>
-        <translation>diese Ausgabe liest keine XLSX-Arbeitsmappen</translation>
-    </message>
-    <message>
         <source>%1 cannot be imported: %2</source>
         <translation>%1 kann nicht importiert werden: %2</translation>
     </message>
