@@ -455,6 +455,9 @@ void tst_CopyDeck::cannotImport_data()
     QTest::newRow("only rows that are not ads")
         << "Campaign,Ad type,Headline 1\nShoes,,\nShoes,Call ad,Call us\n"_ba
         << CopyDeckProblem::NoAds << u"\"Ad type\""_s;
+    QTest::newRow("a zip that is no workbook, whatever its name")
+        << "PK\x03\x04 Title,Text,URL\nBread,Fresh,x.org\n"_ba << CopyDeckProblem::NotReadable
+        << QString();
     QTest::newRow("a header of a million columns")
         << "Title" + QByteArray(1'000'000, ',') + "\nA\n"_ba << CopyDeckProblem::TooManyColumns
         << QString();
@@ -472,8 +475,11 @@ void tst_CopyDeck::cannotImport()
     const QString text = cannotReadText(result.report);
     QVERIFY2(text.startsWith(copyDeckProblemText(problem)), qPrintable(text));
     QVERIFY2(text.contains(found), qPrintable(text));
-    if (problem != CopyDeckProblem::TooManyColumns)
+    if (problem == CopyDeckProblem::NoHeader || problem == CopyDeckProblem::NoAds)
         QVERIFY2(text.contains(u"Headline 1 … Headline 15"_s), qPrintable(text));
+    if (problem == CopyDeckProblem::NotReadable)
+        QVERIFY2(!result.report.detail.isEmpty() && text.contains(result.report.detail),
+                 qPrintable(text));
 }
 
 void tst_CopyDeck::hostileInputEndsAndKeepsGoodRows_data()
