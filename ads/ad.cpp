@@ -45,7 +45,7 @@ void AdFields::set(AdField field, int index, const QString &value)
             return;
         }
     }
-    QStringList *list = field == AdField::Title ? &moreTitles
+    QStringList *list = field == AdField::Title  ? &moreTitles
                         : field == AdField::Text ? &moreTexts
                                                  : nullptr;
     if (!list || index < 0)

@@ -84,11 +84,11 @@ AdCheck checkAd(const EngineProfile &engine,
     check.url = count(AdField::URL, 0);
     bool over = check.title.count > check.title.limit || check.text.count > check.text.limit
                 || check.url.count > check.url.limit;
-    for (int i = 1; i < ad.count(AdField::Title); ++i) {
+    for (int i = 1; i < measured.assets(AdField::Title); ++i) {
         check.moreTitles.append(count(AdField::Title, i));
         over = over || check.moreTitles.last().count > check.moreTitles.last().limit;
     }
-    for (int i = 1; i < ad.count(AdField::Text); ++i) {
+    for (int i = 1; i < measured.assets(AdField::Text); ++i) {
         check.moreTexts.append(count(AdField::Text, i));
         over = over || check.moreTexts.last().count > check.moreTexts.last().limit;
     }

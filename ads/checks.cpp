@@ -123,13 +123,14 @@ void assetSet(const AssetFormat &format, const AdFields &ad, bool errorsOnly, Fi
 void repeatedAssets(const AdFields &ad, const AdMeasure &measured, Severity severity, Findings &out)
 {
     for (const AdField field : {AdField::Title, AdField::Text}) {
-        for (int i = 1; i < ad.count(field); ++i) {
+        for (int i = 1; i < measured.assets(field); ++i) {
             if (isBlank(ad.at(field, i)))
                 continue;
-            const QString shown = measured.at(field, i).shown.trimmed();
+            const QStringView shown = QStringView(measured.at(field, i).shown).trimmed();
             for (int j = 0; j < i; ++j) {
                 if (!isBlank(ad.at(field, j))
-                    && shown.compare(measured.at(field, j).shown.trimmed(), Qt::CaseInsensitive)
+                    && shown.compare(QStringView(measured.at(field, j).shown).trimmed(),
+                                     Qt::CaseInsensitive)
                            == 0) {
                     addAt(out,
                           field,
@@ -499,13 +500,14 @@ void RuleSet::checkWhole(const AdFields &ad,
 }
 
 namespace {
-// Calls `visit(field, index, text)` for each title, text and the URL with something typed:
-// spaces alone are no title or text.
+// Calls `visit(field, index, text)` for each title, text and the URL with something typed,
+// among those `measured` when given: spaces alone are no title or text.
 template<typename Visit>
-void forEachTyped(const AdFields &ad, Visit visit)
+void forEachTyped(const AdFields &ad, Visit visit, const AdMeasure *measured = nullptr)
 {
     for (const AdField field : {AdField::Title, AdField::Text, AdField::URL}) {
-        for (int i = 0; i < ad.count(field); ++i) {
+        const int count = measured ? measured->assets(field) : ad.count(field);
+        for (int i = 0; i < count; ++i) {
             const QString &text = ad.at(field, i);
             if (!isBlank(text))
                 visit(field, i, text);
@@ -543,13 +545,16 @@ checkAdText(Rules rules, const AdFields &ad, const AdMeasure &measured, const Us
         return {};
     const RuleSet &set = ruleSet(rules);
     QList<Finding> problems;
-    forEachTyped(ad, [&](AdField field, int index, const QString &text) {
-        for (Finding &f : set.check(field, text, measured.at(field, index), false, allowed)) {
-            f.field = field;
-            f.index = index;
-            problems.append(std::move(f));
-        }
-    });
+    forEachTyped(
+        ad,
+        [&](AdField field, int index, const QString &text) {
+            for (Finding &f : set.check(field, text, measured.at(field, index), false, allowed)) {
+                f.field = field;
+                f.index = index;
+                problems.append(std::move(f));
+            }
+        },
+        &measured);
     set.checkWhole(ad, measured, false, problems);
     sortFindings(problems);
     return problems;
@@ -574,9 +579,13 @@ bool hasEditorialError(Rules rules,
         });
     };
     bool error = false;
-    forEachTyped(ad, [&](AdField field, int index, const QString &text) {
-        error = error || anyError(set.check(field, text, measured.at(field, index), true, allowed));
-    });
+    forEachTyped(
+        ad,
+        [&](AdField field, int index, const QString &text) {
+            error = error
+                    || anyError(set.check(field, text, measured.at(field, index), true, allowed));
+        },
+        &measured);
     if (error)
         return true;
     Findings whole;

@@ -121,12 +121,15 @@ AdMeasure measureAd(Rules rules, const AdFields &ad)
                        computeMeasure(rules, AdField::URL, ad.url, false),
                        {},
                        {}};
-    measured.moreTitles.reserve(ad.moreTitles.size());
-    for (int i = 0; i < ad.moreTitles.size(); ++i)
+    const AssetFormat &format = assetFormat(rules);
+    const int titles = qMin(int(ad.moreTitles.size()), format.maxTitles - 1);
+    measured.moreTitles.reserve(titles);
+    for (int i = 0; i < titles; ++i)
         measured.moreTitles.append(
             computeMeasure(rules, AdField::Title, ad.moreTitles.at(i), false, i + 1));
-    measured.moreTexts.reserve(ad.moreTexts.size());
-    for (int i = 0; i < ad.moreTexts.size(); ++i)
+    const int texts = qMin(int(ad.moreTexts.size()), format.maxTexts - 1);
+    measured.moreTexts.reserve(texts);
+    for (int i = 0; i < texts; ++i)
         measured.moreTexts.append(
             computeMeasure(rules, AdField::Text, ad.moreTexts.at(i), false, i + 1));
     return measured;

@@ -124,15 +124,25 @@ struct AdMeasure
     const FieldMeasure &operator[](AdField field) const { return at(field, 0); }
     // Title or text `index` (from 0); the URL at 0.
     const FieldMeasure &at(AdField field, int index) const;
+    // How many titles or texts were measured; 1 for the URL.
+    int assets(AdField field) const
+    {
+        return field == AdField::Title  ? 1 + int(moreTitles.size())
+               : field == AdField::Text ? 1 + int(moreTexts.size())
+                                        : 1;
+    }
 };
 
+// The fields of `ad` that the engine of `rules` takes, each measured once: titles and texts past
+// its format's most are left out, since the engine never shows them.
 AdMeasure measureAd(Rules rules, const AdFields &ad);
 
 // measureField's count alone, with nothing translated.
 int countField(Rules rules, AdField field, const QString &text, int index = 0);
 
 // measureField without the explanation, the one part that needs translating.
-FieldMeasure measureFieldUnexplained(Rules rules, AdField field, const QString &text, int index = 0);
+FieldMeasure
+measureFieldUnexplained(Rules rules, AdField field, const QString &text, int index = 0);
 
 // measureField with the pieces of `shown`, as the preview cuts and breaks them, and without
 // the explanation.

@@ -39,7 +39,7 @@ summariseFit(const QList<CatalogueEntry> &engines, const AdFields &ad, const Use
             for (std::size_t f = 0; f < std::size(countedFields); ++f) {
                 m.first[f] = measured.at(countedFields[f], 0).count;
                 m.later[f] = -1;
-                for (int i = 1; i < ad.count(countedFields[f]); ++i)
+                for (int i = 1; i < measured.assets(countedFields[f]); ++i)
                     m.later[f] = qMax(m.later[f], measured.at(countedFields[f], i).count);
             }
             m.error = hasEditorialError(rules, ad, measured, allowed);

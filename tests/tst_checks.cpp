@@ -305,6 +305,11 @@ void tst_Checks::assetSets_data()
     QTest::addRow("baidu: a second text")
         << b << assets({u"鲜花"_s}, {u"鲜花"_s, u"送花"_s}, {}, noFinal)
         << QStringList{u"Ad: Has 2 texts; the engine takes 1 at most. (error)"_s};
+    QTest::addRow("yandex: titles past the second are neither counted nor checked")
+        << y
+        << assets({u"Диваны"_s, u"Кресла"_s, u"КРЕСЛА ДЁШЕВО!!"_s + QString(60, u'x')},
+                  {u"Диваны."_s})
+        << QStringList{u"Ad: Has 3 titles; the engine takes 2 at most. (error)"_s};
     QTest::addRow("google: the same title as shown, in any case")
         << g << assets({u"{KeyWord:Roses}"_s, u"Tulips"_s, u"roses "_s}, two)
         << QStringList{u"Title 3: The same as title 1. (error)"_s};
