@@ -76,7 +76,8 @@ void addAt(Findings &out,
 // Whether `text` holds nothing but spaces: such a title or text is no asset.
 inline bool isBlank(QStringView text)
 {
-    return text.trimmed().isEmpty();
+    // Asked of every title for every check of the ad: it stops at the first letter.
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.isSpace(); });
 }
 
 // The ad's titles and texts against `format`: too few or too many (blank ones do not count), a
