@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QSaveFile>
+#include <QSet>
 #include <QStringConverter>
 
 #include <algorithm>
@@ -355,18 +356,6 @@ QByteArray quotedField(const QString &text, char separator)
     return quoted;
 }
 
-QByteArray line(const QStringList &cells, char separator)
-{
-    QByteArray bytes;
-    for (qsizetype i = 0; i < cells.size(); ++i) {
-        if (i > 0)
-            bytes += separator;
-        bytes += quotedField(cells.at(i), separator);
-    }
-    bytes += "\r\n";
-    return bytes;
-}
-
 constexpr AdField adFields[] = {AdField::Title, AdField::Text, AdField::URL};
 
 } // namespace
@@ -542,34 +531,157 @@ QList<Finding> adFindings(const AdCheck &check)
 {
     QList<Finding> findings;
     for (const AdField field : adFields) {
-        const FieldCount &count = check.count(field);
-        if (count.count <= count.limit)
-            continue;
-        QString message = QCoreApplication::translate("MainWindow", "counts %1 of %2, %3 too many")
-                              .arg(QString::number(count.count),
-                                   QString::number(count.limit),
-                                   QString::number(count.count - count.limit));
-        if (!count.explanation.isEmpty())
-            message += QStringLiteral(" (%1)").arg(count.explanation);
-        findings.append({field, Severity::Error, message});
+        const int assets = field == AdField::Title  ? 1 + int(check.moreTitles.size())
+                           : field == AdField::Text ? 1 + int(check.moreTexts.size())
+                                                    : 1;
+        for (int index = 0; index < assets; ++index) {
+            const FieldCount &count = check.count(field, index);
+            if (count.count <= count.limit)
+                continue;
+            QString message
+                = QCoreApplication::translate("MainWindow", "counts %1 of %2, %3 too many")
+                      .arg(QString::number(count.count),
+                           QString::number(count.limit),
+                           QString::number(count.count - count.limit));
+            if (!count.explanation.isEmpty())
+                message += QStringLiteral(" (%1)").arg(count.explanation);
+            findings.append({field, Severity::Error, message, index});
+        }
     }
     findings.append(check.problems);
     return findings;
 }
 
-struct CopyDeckWriter::Private
+QByteArray copyDeckRecord(const QStringList &cells, char separator)
 {
-    QSaveFile file;
-    QList<EngineProfile> engines;
-};
+    QByteArray bytes;
+    for (qsizetype i = 0; i < cells.size(); ++i) {
+        if (i > 0)
+            bytes += separator;
+        bytes += quotedField(cells.at(i), separator);
+    }
+    bytes += "\r\n";
+    return bytes;
+}
+
+bool sameHeader(const QString &a, const QString &b)
+{
+    return normalisedHeader(a) == normalisedHeader(b);
+}
+
+QList<OtherColumn> otherColumnsOf(const QList<AdFields> &ads, const QStringList &written)
+{
+    QSet<QString> taken;
+    for (const QString &header : written)
+        taken.insert(normalisedHeader(header));
+    QList<OtherColumn> columns;
+    QSet<std::pair<QString, int>> seen;
+    QHash<QString, int> occurrences;
+    for (const AdFields &ad : ads) {
+        occurrences.clear();
+        for (const auto &[header, cell] : ad.otherColumns) {
+            const QString normal = normalisedHeader(header);
+            const int occurrence = occurrences[normal]++;
+            if (taken.contains(normal) || seen.contains({normal, occurrence}))
+                continue;
+            seen.insert({normal, occurrence});
+            columns.append({header, occurrence});
+        }
+    }
+    return columns;
+}
+
+QString otherCell(const AdFields &ad, const OtherColumn &column)
+{
+    int occurrence = 0;
+    for (const auto &[header, cell] : ad.otherColumns) {
+        if (sameHeader(header, column.header) && occurrence++ == column.occurrence)
+            return cell;
+    }
+    return QString();
+}
 
 namespace {
-// The byte order mark and the header row of a copy deck checked against `engines`.
-QByteArray copyDeckHeader(const QList<EngineProfile> &engines)
+// "Title 1 pin", "Text 2 pin".
+QString pinHeader(AdField field, int index)
 {
-    QStringList header{fieldName(AdField::Title, FieldNaming::Untranslated),
-                       fieldName(AdField::Text, FieldNaming::Untranslated),
-                       fieldName(AdField::URL, FieldNaming::Untranslated)};
+    return QStringLiteral("%1 %2 pin")
+        .arg(fieldName(field, FieldNaming::Untranslated))
+        .arg(index + 1);
+}
+
+// The columns of our own that a deck needs for its ads: a title, a text and a URL at least.
+struct DeckColumns
+{
+    int titles = 1;
+    int texts = 1;
+    bool finalUrl = false;
+    int titlePins = 0; // up to the last title pinned in any ad
+    int textPins = 0;
+
+    explicit DeckColumns(const QList<AdFields> &ads)
+    {
+        for (const AdFields &ad : ads) {
+            titles = std::max(titles, ad.count(AdField::Title));
+            texts = std::max(texts, ad.count(AdField::Text));
+            finalUrl = finalUrl || !ad.finalUrl.isEmpty();
+            titlePins = std::max(titlePins, pinned(ad.titlePins));
+            textPins = std::max(textPins, pinned(ad.textPins));
+        }
+    }
+
+    static int pinned(const QList<int> &pins)
+    {
+        for (qsizetype i = pins.size(); i > 0; --i) {
+            if (pins.at(i - 1) != 0)
+                return int(i);
+        }
+        return 0;
+    }
+
+    QStringList header() const
+    {
+        QStringList header;
+        for (const AdField field : adFields)
+            header << fieldName(field, FieldNaming::Untranslated);
+        for (int i = 1; i < titles; ++i)
+            header << fieldName(AdField::Title, i, FieldNaming::Untranslated);
+        for (int i = 1; i < texts; ++i)
+            header << fieldName(AdField::Text, i, FieldNaming::Untranslated);
+        if (finalUrl)
+            header << fieldName(AdField::FinalURL, FieldNaming::Untranslated);
+        for (int i = 0; i < titlePins; ++i)
+            header << pinHeader(AdField::Title, i);
+        for (int i = 0; i < textPins; ++i)
+            header << pinHeader(AdField::Text, i);
+        return header;
+    }
+
+    QStringList cells(const AdFields &ad) const
+    {
+        QStringList cells{ad.title, ad.text, ad.url};
+        for (int i = 1; i < titles; ++i)
+            cells << ad.at(AdField::Title, i);
+        for (int i = 1; i < texts; ++i)
+            cells << ad.at(AdField::Text, i);
+        if (finalUrl)
+            cells << ad.finalUrl;
+        const auto pin = [&cells, &ad](AdField field, int index) {
+            const int position = ad.pin(field, index);
+            cells << (position == 0 ? QString() : QString::number(position));
+        };
+        for (int i = 0; i < titlePins; ++i)
+            pin(AdField::Title, i);
+        for (int i = 0; i < textPins; ++i)
+            pin(AdField::Text, i);
+        return cells;
+    }
+};
+
+// The header cells of each engine's counts, verdict and findings.
+QStringList engineHeader(const QList<EngineProfile> &engines)
+{
+    QStringList header;
     for (const EngineProfile &engine : engines) {
         const int limits[] = {engine.limitTitle, engine.limitText, engine.limitURL};
         for (const AdField field : adFields) {
@@ -580,24 +692,24 @@ QByteArray copyDeckHeader(const QList<EngineProfile> &engines)
         header << QCoreApplication::translate("MainWindow", "%1: verdict").arg(engine.name)
                << QCoreApplication::translate("MainWindow", "%1: findings").arg(engine.name);
     }
-    return "\xEF\xBB\xBF" + line(header, ',');
+    return header;
 }
 
-// The row of `ad` with its `checks`, in engine order.
-QByteArray copyDeckRow(const AdFields &ad, const QList<AdCheck> &checks)
+// The cells of an ad's `checks`, in engine order.
+QStringList engineCells(const QList<AdCheck> &checks)
 {
-    QStringList cells{ad.title, ad.text, ad.url};
+    QStringList cells;
     for (const AdCheck &check : checks) {
         QStringList said;
         const QList<Finding> findings = adFindings(check);
         for (const Finding &finding : findings)
-            said << fieldName(finding.field, FieldNaming::Untranslated) + QStringLiteral(": ")
-                        + finding.message;
+            said << fieldName(finding.field, finding.index, FieldNaming::Untranslated)
+                        + QStringLiteral(": ") + finding.message;
         cells << QString::number(check.title.count) << QString::number(check.text.count)
               << QString::number(check.url.count) << verdictText(check.verdict)
               << said.join(QStringLiteral("; "));
     }
-    return line(cells, ',');
+    return cells;
 }
 
 QList<AdCheck> checksOf(const AdFields &ad, const QList<EngineProfile> &engines)
@@ -608,15 +720,54 @@ QList<AdCheck> checksOf(const AdFields &ad, const QList<EngineProfile> &engines)
         checks.append(checkAd(engine, ad));
     return checks;
 }
+
+// The whole deck, record by record to `out`: our columns, the ads' other columns, then the
+// `trailing` columns (one list of cells for each ad, or none).
+void writeDeck(const QList<AdFields> &ads,
+               const QStringList &trailingHeader,
+               const QList<QStringList> &trailing,
+               const std::function<void(const QByteArray &)> &out)
+{
+    const DeckColumns own(ads);
+    QStringList header = own.header();
+    const QList<OtherColumn> others = otherColumnsOf(ads, header + trailingHeader);
+    for (const OtherColumn &column : others)
+        header << column.header;
+    out("\xEF\xBB\xBF" + copyDeckRecord(header + trailingHeader, ','));
+    for (qsizetype i = 0; i < ads.size(); ++i) {
+        const AdFields &ad = ads.at(i);
+        QStringList cells = own.cells(ad);
+        for (const OtherColumn &column : others)
+            cells << otherCell(ad, column);
+        out(copyDeckRecord(cells + trailing.value(i), ','));
+    }
+}
+
+QByteArray deckBytes(const QList<AdFields> &ads,
+                     const QStringList &trailingHeader,
+                     const QList<QStringList> &trailing)
+{
+    QByteArray bytes;
+    writeDeck(
+        ads, trailingHeader, trailing, [&bytes](const QByteArray &record) { bytes += record; });
+    return bytes;
+}
 } // namespace
+
+struct CopyDeckWriter::Private
+{
+    QSaveFile file;
+    QList<EngineProfile> engines;
+    QList<AdFields> ads;
+    QList<QStringList> engineCells;
+};
 
 CopyDeckWriter::CopyDeckWriter(const QString &path, const QList<EngineProfile> &engines)
     : d(new Private)
 {
     d->file.setFileName(path);
     d->engines = engines;
-    if (d->file.open(QIODevice::WriteOnly))
-        d->file.write(copyDeckHeader(engines));
+    d->file.open(QIODevice::WriteOnly);
 }
 
 CopyDeckWriter::~CopyDeckWriter()
@@ -631,13 +782,21 @@ void CopyDeckWriter::add(const AdFields &ad)
 
 void CopyDeckWriter::add(const AdFields &ad, const QList<AdCheck> &checks)
 {
-    if (d->file.isOpen())
-        d->file.write(copyDeckRow(ad, checks));
+    if (!d->file.isOpen())
+        return;
+    d->ads.append(ad);
+    d->engineCells.append(engineCells(checks));
 }
 
 bool CopyDeckWriter::commit()
 {
-    return d->file.isOpen() && d->file.commit();
+    if (!d->file.isOpen())
+        return false;
+    bool written = true;
+    writeDeck(d->ads, engineHeader(d->engines), d->engineCells, [&](const QByteArray &record) {
+        written = written && d->file.write(record) == record.size();
+    });
+    return written && d->file.commit();
 }
 
 bool writeCopyDeck(const QString &path,
@@ -645,10 +804,11 @@ bool writeCopyDeck(const QString &path,
                    const QList<EngineProfile> &engines,
                    const FileWriter &write)
 {
-    QByteArray bytes = copyDeckHeader(engines);
+    QList<QStringList> cells;
+    cells.reserve(ads.size());
     for (const AdFields &ad : ads)
-        bytes += copyDeckRow(ad, checksOf(ad, engines));
-    return write(path, bytes);
+        cells.append(engineCells(checksOf(ad, engines)));
+    return write(path, deckBytes(ads, engineHeader(engines), cells));
 }
 
 bool writeKeyedCopyDeck(const QString &path,
@@ -657,26 +817,9 @@ bool writeKeyedCopyDeck(const QString &path,
                         const QStringList &keys,
                         const FileWriter &write)
 {
-    QByteArray bytes = "\xEF\xBB\xBF"
-                       + line({fieldName(AdField::Title, FieldNaming::Untranslated),
-                               fieldName(AdField::Text, FieldNaming::Untranslated),
-                               fieldName(AdField::URL, FieldNaming::Untranslated),
-                               keyColumn},
-                              ',');
-    for (qsizetype i = 0; i < ads.size(); ++i) {
-        const AdFields &ad = ads.at(i);
-        bytes += line({ad.title, ad.text, ad.url, keys.value(i)}, ',');
-    }
-    return write(path, bytes);
-}
-
-bool writeCommanderFile(const QString &path, const QList<AdFields> &ads, const FileWriter &write)
-{
-    QByteArray bytes = line({QStringLiteral("Заголовок 1"),
-                             QStringLiteral("Текст"),
-                             QStringLiteral("Отображаемая ссылка")},
-                            '\t');
-    for (const AdFields &ad : ads)
-        bytes += line({ad.title, ad.text, ad.url}, '\t');
-    return write(path, bytes);
+    QList<QStringList> cells;
+    cells.reserve(ads.size());
+    for (qsizetype i = 0; i < ads.size(); ++i)
+        cells.append({keys.value(i)});
+    return write(path, deckBytes(ads, {keyColumn}, cells));
 }

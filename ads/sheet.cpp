@@ -18,6 +18,30 @@
 
 namespace {
 const QString idColumn = QStringLiteral("ID");
+const QString renamedSuffix = QStringLiteral(" (imported)");
+
+// Whether `header`, less any number of renamedSuffix, names the ID column.
+bool namesIdColumn(QString header)
+{
+    while (header.endsWith(renamedSuffix))
+        header.chop(renamedSuffix.size());
+    return sameHeader(header, idColumn);
+}
+
+// An imported column named like the sheet's own ID (a Microsoft "Id") is kept in the file under
+// its name with one more renamedSuffix, which reading takes off again.
+AdFields withIdColumnsRenamed(AdFields ad, bool forFile)
+{
+    for (auto &[header, cell] : ad.otherColumns) {
+        if (!namesIdColumn(header))
+            continue;
+        if (forFile)
+            header += renamedSuffix;
+        else if (header.endsWith(renamedSuffix))
+            header.chop(renamedSuffix.size());
+    }
+    return ad;
+}
 
 // The place of row `id`, looked for first at `hint` (where the caller's last step was).
 qsizetype rowOf(const SheetRows &rows, const QString &id, qsizetype hint = -1)
@@ -138,7 +162,7 @@ SheetLoad loadSheet(const QString &path)
             if (seen.contains(id))
                 id = newSheetRowId();
             seen.insert(id);
-            load.rows.append({id, ad});
+            load.rows.append({id, withIdColumnsRenamed(ad, false)});
         });
     load.ads = sheetAds(load.rows);
     if (!report.isReadable()) {
@@ -179,10 +203,14 @@ bool saveSheet(const QString &path, const SheetRows &rows, const FileWriter &wri
         return false;
     QDir().mkpath(QFileInfo(path).absolutePath());
     QStringList ids;
+    Sheet ads;
     ids.reserve(rows.size());
-    for (const SheetRow &row : rows)
+    ads.reserve(rows.size());
+    for (const SheetRow &row : rows) {
         ids.append(row.id);
-    return writeKeyedCopyDeck(path, sheetAds(rows), idColumn, ids, write);
+        ads.append(withIdColumnsRenamed(row.ad, true));
+    }
+    return writeKeyedCopyDeck(path, ads, idColumn, ids, write);
 }
 
 SheetChanges invertSheetChanges(const SheetChanges &changes)

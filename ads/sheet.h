@@ -53,8 +53,9 @@ struct SheetLoad
 // so that every window that reads the same file names them alike.
 SheetLoad loadSheet(const QString &path);
 
-// Writes `rows` to `path` atomically (see writeCopyDeck): the old file stays whole when any
-// step fails. Creates the folder when missing. True on success; false for an empty path.
+// Writes `rows` to `path` atomically (see writeCopyDeck), every title, text, pin, final URL
+// and other column of each ad with it; the old file stays whole when any step fails. Creates
+// the folder when missing. True on success; false for an empty path.
 bool saveSheet(const QString &path,
                const SheetRows &rows,
                const FileWriter &write = writeFileAtomically);
