@@ -16,14 +16,6 @@
         <translation>das Suchmaschinen-Profil „%1“ kann nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <source>Checks the ads of copy decks (CSV or TSV with a header row naming Title, Text and URL columns) against engine profiles.
-Prints FILE:ROW: ENGINE: FIELD: message for every problem, then a summary.
-Exit status: 0 when every ad fits every engine, 1 when some do not (or a row cannot be read), 2 when a file, a profile or the command line cannot be used.</source>
-        <translation>Prüft die Anzeigen von Anzeigentabellen (CSV oder TSV mit einer Kopfzeile, die die Spalten Title, Text und URL benennt) gegen Suchmaschinen-Profile.
-Gibt DATEI:ZEILE: SUCHMASCHINE: FELD: Meldung für jedes Problem aus, dann eine Zusammenfassung.
-Exit-Status: 0, wenn jede Anzeige zu jeder Suchmaschine passt, 1, wenn manche nicht passen (oder eine Zeile nicht lesbar ist), 2, wenn eine Datei, ein Profil oder die Befehlszeile nicht verwendbar ist.</translation>
-    </message>
-    <message>
         <source>Shows this help.</source>
         <translation>Zeigt diese Hilfe.</translation>
     </message>
@@ -38,10 +30,6 @@ Exit-Status: 0, wenn jede Anzeige zu jeder Suchmaschine passt, 1, wenn manche ni
     <message>
         <source>Checks against the engine NAME only; may be given more than once.</source>
         <translation>Prüft nur gegen die Suchmaschine NAME; darf mehrfach angegeben werden.</translation>
-    </message>
-    <message>
-        <source>Writes every ad with its counts and verdicts per engine to the copy deck OUT.</source>
-        <translation>Schreibt jede Anzeige mit ihren Zählungen und Urteilen je Suchmaschine in die Anzeigentabelle OUT.</translation>
     </message>
     <message>
         <source>A copy deck to check.</source>
@@ -90,6 +78,26 @@ Exit-Status: 0, wenn jede Anzeige zu jeder Suchmaschine passt, 1, wenn manche ni
     <message>
         <source>Checks the spelling with the dictionaries LANG (such as en_US,ru_RU); misspelt words are warnings.</source>
         <translation>Prüft die Rechtschreibung mit den Wörterbüchern LANG (etwa en_US,ru_RU); falsch geschriebene Wörter sind Warnungen.</translation>
+    </message>
+    <message>
+        <source>There are no engine profiles in %1.</source>
+        <translation>In %1 gibt es keine Suchmaschinen-Profile.</translation>
+    </message>
+    <message>
+        <source>Engines in %1 (names in any case): %2</source>
+        <translation>Suchmaschinen in %1 (Namen in beliebiger Schreibung): %2</translation>
+    </message>
+    <message>
+        <source>Checks the ads of copy decks (CSV or TSV with a header row naming Title, Text and URL columns) against engine profiles.
+Prints FILE:ROW: ENGINE: FIELD: message for every problem, then a summary; FIELD is Title, Title 2 to Title 15, Text, Text 2 to Text 4, URL, Final URL, or Ad for the ad as a whole.
+Exit status: 0 when every ad fits every engine, 1 when some do not (or a row cannot be read), 2 when a file, a profile or the command line cannot be used.</source>
+        <translation>Prüft die Anzeigen von Anzeigentabellen (CSV oder TSV mit einer Kopfzeile, die die Spalten Title, Text und URL benennt) gegen Suchmaschinen-Profile.
+Gibt DATEI:ZEILE: SUCHMASCHINE: FELD: Meldung für jedes Problem aus, dann eine Zusammenfassung; FELD ist Title, Title 2 bis Title 15, Text, Text 2 bis Text 4, URL, Final URL oder Ad für die Anzeige als Ganzes.
+Exit-Status: 0, wenn jede Anzeige zu jeder Suchmaschine passt, 1, wenn manche nicht passen (oder eine Zeile nicht lesbar ist), 2, wenn eine Datei, ein Profil oder die Befehlszeile nicht verwendbar ist.</translation>
+    </message>
+    <message>
+        <source>Writes every ad, with all its titles and texts and its counts, verdicts and findings per engine, to the copy deck OUT.</source>
+        <translation>Schreibt jede Anzeige mit allen ihren Titeln und Texten und ihren Zählungen, Urteilen und Befunden je Suchmaschine in die Anzeigentabelle OUT.</translation>
     </message>
 </context>
 <context>
@@ -802,10 +810,6 @@ Trotzdem speichern?</translation>
         <translation>Anzeigen e&amp;xportieren...</translation>
     </message>
     <message>
-        <source>Write the sheet as a copy deck with every engine&apos;s counts, or for Yandex Direct Commander</source>
-        <translation>Die Liste als Anzeigentabelle mit den Zählungen jeder Suchmaschine oder für Yandex Direct Commander schreiben</translation>
-    </message>
-    <message>
         <source>&amp;Ad Sheet</source>
         <translation>&amp;Anzeigenliste</translation>
     </message>
@@ -852,10 +856,6 @@ Sie ließ sich auch nicht beiseitelegen; die Liste wird daher nicht gespeichert,
     <message>
         <source>Import Ads</source>
         <translation>Anzeigen importieren</translation>
-    </message>
-    <message>
-        <source>Copy decks (*.csv *.tsv *.txt);;All files (*)</source>
-        <translation>Anzeigentabellen (*.csv *.tsv *.txt);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>%1 cannot be imported: %2.</source>
@@ -1086,6 +1086,53 @@ Sie ließ sich auch nicht beiseitelegen; die Liste wird daher nicht gespeichert,
     <message>
         <source>The file of the engine &quot;%1&quot; was removed on disk, by another window or program. The dialog keeps what you are editing; Save writes it again.</source>
         <translation>Die Datei der Suchmaschine &quot;%1&quot; wurde auf der Festplatte entfernt, von einem anderen Fenster oder Programm. Der Dialog behält, was Sie bearbeiten; Speichern schreibt sie erneut.</translation>
+    </message>
+    <message>
+        <source>Final URL</source>
+        <translation>Finale URL</translation>
+    </message>
+    <message>
+        <source>Ad</source>
+        <translation>Anzeige</translation>
+    </message>
+    <message>
+        <source>Title %1</source>
+        <translation>Titel %1</translation>
+    </message>
+    <message>
+        <source>Text %1</source>
+        <translation>Text %1</translation>
+    </message>
+    <message>
+        <source>Copy decks and bulk files (*.csv *.tsv *.txt *.xlsx);;All files (*)</source>
+        <translation>Anzeigentabellen und Bulk-Dateien (*.csv *.tsv *.txt *.xlsx);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Google Ads Editor (*.csv)</source>
+        <translation>Google Ads Editor (*.csv)</translation>
+    </message>
+    <message>
+        <source>Microsoft Advertising bulk file (*.csv)</source>
+        <translation>Microsoft Advertising Bulk-Datei (*.csv)</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Frage</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 gibt es schon. Soll die Datei ersetzt werden?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n title(s) or text(s) had no place in this format and were left out.</source>
+        <translation>
+            <numerusform>%n Titel oder Text hatte in diesem Format keinen Platz und wurde weggelassen.</numerusform>
+            <numerusform>%n Titel oder Texte hatten in diesem Format keinen Platz und wurden weggelassen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Write the sheet as a copy deck with every engine&apos;s counts, or for Google Ads Editor, Yandex Direct Commander or Microsoft Advertising</source>
+        <translation>Die Liste als Anzeigentabelle mit den Zählungen jeder Suchmaschine oder für Google Ads Editor, Yandex Direct Commander oder Microsoft Advertising schreiben</translation>
     </message>
 </context>
 <context>
