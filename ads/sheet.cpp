@@ -67,6 +67,21 @@ qsizetype insertAfter(SheetRows &rows, const QString &afterId, const SheetRow &r
     return at;
 }
 
+// `ad` as the sheet file gives it back (see sameSheetAd).
+AdFields asReadBack(AdFields ad)
+{
+    const auto trim = [](QStringList &assets, QList<int> &pins) {
+        while (!assets.isEmpty() && assets.constLast().isEmpty())
+            assets.removeLast();
+        while (!pins.isEmpty() && pins.constLast() == 0)
+            pins.removeLast();
+    };
+    trim(ad.moreTitles, ad.titlePins);
+    trim(ad.moreTexts, ad.textPins);
+    ad.otherColumns.removeIf([](const auto &column) { return column.second.isEmpty(); });
+    return ad;
+}
+
 // Removes, in one pass, each row of `gone` that is still as this window had it.
 void removeRows(SheetRows &rows,
                 QSet<QString> &present,
@@ -77,7 +92,7 @@ void removeRows(SheetRows &rows,
         const auto it = gone.constFind(row.id);
         if (it == gone.cend())
             return false;
-        if (*it == row.ad) {
+        if (sameSheetAd(*it, row.ad)) {
             present.remove(row.id);
             return true;
         }
@@ -98,7 +113,7 @@ void replaceRow(SheetRows &rows,
 {
     const AdFields there = rows.at(at).ad;
     rows[at].ad = ad;
-    if (there == known || there == ad)
+    if (sameSheetAd(there, known) || sameSheetAd(there, ad))
         return;
     const QString id = newSheetRowId();
     rows.insert(at + 1, {id, there});
@@ -131,6 +146,11 @@ void moveRows(SheetRows &rows, const QStringList &order)
 QString newSheetRowId()
 {
     return QUuid::createUuid().toString(QUuid::WithoutBraces);
+}
+
+bool sameSheetAd(const AdFields &a, const AdFields &b)
+{
+    return a == b || asReadBack(a) == asReadBack(b);
 }
 
 Sheet sheetAds(const SheetRows &rows)

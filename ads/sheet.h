@@ -60,6 +60,10 @@ bool saveSheet(const QString &path,
                const SheetRows &rows,
                const FileWriter &write = writeFileAtomically);
 
+// Whether `a` and `b` are the same ad once in the sheet file, which does not tell apart titles
+// and texts left empty at the end, pins of 0 at the end, and other columns without a cell.
+bool sameSheetAd(const AdFields &a, const AdFields &b);
+
 // One change a window made to its sheet, by row identity, with what the window knew of the
 // row: changes are applied to the file as another window may have left it.
 struct SheetChange

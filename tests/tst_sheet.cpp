@@ -98,6 +98,19 @@ void tst_Sheet::merge_data()
     QTest::addRow("remove of a row changed elsewhere keeps it")
         << abc << SheetChanges{remove("b", "old B")} << QStringList{"A", "B", "C"}
         << QList<int>{0, 1, 0};
+    // What the file does not tell apart is no change made elsewhere.
+    SheetChange written = remove("b", "B");
+    written.before.moreTitles = {u"B2"_s, QString()};
+    written.before.titlePins = {0, 0, 0};
+    SheetRows read = abc;
+    read[1].ad.moreTitles = {u"B2"_s};
+    read[1].ad.otherColumns = {{u"Campaign"_s, QString()}};
+    QTest::addRow("remove of a row as the file gives it back")
+        << read << SheetChanges{written} << QStringList{"A", "C"} << QList<int>{0, 0, 0};
+    written.kind = SheetChange::Edit;
+    written.after = ad("B3");
+    QTest::addRow("edit of a row as the file gives it back")
+        << read << SheetChanges{written} << QStringList{"A", "B3", "C"} << QList<int>{0, 0, 0};
     QTest::addRow("edit in place") << abc << SheetChanges{edit("b", "B", "B2")}
                                    << QStringList{"A", "B2", "C"} << QList<int>{0, 0, 0};
     QTest::addRow("edit of a row changed elsewhere keeps both, this one in place")

@@ -148,8 +148,8 @@ QVariant AdSheetModel::data(const QModelIndex &index, int role) const
                      .arg(result.url.limit);
         const QList<Finding> findings = adFindings(result);
         for (const Finding &finding : findings)
-            lines << fieldName(finding.field, FieldNaming::Untranslated) + QStringLiteral(": ")
-                         + finding.message;
+            lines << fieldName(finding.field, finding.index, FieldNaming::Untranslated)
+                         + QStringLiteral(": ") + finding.message;
         return lines.join(QLatin1Char('\n'));
     }
     default:
