@@ -356,6 +356,18 @@ QByteArray quotedField(const QString &text, char separator)
     return quoted;
 }
 
+QByteArray line(const QStringList &cells, char separator)
+{
+    QByteArray bytes;
+    for (qsizetype i = 0; i < cells.size(); ++i) {
+        if (i > 0)
+            bytes += separator;
+        bytes += quotedField(cells.at(i), separator);
+    }
+    bytes += "\r\n";
+    return bytes;
+}
+
 constexpr AdField adFields[] = {AdField::Title, AdField::Text, AdField::URL};
 
 } // namespace
@@ -554,14 +566,7 @@ QList<Finding> adFindings(const AdCheck &check)
 
 QByteArray copyDeckRecord(const QStringList &cells, char separator)
 {
-    QByteArray bytes;
-    for (qsizetype i = 0; i < cells.size(); ++i) {
-        if (i > 0)
-            bytes += separator;
-        bytes += quotedField(cells.at(i), separator);
-    }
-    bytes += "\r\n";
-    return bytes;
+    return line(cells, separator);
 }
 
 bool sameHeader(const QString &a, const QString &b)

@@ -267,19 +267,10 @@ void MainWindow::pushButtonKeep_clicked()
         const int row = m_sheetModel->rowOf(m_formRowId);
         if (box.clickedButton() == update && row >= 0) {
             const AdFields held = m_sheetModel->rows().at(row).ad;
-            // The columns the ad was imported with are not in the form; an export needs them.
-            AdFields updated = ad;
-            if (updated.otherColumns.isEmpty())
-                updated.otherColumns = held.otherColumns;
-            if (held != updated) {
-                pushSheetChanges(tr("Update Ad"),
-                                 {{SheetChange::Edit,
-                                   m_formRowId,
-                                   held,
-                                   updated,
-                                   sheetRowIdBefore(row),
-                                   {},
-                                   {}}});
+            if (held != ad) {
+                pushSheetChanges(
+                    tr("Update Ad"),
+                    {{SheetChange::Edit, m_formRowId, held, ad, sheetRowIdBefore(row), {}, {}}});
             }
             selectSheetIds({m_formRowId});
             return;
