@@ -569,23 +569,28 @@ QByteArray copyDeckRecord(const QStringList &cells, char separator)
     return line(cells, separator);
 }
 
+QString headerKey(const QString &header)
+{
+    return normalisedHeader(header);
+}
+
 bool sameHeader(const QString &a, const QString &b)
 {
-    return normalisedHeader(a) == normalisedHeader(b);
+    return headerKey(a) == headerKey(b);
 }
 
 QList<OtherColumn> otherColumnsOf(const QList<AdFields> &ads, const QStringList &written)
 {
     QSet<QString> taken;
     for (const QString &header : written)
-        taken.insert(normalisedHeader(header));
+        taken.insert(headerKey(header));
     QList<OtherColumn> columns;
     QSet<std::pair<QString, int>> seen;
     QHash<QString, int> occurrences;
     for (const AdFields &ad : ads) {
         occurrences.clear();
         for (const auto &[header, cell] : ad.otherColumns) {
-            const QString normal = normalisedHeader(header);
+            const QString normal = headerKey(header);
             const int occurrence = occurrences[normal]++;
             if (taken.contains(normal) || seen.contains({normal, occurrence}))
                 continue;

@@ -133,7 +133,10 @@ QList<OtherColumn> otherColumnsOf(const QList<AdFields> &ads, const QStringList 
 // The cell of `ad` in `column`; empty when the ad has none.
 QString otherCell(const AdFields &ad, const OtherColumn &column);
 
-// Whether two headers name the same column (without case and spaces).
+// A header as columns are told apart: without case and spaces.
+QString headerKey(const QString &header);
+
+// Whether two headers name the same column (see headerKey).
 bool sameHeader(const QString &a, const QString &b);
 
 // Writes our copy deck: UTF-8 with a byte order mark (spreadsheets then read it as UTF-8),
