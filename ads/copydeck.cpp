@@ -5,12 +5,14 @@
 #include <csv.h>
 
 #include <QCoreApplication>
+#include <QDataStream>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QSaveFile>
 #include <QSet>
 #include <QStringConverter>
+#include <QTemporaryFile>
 
 #include <algorithm>
 #include <cstring>
@@ -579,26 +581,51 @@ bool sameHeader(const QString &a, const QString &b)
     return headerKey(a) == headerKey(b);
 }
 
-QList<OtherColumn> otherColumnsOf(const QList<AdFields> &ads, const QStringList &written)
+namespace {
+// The other columns of ads met one by one, each once, in the order first met.
+class OtherColumnsMet
 {
-    QSet<QString> taken;
-    for (const QString &header : written)
-        taken.insert(headerKey(header));
-    QList<OtherColumn> columns;
-    QSet<std::pair<QString, int>> seen;
-    QHash<QString, int> occurrences;
-    for (const AdFields &ad : ads) {
-        occurrences.clear();
+public:
+    void include(const AdFields &ad)
+    {
+        m_occurrences.clear();
         for (const auto &[header, cell] : ad.otherColumns) {
-            const QString normal = headerKey(header);
-            const int occurrence = occurrences[normal]++;
-            if (taken.contains(normal) || seen.contains({normal, occurrence}))
-                continue;
-            seen.insert({normal, occurrence});
-            columns.append({header, occurrence});
+            const QString key = headerKey(header);
+            const int occurrence = m_occurrences[key]++;
+            if (!m_seen.contains({key, occurrence})) {
+                m_seen.insert({key, occurrence});
+                m_columns.append({header, occurrence});
+            }
         }
     }
-    return columns;
+
+    // Those whose header is not in `written`.
+    QList<OtherColumn> without(const QStringList &written) const
+    {
+        QSet<QString> taken;
+        for (const QString &header : written)
+            taken.insert(headerKey(header));
+        QList<OtherColumn> columns;
+        for (const OtherColumn &column : m_columns) {
+            if (!taken.contains(headerKey(column.header)))
+                columns.append(column);
+        }
+        return columns;
+    }
+
+private:
+    QList<OtherColumn> m_columns;
+    QSet<std::pair<QString, int>> m_seen;
+    QHash<QString, int> m_occurrences;
+};
+} // namespace
+
+QList<OtherColumn> otherColumnsOf(const QList<AdFields> &ads, const QStringList &written)
+{
+    OtherColumnsMet met;
+    for (const AdFields &ad : ads)
+        met.include(ad);
+    return met.without(written);
 }
 
 QString otherCell(const AdFields &ad, const OtherColumn &column)
@@ -620,7 +647,8 @@ QString pinHeader(AdField field, int index)
         .arg(index + 1);
 }
 
-// The columns of our own that a deck needs for its ads: a title, a text and a URL at least.
+// The columns a deck needs for its ads: of our own a title, a text and a URL at least, then
+// the ads' other columns.
 struct DeckColumns
 {
     int titles = 1;
@@ -629,15 +657,16 @@ struct DeckColumns
     int titlePins = 0; // up to the last title pinned in any ad
     int textPins = 0;
 
-    explicit DeckColumns(const QList<AdFields> &ads)
+    OtherColumnsMet others;
+
+    void include(const AdFields &ad)
     {
-        for (const AdFields &ad : ads) {
-            titles = std::max(titles, ad.count(AdField::Title));
-            texts = std::max(texts, ad.count(AdField::Text));
-            finalUrl = finalUrl || !ad.finalUrl.isEmpty();
-            titlePins = std::max(titlePins, pinned(ad.titlePins));
-            textPins = std::max(textPins, pinned(ad.textPins));
-        }
+        titles = std::max(titles, ad.count(AdField::Title));
+        texts = std::max(texts, ad.count(AdField::Text));
+        finalUrl = finalUrl || !ad.finalUrl.isEmpty();
+        titlePins = std::max(titlePins, pinned(ad.titlePins));
+        textPins = std::max(textPins, pinned(ad.textPins));
+        others.include(ad);
     }
 
     static int pinned(const QList<int> &pins)
@@ -731,25 +760,28 @@ QList<AdCheck> checksOf(const AdFields &ad, const QList<EngineProfile> &engines)
     return checks;
 }
 
-// The whole deck, record by record to `out`: our columns, the ads' other columns, then the
-// `trailing` columns (one list of cells for each ad, or none).
-void writeDeck(const QList<AdFields> &ads,
+// Hands the next ad and its trailing cells; false when there are no more.
+using DeckRows = std::function<bool(AdFields &ad, QStringList &trailing)>;
+
+// The whole deck, record by record to `out`: our columns as `columns` found the ads to need,
+// the ads' other columns, then the `trailing` columns of each ad.
+void writeDeck(const DeckColumns &columns,
                const QStringList &trailingHeader,
-               const QList<QStringList> &trailing,
+               const DeckRows &next,
                const std::function<void(const QByteArray &)> &out)
 {
-    const DeckColumns own(ads);
-    QStringList header = own.header();
-    const QList<OtherColumn> others = otherColumnsOf(ads, header + trailingHeader);
+    QStringList header = columns.header();
+    const QList<OtherColumn> others = columns.others.without(header + trailingHeader);
     for (const OtherColumn &column : others)
         header << column.header;
     out("\xEF\xBB\xBF" + copyDeckRecord(header + trailingHeader, ','));
-    for (qsizetype i = 0; i < ads.size(); ++i) {
-        const AdFields &ad = ads.at(i);
-        QStringList cells = own.cells(ad);
+    AdFields ad;
+    QStringList trailing;
+    while (next(ad, trailing)) {
+        QStringList cells = columns.cells(ad);
         for (const OtherColumn &column : others)
             cells << otherCell(ad, column);
-        out(copyDeckRecord(cells + trailing.value(i), ','));
+        out(copyDeckRecord(cells + trailing, ','));
     }
 }
 
@@ -757,19 +789,34 @@ QByteArray deckBytes(const QList<AdFields> &ads,
                      const QStringList &trailingHeader,
                      const QList<QStringList> &trailing)
 {
+    DeckColumns columns;
+    for (const AdFields &ad : ads)
+        columns.include(ad);
+    qsizetype i = 0;
+    const DeckRows next = [&](AdFields &ad, QStringList &cells) {
+        if (i == ads.size())
+            return false;
+        ad = ads.at(i);
+        cells = trailing.value(i++);
+        return true;
+    };
     QByteArray bytes;
     writeDeck(
-        ads, trailingHeader, trailing, [&bytes](const QByteArray &record) { bytes += record; });
+        columns, trailingHeader, next, [&bytes](const QByteArray &record) { bytes += record; });
     return bytes;
 }
 } // namespace
 
+// The checker may write a deck of any size: its rows wait in a temporary file, not in memory,
+// until the columns they need are known.
 struct CopyDeckWriter::Private
 {
     QSaveFile file;
     QList<EngineProfile> engines;
-    QList<AdFields> ads;
-    QList<QStringList> engineCells;
+    QTemporaryFile spool;
+    QDataStream stream;
+    DeckColumns columns;
+    bool usable = false;
 };
 
 CopyDeckWriter::CopyDeckWriter(const QString &path, const QList<EngineProfile> &engines)
@@ -777,7 +824,8 @@ CopyDeckWriter::CopyDeckWriter(const QString &path, const QList<EngineProfile> &
 {
     d->file.setFileName(path);
     d->engines = engines;
-    d->file.open(QIODevice::WriteOnly);
+    d->usable = d->file.open(QIODevice::WriteOnly) && d->spool.open();
+    d->stream.setDevice(&d->spool);
 }
 
 CopyDeckWriter::~CopyDeckWriter()
@@ -792,21 +840,29 @@ void CopyDeckWriter::add(const AdFields &ad)
 
 void CopyDeckWriter::add(const AdFields &ad, const QList<AdCheck> &checks)
 {
-    if (!d->file.isOpen())
+    if (!d->usable)
         return;
-    d->ads.append(ad);
-    d->engineCells.append(engineCells(checks));
+    d->columns.include(ad);
+    d->stream << ad.title << ad.text << ad.url << ad.moreTitles << ad.moreTexts << ad.titlePins
+              << ad.textPins << ad.finalUrl << ad.otherColumns << engineCells(checks);
 }
 
 bool CopyDeckWriter::commit()
 {
-    if (!d->file.isOpen())
+    if (!d->usable || d->stream.status() != QDataStream::Ok || !d->spool.seek(0))
         return false;
+    const DeckRows next = [this](AdFields &ad, QStringList &cells) {
+        if (d->spool.atEnd())
+            return false;
+        d->stream >> ad.title >> ad.text >> ad.url >> ad.moreTitles >> ad.moreTexts >> ad.titlePins
+            >> ad.textPins >> ad.finalUrl >> ad.otherColumns >> cells;
+        return d->stream.status() == QDataStream::Ok;
+    };
     bool written = true;
-    writeDeck(d->ads, engineHeader(d->engines), d->engineCells, [&](const QByteArray &record) {
+    writeDeck(d->columns, engineHeader(d->engines), next, [&](const QByteArray &record) {
         written = written && d->file.write(record) == record.size();
     });
-    return written && d->file.commit();
+    return written && d->stream.status() == QDataStream::Ok && d->spool.atEnd() && d->file.commit();
 }
 
 bool writeCopyDeck(const QString &path,

@@ -382,6 +382,9 @@ void tst_AdSheet::importAndExport_data()
                                << "\xEF\xBB\xBFTitle,Text,URL,Narrow: Title"_ba << QString();
     QTest::addRow("Commander") << u"out.tsv"_s << u"Commander"_s << u"out.tsv"_s
                                << u"Заголовок 1\tЗаголовок 2\t"_s.toUtf8() << QString();
+    QTest::addRow("a name ending in .tsv under the copy deck's filter")
+        << u"typed.tsv"_s << u"Copy deck"_s << u"typed.tsv"_s
+        << u"Заголовок 1\tЗаголовок 2\t"_s.toUtf8() << QString();
     QTest::addRow("Google Ads Editor, typed without an extension")
         << u"google"_s << u"Google"_s << u"google.csv"_s
         << "\xEF\xBB\xBF"

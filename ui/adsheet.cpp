@@ -388,14 +388,14 @@ void MainWindow::exportAds()
         this, tr("Export Ads"), filters.join(QStringLiteral(";;")), &chosen);
     if (path.isEmpty())
         return;
-    // Without a filter of ours (a dialog that reports none), the name's extension decides.
-    ExportFormat format = path.endsWith(QStringLiteral(".tsv"), Qt::CaseInsensitive)
-                              ? ExportFormat::YandexCommander
-                              : ExportFormat::CopyDeck;
+    ExportFormat format = ExportFormat::CopyDeck;
     for (const auto &[candidate, filter] : formats) {
         if (filter == chosen)
             format = candidate;
     }
+    // A name ending in .tsv is for Commander whatever the filter, as it always was.
+    if (QFileInfo(path).suffix().compare(QStringLiteral("tsv"), Qt::CaseInsensitive) == 0)
+        format = ExportFormat::YandexCommander;
     const QString typed = path;
     path = withExportExtension(path, format);
     // The dialog asked about the name typed, not about the one with its extension.
