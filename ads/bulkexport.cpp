@@ -114,6 +114,26 @@ QString assetList(const AdFields &ad, AdField field, const QString &pinName)
                           : QString::fromUtf8(QJsonDocument(list).toJson(QJsonDocument::Compact));
 }
 
+// The display paths of a URL: "example.com/shoes/red" gives "shoes" and "red"; anything after
+// a second path stays in the second, so that nothing is lost.
+std::pair<QString, QString> displayPaths(const QString &url)
+{
+    QString rest = url.trimmed();
+    const qsizetype scheme = rest.indexOf(QLatin1String("://"));
+    if (scheme >= 0)
+        rest = rest.mid(scheme + 3);
+    const qsizetype slash = rest.indexOf(QLatin1Char('/'));
+    if (slash < 0)
+        return {};
+    rest = rest.mid(slash + 1);
+    if (rest.endsWith(QLatin1Char('/')))
+        rest.chop(1);
+    const qsizetype second = rest.indexOf(QLatin1Char('/'));
+    if (second < 0)
+        return {rest, QString()};
+    return {rest.left(second), rest.mid(second + 1)};
+}
+
 QList<Column> pathColumns(const QString &finalUrlHeader)
 {
     return {
@@ -221,22 +241,4 @@ bool writeMicrosoftBulkFile(const QString &path,
     const QHash<QString, QString> version{{type, QStringLiteral("Format Version")},
                                           {name, QStringLiteral("6.0")}};
     return write(path, layoutBytes(ads, columns, ',', byteOrderMark, {version}));
-}
-
-std::pair<QString, QString> displayPaths(const QString &url)
-{
-    QString rest = url.trimmed();
-    const qsizetype scheme = rest.indexOf(QLatin1String("://"));
-    if (scheme >= 0)
-        rest = rest.mid(scheme + 3);
-    const qsizetype slash = rest.indexOf(QLatin1Char('/'));
-    if (slash < 0)
-        return {};
-    rest = rest.mid(slash + 1);
-    if (rest.endsWith(QLatin1Char('/')))
-        rest.chop(1);
-    const qsizetype second = rest.indexOf(QLatin1Char('/'));
-    if (second < 0)
-        return {rest, QString()};
-    return {rest.left(second), rest.mid(second + 1)};
 }

@@ -60,7 +60,3 @@ bool writeCommanderFile(const QString &path,
 bool writeMicrosoftBulkFile(const QString &path,
                             const QList<AdFields> &ads,
                             const FileWriter &write = writeFileAtomically);
-
-// The display paths of a URL: "example.com/shoes/red" gives "shoes" and "red"; anything after
-// a second path stays in the second, so that nothing is lost.
-std::pair<QString, QString> displayPaths(const QString &url);

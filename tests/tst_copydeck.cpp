@@ -38,10 +38,6 @@ private slots:
     void bulkFiles_data();
     void bulkFiles();
     void googleAdsEditorRoundTrip();
-    void displayPaths_data();
-    void displayPaths();
-    void exportExtension_data();
-    void exportExtension();
     void failedWriteKeepsTheOldFile();
     void sheetSurvives();
     void unreadableSheetIsKeptAside();
@@ -382,24 +378,14 @@ void tst_CopyDeck::deckColumns()
     QCOMPARE(fileBytes(streamed), fileBytes(path));
 }
 
-// A count over its limit in a later title is found, and named by its title.
+// A count over its limit in a later title or text is found, and named by it.
 void tst_CopyDeck::findingsNameTheAsset()
 {
-    const EngineProfile engine = plainEngine(u"Short"_s, 5, 20, 10);
-    const AdFields ad = fullAd(
-        {u"Bun 1"_s, u"Bun 2"_s, u"Bun 3"_s, u"Bun 4"_s, u"Bun 5"_s, u"Bun 6"_s, u"Sourdough"_s},
-        {u"x"_s, u"Much too long for it all"_s},
-        u"u"_s);
-    QStringList counted;
-    const QList<Finding> findings = adFindings(checkAd(engine, ad));
-    for (const Finding &finding : findings) {
-        if (finding.message.startsWith(u"counts"_s))
-            counted << fieldName(finding.field, finding.index, FieldNaming::Untranslated);
-    }
-    QCOMPARE(counted, (QStringList{u"Title 7"_s, u"Text 2"_s}));
-
+    QStringList titles{u"Bun 1"_s, u"Bun 2"_s, u"Bun 3"_s, u"Bun 4"_s, u"Bun 5"_s, u"Bun 6"_s};
+    const AdFields ad
+        = fullAd(titles << u"Sourdough"_s, {u"x"_s, u"Much too long for it all"_s}, {});
     const QString path = m_dir.filePath(u"findings.csv"_s);
-    QVERIFY(writeCopyDeck(path, {ad}, {engine}));
+    QVERIFY(writeCopyDeck(path, {ad}, {plainEngine(u"Short"_s, 5, 20, 10)}));
     const QByteArray row = records(fileBytes(path)).at(1);
     QVERIFY2(row.contains("Title 7: counts 9 of 5, 4 too many; Text 2: counts 24 of 20"),
              row.constData());
@@ -413,7 +399,7 @@ void tst_CopyDeck::bulkFiles_data()
 
     AdFields rsa = fullAd({u"Bread"_s, u"Rolls, warm"_s, u"Buns"_s},
                           {u"Baked \"daily\""_s, u"Open at 6"_s},
-                          u"bakery.org/bread/rye"_s);
+                          u"https://bakery.org/bread/rye/in/tins/"_s);
     rsa.titlePins = {1, 0, 3};
     rsa.textPins = {0, 2};
     rsa.finalUrl = u"https://bakery.org/rye"_s;
@@ -437,17 +423,11 @@ void tst_CopyDeck::bulkFiles_data()
     googleHeader += ",Description 1,Description 1 position,Description 2,Description 2 "
                     "position,Description 3,Description 3 position,Description 4,Description 4 "
                     "position,Path 1,Path 2,Final URL,Status,Id";
-    googleCells += ",\"Baked \"\"daily\"\"\",,Open at 6,2,,,,,bread,rye,https://bakery.org/rye,"
-                   "Paused,42";
+    googleCells
+        += ",\"Baked \"\"daily\"\"\",,Open at 6,2,,,,,bread,rye/in/tins,https://bakery.org/rye,"
+           "Paused,42";
     QTest::addRow("Google Ads Editor: every headline and description with its position")
         << ExportFormat::GoogleAdsEditor << Ads{rsa} << Lines{googleHeader, googleCells};
-
-    AdFields typed(u"t"_s, u"x"_s, u"shop.org"_s);
-    typed.otherColumns = {{u"Ad type"_s, u"Expanded text ad"_s}};
-    QTest::addRow("Google Ads Editor: an ad's own type stays")
-        << ExportFormat::GoogleAdsEditor << Ads{typed}
-        << Lines{googleHeader.left(googleHeader.indexOf(",Status")),
-                 ",,Expanded text ad,t" + QByteArray(30, ',') + "x" + QByteArray(10, ',')};
 
     AdFields yandex
         = fullAd({u"Диваны"_s, u"От фабрики"_s, u"left out"_s}, {u"Скидки"_s}, u"divan.ru/sale"_s);
@@ -470,7 +450,7 @@ void tst_CopyDeck::bulkFiles_data()
                  "{\"\"pinnedField\"\":\"\"Headline3\"\",\"\"text\"\":\"\"Buns\"\"}]\","
                  "\"[{\"\"text\"\":\"\"Baked \\\"\"daily\\\"\"\"\"},"
                  "{\"\"pinnedField\"\":\"\"Description2\"\",\"\"text\"\":\"\"Open at 6\"\"}]\","
-                 "bread,rye,https://bakery.org/rye"};
+                 "bread,rye/in/tins,https://bakery.org/rye"};
 }
 
 void tst_CopyDeck::bulkFiles()
@@ -510,49 +490,6 @@ void tst_CopyDeck::googleAdsEditorRoundTrip()
              (Others{{u"Campaign"_s, u"Spring"_s},
                      {u"Ad group"_s, u"Loaves"_s},
                      {u"Status"_s, u"Enabled"_s}}));
-}
-
-void tst_CopyDeck::displayPaths_data()
-{
-    QTest::addColumn<QString>("url");
-    QTest::addColumn<QString>("path1");
-    QTest::addColumn<QString>("path2");
-    QTest::addRow("domain only") << u"example.com"_s << QString() << QString();
-    QTest::addRow("domain and slash") << u"example.com/"_s << QString() << QString();
-    QTest::addRow("one path") << u"example.com/shoes"_s << u"shoes"_s << QString();
-    QTest::addRow("scheme and trailing slash")
-        << u"https://example.com/shoes/red/"_s << u"shoes"_s << u"red"_s;
-    QTest::addRow("more paths stay in the second") << u"example.com/a/b/c"_s << u"a"_s << u"b/c"_s;
-}
-
-void tst_CopyDeck::displayPaths()
-{
-    QFETCH(QString, url);
-    QFETCH(QString, path1);
-    QFETCH(QString, path2);
-    QCOMPARE(::displayPaths(url), std::pair(path1, path2));
-}
-
-void tst_CopyDeck::exportExtension_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<ExportFormat>("format");
-    QTest::addColumn<QString>("path");
-    QTest::addRow("copy deck") << u"/d/ads"_s << ExportFormat::CopyDeck << u"/d/ads.csv"_s;
-    QTest::addRow("Commander") << u"/d/ads"_s << ExportFormat::YandexCommander << u"/d/ads.tsv"_s;
-    QTest::addRow("a dot in the folder only")
-        << u"/d.v2/ads"_s << ExportFormat::MicrosoftBulk << u"/d.v2/ads.csv"_s;
-    QTest::addRow("a final dot") << u"ads."_s << ExportFormat::GoogleAdsEditor << u"ads.csv"_s;
-    QTest::addRow("an extension of its own stays")
-        << u"ads.txt"_s << ExportFormat::YandexCommander << u"ads.txt"_s;
-}
-
-void tst_CopyDeck::exportExtension()
-{
-    QFETCH(QString, typed);
-    QFETCH(ExportFormat, format);
-    QFETCH(QString, path);
-    QCOMPARE(withExportExtension(typed, format), path);
 }
 
 void tst_CopyDeck::failedWriteKeepsTheOldFile()
