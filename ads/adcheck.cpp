@@ -8,8 +8,6 @@
 
 #include <QCoreApplication>
 
-#include <algorithm>
-
 QString fieldName(AdField field, FieldNaming naming)
 {
     static const char *const names[] = {QT_TRANSLATE_NOOP("MainWindow", "Title"),
@@ -52,8 +50,8 @@ int assetLimit(const EngineProfile &engine, Rules rules, AdField field, int inde
 {
     switch (field) {
     case AdField::Title: {
-        const int own = assetFormat(rules).moreTitlesLimit;
-        return index > 0 && own > 0 ? own : engine.limitTitle;
+        const int own = index > 0 ? assetFormat(rules).moreTitlesLimit : 0;
+        return own > 0 ? own : engine.limitTitle;
     }
     case AdField::Text:
         return engine.limitText;
@@ -97,11 +95,7 @@ AdCheck checkAd(const EngineProfile &engine,
     check.problems = checkAdText(rules, ad, measured, spelling ? &spelling->userWords() : nullptr);
     if (spelling && spelling->isOn()) {
         check.problems.append(spelling->problems(rules, ad, typing));
-        std::stable_sort(check.problems.begin(),
-                         check.problems.end(),
-                         [](const Finding &a, const Finding &b) {
-                             return std::pair(a.field, a.index) < std::pair(b.field, b.index);
-                         });
+        sortFindings(check.problems);
     }
 
     bool error = false;

@@ -65,6 +65,14 @@ struct AdCheck
     Verdict verdict = Verdict::Fits;
 
     const FieldCount &count(AdField field) const { return count(field, 0); }
+    // How many titles or texts were counted; 1 for the URL, 0 for other fields.
+    int assets(AdField field) const
+    {
+        return field == AdField::Title  ? 1 + int(moreTitles.size())
+               : field == AdField::Text ? 1 + int(moreTexts.size())
+               : field == AdField::URL  ? 1
+                                        : 0;
+    }
     // The count of title or text `index` (from 0); the URL's at 0. An empty count past the
     // ad's assets.
     const FieldCount &count(AdField field, int index) const;

@@ -11,6 +11,9 @@
 
 #include <unicode/uchar.h>
 
+#include <algorithm>
+#include <utility>
+
 using namespace Qt::StringLiterals;
 
 namespace rulekit {
@@ -22,6 +25,124 @@ void add(Findings &out, Kind kind, Severity severity, const QString &subject, in
             return; // each word or mark once
     }
     out.append({AdField::Title, severity, said});
+}
+
+void addAt(Findings &out,
+           AdField field,
+           int index,
+           Kind kind,
+           Severity severity,
+           const QString &subject,
+           int number)
+{
+    out.append({field, severity, message(kind, subject, number), index});
+}
+
+namespace {
+// What differs between the checks of titles and of texts.
+struct AssetSide
+{
+    AdField field;
+    int minimum;
+    int maximum;
+    int positions; // pin positions the engine has
+    int shown;
+    Kind few, many, emptyFirst, unfillable;
+};
+
+void assetSide(const AssetSide &side, const AdFields &ad, Findings &out)
+{
+    constexpr int maxPositions = 3;
+    bool pinnedTo[maxPositions + 1] = {};
+    bool pinned = false;
+    int assets = 0;
+    int unpinned = 0;
+    for (int i = 0; i < ad.count(side.field); ++i) {
+        if (isBlank(ad.at(side.field, i)))
+            continue;
+        ++assets;
+        const int pin = ad.pin(side.field, i);
+        if (pin == 0)
+            ++unpinned;
+        else if (pin < 0 || pin > qMin(side.positions, maxPositions))
+            addAt(out, side.field, i, Kind::PinNotOffered, Severity::Error, {}, pin);
+        else
+            pinned = pinnedTo[pin] = true;
+    }
+    const bool emptyFirst = isBlank(ad.at(side.field, 0));
+    if (emptyFirst)
+        addAt(out, side.field, 0, side.emptyFirst, Severity::Error);
+    // Writing the empty first one is the first of the missing ones.
+    const int missing = side.minimum - assets - (emptyFirst ? 1 : 0);
+    if (missing > 0)
+        addAt(out, AdField::Ad, 0, side.few, Severity::Error, {}, missing);
+    if (assets > side.maximum)
+        addAt(
+            out, AdField::Ad, 0, side.many, Severity::Error, QString::number(assets), side.maximum);
+    if (!pinned || missing > 0)
+        return;
+    // The last position shown may be left out; every one before it needs an asset, pinned
+    // there or free to go anywhere.
+    const int always = qMin(qMax(1, side.shown - 1), qMin(side.positions, maxPositions));
+    int open = 0;
+    for (int position = 1; position <= always; ++position) {
+        if (!pinnedTo[position] && ++open > unpinned)
+            addAt(out, AdField::Ad, 0, side.unfillable, Severity::Error, {}, position);
+    }
+}
+} // namespace
+
+void assetSet(const AssetFormat &format, const AdFields &ad, bool errorsOnly, Findings &out)
+{
+    assetSide({AdField::Title,
+               format.minTitles,
+               format.maxTitles,
+               format.titlePins,
+               format.shownTitles,
+               Kind::FewTitles,
+               Kind::ManyTitles,
+               Kind::EmptyFirstTitle,
+               Kind::UnfillableTitlePosition},
+              ad,
+              out);
+    assetSide({AdField::Text,
+               format.minTexts,
+               format.maxTexts,
+               format.textPins,
+               format.shownTexts,
+               Kind::FewTexts,
+               Kind::ManyTexts,
+               Kind::EmptyFirstText,
+               Kind::UnfillableTextPosition},
+              ad,
+              out);
+    if (format.wantsFinalURL && !errorsOnly && isBlank(ad.finalUrl))
+        addAt(out, AdField::FinalURL, 0, Kind::NoFinalURL, Severity::Warning);
+}
+
+void repeatedAssets(const AdFields &ad, const AdMeasure &measured, Severity severity, Findings &out)
+{
+    for (const AdField field : {AdField::Title, AdField::Text}) {
+        for (int i = 1; i < ad.count(field); ++i) {
+            if (isBlank(ad.at(field, i)))
+                continue;
+            const QString shown = measured.at(field, i).shown.trimmed();
+            for (int j = 0; j < i; ++j) {
+                if (!isBlank(ad.at(field, j))
+                    && shown.compare(measured.at(field, j).shown.trimmed(), Qt::CaseInsensitive)
+                           == 0) {
+                    addAt(out,
+                          field,
+                          i,
+                          field == AdField::Title ? Kind::SameTitle : Kind::SameText,
+                          severity,
+                          {},
+                          j + 1);
+                    break;
+                }
+            }
+        }
+    }
 }
 
 // Emoji shown as emoji by default, and the pictographs of the emoji planes that a variation
@@ -209,6 +330,8 @@ void displayPaths(const RuleSet &set, const FieldMeasure &m, Findings &out)
         if (weighed(set, m.paths[i]) > 15)
             add(out, Kind::LongPath, Severity::Error, m.paths[i]);
     }
+    if (m.paths.size() > 1 && m.paths[0].isEmpty() && !m.paths[1].isEmpty())
+        add(out, Kind::SecondPathAlone, Severity::Error);
     if (m.paths.size() > 2)
         add(out, Kind::ThirdPath, Severity::Error, m.paths.mid(2).join(u'/'));
 }
@@ -302,6 +425,51 @@ QString message(Kind kind, const QString &subject, int number)
     case Kind::UnpairedHash:
         return QCoreApplication::translate("MainWindow",
                                            "A \"#\" has no partner to close the template.");
+    case Kind::FewTitles:
+        return number == 1
+                   ? QCoreApplication::translate("MainWindow", "Needs 1 more title.")
+                   : QCoreApplication::translate("MainWindow", "Needs %1 more titles.").arg(number);
+    case Kind::FewTexts:
+        return number == 1
+                   ? QCoreApplication::translate("MainWindow", "Needs 1 more text.")
+                   : QCoreApplication::translate("MainWindow", "Needs %1 more texts.").arg(number);
+    case Kind::ManyTitles:
+        return QCoreApplication::translate("MainWindow",
+                                           "Has %1 titles; the engine takes %2 at most.")
+            .arg(subject)
+            .arg(number);
+    case Kind::ManyTexts:
+        return QCoreApplication::translate("MainWindow",
+                                           "Has %1 texts; the engine takes %2 at most.")
+            .arg(subject)
+            .arg(number);
+    case Kind::SameTitle:
+        return QCoreApplication::translate("MainWindow", "The same as title %1.").arg(number);
+    case Kind::SameText:
+        return QCoreApplication::translate("MainWindow", "The same as text %1.").arg(number);
+    case Kind::EmptyFirstTitle:
+        return QCoreApplication::translate("MainWindow", "The first title is empty.");
+    case Kind::EmptyFirstText:
+        return QCoreApplication::translate("MainWindow", "The first text is empty.");
+    case Kind::PinNotOffered:
+        return QCoreApplication::translate("MainWindow",
+                                           "Pinned to position %1, which the engine does not have.")
+            .arg(number);
+    case Kind::UnfillableTitlePosition:
+        return QCoreApplication::translate(
+                   "MainWindow",
+                   "No title can show in position %1: pin one there or leave one unpinned.")
+            .arg(number);
+    case Kind::UnfillableTextPosition:
+        return QCoreApplication::translate(
+                   "MainWindow",
+                   "No text can show in position %1: pin one there or leave one unpinned.")
+            .arg(number);
+    case Kind::SecondPathAlone:
+        return QCoreApplication::translate("MainWindow", "There is a path 2 but no path 1.");
+    case Kind::NoFinalURL:
+        return QCoreApplication::translate(
+            "MainWindow", "No final URL yet: the engine needs the page the ad leads to.");
     }
     return QString();
 }
@@ -317,11 +485,51 @@ RuleSet::check(AdField, const QString &, const FieldMeasure &, bool, const UserW
     return {};
 }
 
-void RuleSet::checkWhole(const AdMeasure &, Findings &) const {}
+void RuleSet::checkWhole(const AdFields &ad,
+                         const AdMeasure &measured,
+                         bool errorsOnly,
+                         Findings &out) const
+{
+    const AssetFormat &assets = format();
+    assetSet(assets, ad, errorsOnly, out);
+    // An engine that picks its combinations from more titles than it shows gets nothing new
+    // from one of them twice.
+    if (assets.maxTitles > assets.shownTitles)
+        repeatedAssets(ad, measured, Severity::Error, out);
+}
 
 namespace {
-constexpr AdField fields[] = {AdField::Title, AdField::Text, AdField::URL};
+// Calls `visit(field, index, text)` for each title, text and the URL with something typed:
+// spaces alone are no title or text.
+template<typename Visit>
+void forEachTyped(const AdFields &ad, Visit visit)
+{
+    for (const AdField field : {AdField::Title, AdField::Text, AdField::URL}) {
+        for (int i = 0; i < ad.count(field); ++i) {
+            const QString &text = ad.at(field, i);
+            if (!isBlank(text))
+                visit(field, i, text);
+        }
+    }
+}
+
+// An ad with nothing typed has no findings: a new form is not greeted with errors.
+bool nothingTyped(const AdFields &ad)
+{
+    bool typed = !isBlank(ad.finalUrl);
+    forEachTyped(ad, [&](AdField, int, const QString &) { typed = true; });
+    return !typed;
+}
 } // namespace
+
+void sortFindings(QList<Finding> &findings)
+{
+    const auto before = [](const Finding &a, const Finding &b) {
+        return std::pair(a.field, a.index) < std::pair(b.field, b.index);
+    };
+    if (!std::is_sorted(findings.cbegin(), findings.cend(), before))
+        std::stable_sort(findings.begin(), findings.end(), before);
+}
 
 QList<Finding> checkAdText(Rules rules, const AdFields &ad, const UserWords *allowed)
 {
@@ -331,17 +539,19 @@ QList<Finding> checkAdText(Rules rules, const AdFields &ad, const UserWords *all
 QList<Finding>
 checkAdText(Rules rules, const AdFields &ad, const AdMeasure &measured, const UserWords *allowed)
 {
+    if (nothingTyped(ad))
+        return {};
     const RuleSet &set = ruleSet(rules);
     QList<Finding> problems;
-    for (const AdField field : fields) {
-        if (ad[field].isEmpty())
-            continue;
-        for (Finding &f : set.check(field, ad[field], measured[field], false, allowed)) {
+    forEachTyped(ad, [&](AdField field, int index, const QString &text) {
+        for (Finding &f : set.check(field, text, measured.at(field, index), false, allowed)) {
             f.field = field;
+            f.index = index;
             problems.append(std::move(f));
         }
-    }
-    set.checkWhole(measured, problems);
+    });
+    set.checkWhole(ad, measured, false, problems);
+    sortFindings(problems);
     return problems;
 }
 
@@ -355,14 +565,21 @@ bool hasEditorialError(Rules rules,
                        const AdMeasure &measured,
                        const UserWords *allowed)
 {
+    if (nothingTyped(ad))
+        return false;
     const RuleSet &set = ruleSet(rules);
-    for (const AdField field : fields) {
-        if (ad[field].isEmpty())
-            continue;
-        for (const Finding &f : set.check(field, ad[field], measured[field], true, allowed)) {
-            if (f.severity == Severity::Error)
-                return true;
-        }
-    }
-    return false;
+    const auto anyError = [](const Findings &findings) {
+        return std::any_of(findings.cbegin(), findings.cend(), [](const Finding &f) {
+            return f.severity == Severity::Error;
+        });
+    };
+    bool error = false;
+    forEachTyped(ad, [&](AdField field, int index, const QString &text) {
+        error = error || anyError(set.check(field, text, measured.at(field, index), true, allowed));
+    });
+    if (error)
+        return true;
+    Findings whole;
+    set.checkWhole(ad, measured, true, whole);
+    return anyError(whole);
 }

@@ -545,11 +545,8 @@ QList<Finding> adFindings(const AdCheck &check)
 {
     QList<Finding> findings;
     for (const AdField field : adFields) {
-        const int assets = field == AdField::Title  ? 1 + int(check.moreTitles.size())
-                           : field == AdField::Text ? 1 + int(check.moreTexts.size())
-                                                    : 1;
-        for (int index = 0; index < assets; ++index) {
-            const FieldCount &count = check.count(field, index);
+        for (int i = 0; i < check.assets(field); ++i) {
+            const FieldCount &count = check.count(field, i);
             if (count.count <= count.limit)
                 continue;
             QString message
@@ -559,7 +556,7 @@ QList<Finding> adFindings(const AdCheck &check)
                            QString::number(count.count - count.limit));
             if (!count.explanation.isEmpty())
                 message += QStringLiteral(" (%1)").arg(count.explanation);
-            findings.append({field, Severity::Error, message, index});
+            findings.append({field, Severity::Error, message, i});
         }
     }
     findings.append(check.problems);

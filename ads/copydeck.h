@@ -110,8 +110,8 @@ CopyDeck readCopyDeck(const QString &path, qint64 maxBytes = -1);
 // The translated name of a verdict: "fits", "warnings", "does not fit".
 QString verdictText(Verdict verdict);
 
-// Counts over their limits (field order, every title and text in order), then the rules'
-// problems as checkAd gives them.
+// Counts over their limits (field and title or text order), then the rules' problems as checkAd
+// gives them.
 QList<Finding> adFindings(const AdCheck &check);
 
 // One record of a CSV or TSV file: fields quoted where they hold the separator, a quote or a

@@ -512,10 +512,8 @@ QStringList Spelling::suggestions(const QString &word) const
     return v.suggestions;
 }
 
-QStringList Spelling::misspeltWords(Rules rules,
-                                    AdField field,
-                                    const QString &text,
-                                    const WordInProgress *typing) const
+QStringList Spelling::misspeltWords(
+    Rules rules, AdField field, const QString &text, const WordInProgress *typing, int index) const
 {
     QStringList words;
     if (!isOn() || text.isEmpty())
@@ -523,7 +521,8 @@ QStringList Spelling::misspeltWords(Rules rules,
     const QString shown = spelledText(rules, field, text);
     forEachSpelledWord(shown, [&](qsizetype start, qsizetype length) {
         const QString word = shown.mid(start, length);
-        const bool typed = typing && typing->field == field && typing->word == word;
+        const bool typed
+            = typing && typing->field == field && typing->index == index && typing->word == word;
         if (!typed && !isCorrect(word) && !words.contains(word))
             words.append(word);
     });
@@ -562,15 +561,18 @@ Spelling::problems(Rules rules, const AdFields &ad, const WordInProgress *typing
 {
     QList<Finding> result;
     for (const AdField field : {AdField::Title, AdField::Text, AdField::URL}) {
-        const QStringList words = misspeltWords(rules, field, ad[field], typing);
-        for (const QString &word : words) {
-            const QStringList suggested = suggestions(word);
-            const QString message
-                = suggested.isEmpty()
-                      ? QCoreApplication::translate("MainWindow", "Unknown word “%1”").arg(word)
-                      : QCoreApplication::translate("MainWindow", "Unknown word “%1” (%2?)")
-                            .arg(word, suggested.join(", "_L1));
-            result.append({field, Severity::Warning, message});
+        for (int index = 0; index < ad.count(field); ++index) {
+            const QStringList words
+                = misspeltWords(rules, field, ad.at(field, index), typing, index);
+            for (const QString &word : words) {
+                const QStringList suggested = suggestions(word);
+                const QString message
+                    = suggested.isEmpty()
+                          ? QCoreApplication::translate("MainWindow", "Unknown word “%1”").arg(word)
+                          : QCoreApplication::translate("MainWindow", "Unknown word “%1” (%2?)")
+                                .arg(word, suggested.join(", "_L1));
+                result.append({field, Severity::Warning, message, index});
+            }
         }
     }
     return result;

@@ -101,6 +101,7 @@ struct WordInProgress
 {
     AdField field = AdField::Title;
     QString word;
+    int index = 0; // which title or text
 };
 
 // The user's own words, one a line in a plain text file: never misspelt, and allowed in
@@ -175,9 +176,10 @@ public:
                              const QString &text,
                              const WordInProgress *typing = nullptr) const;
 
-    // The words of `ad` that no dictionary knows, as the engine of `rules` shows the ad:
-    // dynamic text by its default, the URL's paths only. Each a warning with up to three
-    // suggestions, translated. The word `typing`, when given, is let through.
+    // The words of `ad` that no dictionary knows, in every title and text and the URL, as the
+    // engine of `rules` shows the ad: dynamic text by its default, the URL's paths only. Each a
+    // warning with up to three suggestions, translated. The word `typing`, when given, is let
+    // through.
     QList<Finding>
     problems(Rules rules, const AdFields &ad, const WordInProgress *typing = nullptr) const;
 
@@ -192,7 +194,8 @@ private:
     QStringList misspeltWords(Rules rules,
                               AdField field,
                               const QString &text,
-                              const WordInProgress *typing) const;
+                              const WordInProgress *typing,
+                              int index = 0) const;
 
     std::vector<std::unique_ptr<Dictionary>> m_dictionaries;
     UserWords m_user;

@@ -9,17 +9,22 @@
 
 #include <array>
 
+namespace {
+constexpr AdField countedFields[] = {AdField::Title, AdField::Text, AdField::URL};
+} // namespace
+
 FitSummary
 summariseFit(const QList<CatalogueEntry> &engines, const AdFields &ad, const UserWords *allowed)
 {
-    // What each rule set makes of the ad, worked out the first time an engine needs it.
+    // What each rule set makes of the ad, worked out the first time an engine needs it: of each
+    // field the count of the first asset and the largest of the later ones, which share a
+    // limit (see assetLimit).
     struct Measured
     {
         bool done = false;
         bool error = false;
-        int title = 0;
-        int text = 0;
-        int url = 0;
+        std::array<int, std::size(countedFields)> first{};
+        std::array<int, std::size(countedFields)> later{}; // -1: no later asset
     };
     std::array<Measured, 5> byRules;
     FitSummary summary;
@@ -31,15 +36,23 @@ summariseFit(const QList<CatalogueEntry> &engines, const AdFields &ad, const Use
         Measured &m = byRules[std::size_t(rules)];
         if (!m.done) {
             const AdMeasure measured = measureAd(rules, ad);
-            m.title = measured.title.count;
-            m.text = measured.text.count;
-            m.url = measured.url.count;
+            for (std::size_t f = 0; f < std::size(countedFields); ++f) {
+                m.first[f] = measured.at(countedFields[f], 0).count;
+                m.later[f] = -1;
+                for (int i = 1; i < ad.count(countedFields[f]); ++i)
+                    m.later[f] = qMax(m.later[f], measured.at(countedFields[f], i).count);
+            }
             m.error = hasEditorialError(rules, ad, measured, allowed);
             m.done = true;
         }
         ++summary.engines;
-        if (!m.error && m.title <= engine.limitTitle && m.text <= engine.limitText
-            && m.url <= engine.limitURL)
+        bool fits = !m.error;
+        for (std::size_t f = 0; f < std::size(countedFields); ++f) {
+            fits = fits && m.first[f] <= assetLimit(engine, rules, countedFields[f], 0)
+                   && (m.later[f] < 0
+                       || m.later[f] <= assetLimit(engine, rules, countedFields[f], 1));
+        }
+        if (fits)
             ++summary.fitting;
     }
     return summary;
@@ -52,25 +65,33 @@ QString fitSummaryText(const FitSummary &summary)
         .arg(summary.engines);
 }
 
-QString verdictReason(const AdCheck &check)
+QStringList verdictReasons(const AdCheck &check)
 {
-    const AdField fields[] = {AdField::Title, AdField::Text, AdField::URL};
-    for (const AdField field : fields) {
-        const FieldCount &c = check.count(field);
-        if (c.count > c.limit)
-            return QCoreApplication::translate("MainWindow", "%1 over its limit (%2 of %3)")
-                .arg(fieldName(field))
-                .arg(c.count)
-                .arg(c.limit);
+    QStringList reasons;
+    for (const AdField field : countedFields) {
+        for (int i = 0; i < check.assets(field); ++i) {
+            const FieldCount &c = check.count(field, i);
+            if (c.count > c.limit)
+                reasons.append(
+                    QCoreApplication::translate("MainWindow", "%1 over its limit (%2 of %3)")
+                        .arg(fieldName(field, i))
+                        .arg(c.count)
+                        .arg(c.limit));
+        }
     }
     for (const Severity severity : {Severity::Error, Severity::Warning}) {
         for (const Finding &p : check.problems) {
             if (p.severity == severity)
-                return QCoreApplication::translate("MainWindow", "%1: %2")
-                    .arg(fieldName(p.field), p.message);
+                reasons.append(QCoreApplication::translate("MainWindow", "%1: %2")
+                                   .arg(fieldName(p.field, p.index), p.message));
         }
     }
-    return QString();
+    return reasons;
+}
+
+QString verdictReason(const AdCheck &check)
+{
+    return verdictReasons(check).value(0);
 }
 
 QString engineVerdictsText(const QList<CatalogueEntry> &catalogue,
@@ -85,20 +106,19 @@ QString engineVerdictsText(const QList<CatalogueEntry> &catalogue,
             continue;
         }
         const AdCheck check = checkAd(entry.profile, ad, spelling);
-        switch (check.verdict) {
-        case Verdict::Fits:
+        if (check.verdict == Verdict::Fits) {
             lines.append(
                 QCoreApplication::translate("MainWindow", "%1: fits").arg(entry.profile.name));
-            break;
-        case Verdict::Warnings:
-            lines.append(QCoreApplication::translate("MainWindow", "%1: fits, with warnings: %2")
-                             .arg(entry.profile.name, verdictReason(check)));
-            break;
-        case Verdict::DoesNotFit:
-            lines.append(QCoreApplication::translate("MainWindow", "%1: does not fit: %2")
-                             .arg(entry.profile.name, verdictReason(check)));
-            break;
+            continue;
         }
+        // The engine's line, then every reason on a line of its own below it.
+        const QStringList reasons = verdictReasons(check);
+        lines.append((check.verdict == Verdict::Warnings
+                          ? QCoreApplication::translate("MainWindow", "%1: fits, with warnings:")
+                          : QCoreApplication::translate("MainWindow", "%1: does not fit:"))
+                         .arg(entry.profile.name));
+        for (const QString &reason : reasons)
+            lines.append(QStringLiteral("    ") + reason);
     }
     return lines.join(u'\n');
 }

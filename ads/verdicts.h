@@ -8,6 +8,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class UserWords;
 
@@ -17,8 +18,9 @@ struct FitSummary
     int engines = 0; // readable engines
 };
 
-// For how many engines of the catalogue `ad` fits; an unreadable engine has no verdict and is
-// not counted. Each rule set in use measures and checks the ad once, whatever the number of
+// For how many engines of the catalogue `ad` fits: every title, text and the URL within the
+// engine's limit of each, and no error, as checkAd judges; an unreadable engine has no verdict
+// and is not counted. Each rule set in use measures and checks the ad once, whatever the number of
 // engines. The capitals checks allow the words of `allowed`.
 FitSummary summariseFit(const QList<CatalogueEntry> &engines,
                         const AdFields &ad,
@@ -27,12 +29,17 @@ FitSummary summariseFit(const QList<CatalogueEntry> &engines,
 // "Fits 2 of 3 engines", translated.
 QString fitSummaryText(const FitSummary &summary);
 
-// Why an ad gets its verdict, translated: the first field over its limit, else the first
-// error, else the first warning; empty when it fits.
+// Every reason for an ad's verdict, translated, each naming its title, text or other field:
+// the counts over their limits ("Title 7 over its limit (32 of 30)"), then the errors, then the
+// warnings; empty when it fits.
+QStringList verdictReasons(const AdCheck &check);
+
+// The first of verdictReasons, or empty.
 QString verdictReason(const AdCheck &check);
 
-// One line per engine of the catalogue with its verdict and the reason, translated; checked
-// with `spelling` when given (see checkAd).
+// One line per engine of the catalogue with its verdict, translated, each reason of an engine
+// that does not simply fit on an indented line below it; checked with `spelling` when given
+// (see checkAd).
 QString engineVerdictsText(const QList<CatalogueEntry> &catalogue,
                            const AdFields &ad,
                            const Spelling *spelling = nullptr);

@@ -41,9 +41,13 @@ if [ "$listed" != "$expected" ]; then
     exit 1
 fi
 # The installed checker finds the installed engines without a display.
+# No ad fits Google's three titles at least and Yandex's two at most: status 1 (an ad does not
+# fit) is an answer, 2 a failure.
 printf 'Title,Text,URL\nBread,Fresh,example.com\n' >"$scratch/deck.csv"
+status=0
 env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= "$folder/vellumo-check" "$scratch/deck.csv" \
-    >"$scratch/check.log" 2>&1 || { echo "the installed checker failed:"; cat "$scratch/check.log"; exit 1; }
+    >"$scratch/check.log" 2>&1 || status=$?
+[ "$status" -le 1 ] || { echo "the installed checker failed:"; cat "$scratch/check.log"; exit 1; }
 grep -q "against $(echo "$expected" | wc -l) engines" "$scratch/check.log" \
     || { echo "the installed checker did not use the installed engines:"; cat "$scratch/check.log"; exit 1; }
 # A second install keeps the engines the user has.

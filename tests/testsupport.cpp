@@ -55,6 +55,27 @@ EngineProfile engineProfile(const QString &rules, int title, int text, int url)
     return profile;
 }
 
+AdFields completeAd(Rules rules, AdFields ad)
+{
+    static const QStringList titles{QStringLiteral("Roses by the stem"),
+                                    QStringLiteral("Tulips in spring"),
+                                    QStringLiteral("Lilies for Sunday")};
+    static const QStringList texts{QStringLiteral("Bouquets made by hand."),
+                                   QStringLiteral("Order before noon.")};
+    const AssetFormat &format = assetFormat(rules);
+    if (ad.title.trimmed().isEmpty())
+        ad.title = titles.first();
+    if (ad.text.trimmed().isEmpty())
+        ad.text = texts.first();
+    for (int i = ad.count(AdField::Title); i < format.minTitles; ++i)
+        ad.set(AdField::Title, i, titles.at(i));
+    for (int i = ad.count(AdField::Text); i < format.minTexts; ++i)
+        ad.set(AdField::Text, i, texts.at(i));
+    if (format.wantsFinalURL && ad.finalUrl.isEmpty())
+        ad.finalUrl = QStringLiteral("https://example.com/");
+    return ad;
+}
+
 FileWriter failingWriter(std::function<bool(const QString &baseName)> fails)
 {
     return [fails = std::move(fails)](const QString &path, const QByteArray &bytes) {

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ads/ad.h"
+#include "ads/rules.h"
 #include "engines/enginefile.h"
 #include "engines/filewriter.h"
 
@@ -58,6 +60,11 @@ int cancelPendingAnswers();
 
 // An engine with these rules and limits, the rest of its profile empty.
 EngineProfile engineProfile(const QString &rules, int title = 30, int text = 90, int url = 30);
+
+// `ad` made whole for `rules` with short, clean assets of its own: a blank title 1 or text 1
+// filled, as many more titles and texts as the engine needs at least, and a final URL where it
+// wants one. The ad's own fields then carry its only findings.
+AdFields completeAd(Rules rules, AdFields ad);
 
 // A file writer that fails, touching nothing, for every file whose base name `fails` accepts
 // ("E1" for the engine file E1.xml), and writes the others as the program does.

@@ -4,6 +4,7 @@
 #include "ads/adcheck.h"
 #include "ads/charclass.h"
 #include "ads/checks.h"
+#include "ads/copydeck.h"
 #include "ads/verdicts.h"
 #include "testsupport.h"
 
@@ -16,6 +17,7 @@ using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(Rules)
 Q_DECLARE_METATYPE(Verdict)
+Q_DECLARE_METATYPE(AdFields)
 
 class tst_Checks : public QObject
 {
@@ -25,6 +27,10 @@ private slots:
     void charClassesAreQChars();
     void checks_data();
     void checks();
+    void assetSets_data();
+    void assetSets();
+    void assetLimits_data();
+    void assetLimits();
     void verdicts_data();
     void verdicts();
     void summary();
@@ -39,7 +45,7 @@ QStringList described(const QList<Finding> &problems)
     QStringList lines;
     for (const Finding &p : problems) {
         lines.append(
-            u"%1: %2 (%3)"_s.arg(fieldName(p.field),
+            u"%1: %2 (%3)"_s.arg(fieldName(p.field, p.index),
                                  p.message,
                                  p.severity == Severity::Error ? u"error"_s : u"warning"_s));
     }
@@ -49,6 +55,35 @@ QStringList described(const QList<Finding> &problems)
 EngineProfile engine(const QString &rules, int title = 30, int text = 90, int url = 30)
 {
     return TestSupport::engineProfile(rules, title, text, url);
+}
+
+// An ad of these titles and texts, pinned to these positions; "" is a blank one.
+AdFields assets(const QStringList &titles,
+                const QStringList &texts,
+                const QString &url = {},
+                const QString &finalUrl = u"https://example.com/"_s,
+                const QList<int> &titlePins = {},
+                const QList<int> &textPins = {})
+{
+    AdFields ad;
+    for (int i = 0; i < titles.size(); ++i)
+        ad.set(AdField::Title, i, titles.at(i));
+    for (int i = 0; i < texts.size(); ++i)
+        ad.set(AdField::Text, i, texts.at(i));
+    ad.url = url;
+    ad.finalUrl = finalUrl;
+    ad.titlePins = titlePins;
+    ad.textPins = textPins;
+    return ad;
+}
+
+// `count` distinct titles: "Roses 1", "Roses 2" ...
+QStringList numbered(int count, const QString &stem = u"Roses"_s)
+{
+    QStringList titles;
+    for (int i = 1; i <= count; ++i)
+        titles.append(u"%1 %2"_s.arg(stem).arg(i));
+    return titles;
 }
 } // namespace
 
@@ -89,8 +124,8 @@ void tst_Checks::checks_data()
         << QStringList{
                u"Title: \"!!\" repeats a punctuation mark or symbol. (error)"_s,
                u"Title: An exclamation mark in the title (an older rule). (warning)"_s,
-               u"Text: \"$$\" repeats a punctuation mark or symbol. (error)"_s,
-               u"Title: More than one exclamation mark in the ad (an older rule). (warning)"_s};
+               u"Title: More than one exclamation mark in the ad (an older rule). (warning)"_s,
+               u"Text: \"$$\" repeats a punctuation mark or symbol. (error)"_s};
     QTest::addRow("google: an ellipsis passes")
         << g << QString() << u"Roses... and more"_s << QString() << QStringList{};
     QTest::addRow("google: emoji and half-width katakana")
@@ -232,7 +267,9 @@ void tst_Checks::checks()
     QFETCH(QString, text);
     QFETCH(QString, url);
     QFETCH(QStringList, problems);
-    const AdFields ad{title, text, url};
+    // The ad is made whole with clean assets: the rows are about the checks of their fields,
+    // assetSets about the ad as a whole.
+    const AdFields ad = TestSupport::completeAd(rules, AdFields{title, text, url});
     bool error = false;
     for (const QString &p : std::as_const(problems))
         error = error || p.endsWith(u"(error)"_s);
@@ -241,6 +278,166 @@ void tst_Checks::checks()
     QCOMPARE(hasEditorialError(rules, ad), error);
     QCOMPARE(described(checkAdText(rules, ad)), problems);
     QCOMPARE(hasEditorialError(rules, ad), error);
+}
+
+void tst_Checks::assetSets_data()
+{
+    QTest::addColumn<Rules>("rules");
+    QTest::addColumn<AdFields>("ad");
+    QTest::addColumn<QStringList>("problems");
+
+    const Rules g = Rules::Google, m = Rules::Microsoft, y = Rules::Yandex, b = Rules::Baidu;
+    const QStringList two{u"Fresh flowers."_s, u"Order by noon."_s};
+    const QString noFinal = QString();
+    QTest::addRow("google: 3 titles and 2 texts fit")
+        << g << assets(numbered(3), two) << QStringList{};
+    QTest::addRow("google: 15 titles and 4 texts fit")
+        << g << assets(numbered(15), numbered(4, u"Text"_s)) << QStringList{};
+    QTest::addRow("google: one title and one text")
+        << g << assets({u"Roses"_s}, {u"Fresh."_s})
+        << QStringList{u"Ad: Needs 2 more titles. (error)"_s, u"Ad: Needs 1 more text. (error)"_s};
+    QTest::addRow("microsoft: blank ones in the middle do not count")
+        << m << assets({u"Roses"_s, u" "_s, u""_s, u"Tulips"_s}, {u"Fresh."_s, u""_s, u"Cut."_s})
+        << QStringList{u"Ad: Needs 1 more title. (error)"_s};
+    QTest::addRow("google: 16 titles")
+        << g << assets(numbered(16), two)
+        << QStringList{u"Ad: Has 16 titles; the engine takes 15 at most. (error)"_s};
+    QTest::addRow("baidu: a second text")
+        << b << assets({u"鲜花"_s}, {u"鲜花"_s, u"送花"_s}, {}, noFinal)
+        << QStringList{u"Ad: Has 2 texts; the engine takes 1 at most. (error)"_s};
+    QTest::addRow("google: the same title as shown, in any case")
+        << g << assets({u"{KeyWord:Roses}"_s, u"Tulips"_s, u"roses "_s}, two)
+        << QStringList{u"Title 3: The same as title 1. (error)"_s};
+    QTest::addRow("microsoft: the same text twice")
+        << m << assets(numbered(3), {u"Fresh."_s, u"Cut."_s, u"fresh."_s})
+        << QStringList{u"Text 3: The same as text 1. (error)"_s};
+    QTest::addRow("yandex: title 2 the same as title 1 warns")
+        << y << assets({u"Диваны"_s, u"#Диваны#"_s}, {u"Диваны."_s})
+        << QStringList{u"Title 2: The same as title 1. (warning)"_s};
+    QTest::addRow("google: every title pinned to 1")
+        << g << assets(numbered(3), two, {}, u"https://example.com/"_s, {1, 1, 1})
+        << QStringList{
+               u"Ad: No title can show in position 2: pin one there or leave one unpinned. (error)"_s};
+    QTest::addRow("google: pins that leave enough unpinned")
+        << g << assets(numbered(3), two, {}, u"https://example.com/"_s, {1, 0, 3}, {0, 2})
+        << QStringList{};
+    QTest::addRow("microsoft: both texts pinned to 2")
+        << m << assets(numbered(3), two, {}, u"https://example.com/"_s, {}, {2, 2})
+        << QStringList{
+               u"Ad: No text can show in position 1: pin one there or leave one unpinned. (error)"_s};
+    QTest::addRow("google: positions the engine does not have")
+        << g << assets(numbered(3), two, {}, u"https://example.com/"_s, {0, 4}, {3})
+        << QStringList{u"Title 2: Pinned to position 4, which the engine does not have. (error)"_s,
+                       u"Text: Pinned to position 3, which the engine does not have. (error)"_s};
+    QTest::addRow("yandex: no pins at all")
+        << y << assets({u"Диваны"_s}, {u"Диваны."_s}, {}, u"https://example.ru/"_s, {1})
+        << QStringList{u"Title: Pinned to position 1, which the engine does not have. (error)"_s};
+    QTest::addRow("google: empty title 1 with text typed")
+        << g << assets({u""_s, u"Roses"_s, u"Tulips"_s, u"Lilies"_s}, two)
+        << QStringList{u"Title: The first title is empty. (error)"_s};
+    QTest::addRow("google: only a text typed")
+        << g << assets({}, {u"Fresh."_s}, {}, noFinal)
+        << QStringList{u"Title: The first title is empty. (error)"_s,
+                       u"Final URL: No final URL yet: the engine needs the page the ad leads to. "
+                       "(warning)"_s,
+                       u"Ad: Needs 2 more titles. (error)"_s,
+                       u"Ad: Needs 1 more text. (error)"_s};
+    QTest::addRow("baidu: empty title 1 with text typed")
+        << b << assets({}, {u"鲜花"_s}, {}, noFinal)
+        << QStringList{u"Title: The first title is empty. (error)"_s};
+    QTest::addRow("plain: empty title 1 passes")
+        << Rules::Plain << assets({}, {u"Fresh."_s}, {}, noFinal) << QStringList{};
+    for (const Rules rules : allRules()) {
+        QTest::addRow("%s: nothing typed", qPrintable(rulesIdentifier(rules)))
+            << rules << assets({u""_s, u""_s}, {}, {}, noFinal) << QStringList{};
+    }
+    QTest::addRow("google: path 2 without path 1")
+        << g << assets(numbered(3), two, u"example.com//offers"_s)
+        << QStringList{u"URL: There is a path 2 but no path 1. (error)"_s};
+    QTest::addRow("google: a slash after path 1 passes")
+        << g << assets(numbered(3), two, u"example.com/roses/"_s) << QStringList{};
+    QTest::addRow("microsoft: no final URL warns")
+        << m << assets(numbered(3), two, {}, noFinal)
+        << QStringList{u"Final URL: No final URL yet: the engine needs the page the ad leads to. "
+                       "(warning)"_s};
+    QTest::addRow("google: each title checked, by field and index")
+        << g
+        << assets({u"Roses"_s, u"Tulips"_s, u"Lilies"_s, u"Roses"_s, u"Sale!!"_s},
+                  {u"Fresh."_s, u"Click here"_s})
+        << QStringList{
+               u"Title 4: The same as title 1. (error)"_s,
+               u"Title 5: \"!!\" repeats a punctuation mark or symbol. (error)"_s,
+               u"Title 5: An exclamation mark in the title (an older rule). (warning)"_s,
+               u"Text 2: \"Click here\" says nothing about the offer; say what it is. (error)"_s};
+}
+
+void tst_Checks::assetSets()
+{
+    QFETCH(Rules, rules);
+    QFETCH(AdFields, ad);
+    QFETCH(QStringList, problems);
+    bool error = false;
+    for (const QString &p : std::as_const(problems))
+        error = error || p.endsWith(u"(error)"_s);
+    QCOMPARE(described(checkAdText(rules, ad)), problems);
+    QCOMPARE(hasEditorialError(rules, ad), error);
+    // The verdict of a whole engine agrees.
+    const AdCheck check = checkAd(engine(rulesIdentifier(rules)), ad);
+    QCOMPARE(described(check.problems), problems);
+    QCOMPARE(check.verdict,
+             error                ? Verdict::DoesNotFit
+             : problems.isEmpty() ? Verdict::Fits
+                                  : Verdict::Warnings);
+}
+
+// Every title and text is held to its own limit, by checkAd, the reason given and the summary.
+void tst_Checks::assetLimits_data()
+{
+    QTest::addColumn<QString>("rules");
+    QTest::addColumn<AdFields>("ad");
+    QTest::addColumn<QString>("reason");
+
+    const QStringList two{u"Fresh flowers."_s, u"Order by noon."_s};
+    QStringList titles = numbered(7);
+    titles[6] = u"東京で人気の花屋さん新鮮な花束を"_s; // 32 as Google counts
+    QTest::addRow("google: title 7 over")
+        << u"google"_s << assets(titles, two) << u"Title 7 over its limit (32 of 30)"_s;
+    QTest::addRow("microsoft: text 4 over")
+        << u"microsoft"_s << assets(numbered(3), {u"a"_s, u"b"_s, u"c"_s, QString(91, u'x')})
+        << u"Text 4 over its limit (91 of 90)"_s;
+    // 30 letters and 15 narrow marks fit title 2; the 16th mark counts.
+    const QString letters = u"Диваны и кресла от фабрики 24ч"_s;
+    QCOMPARE(letters.size(), 30);
+    const QString fifteen = u"."_s.repeated(15);
+    QTest::addRow("yandex: title 2 of 30 and 15 narrow marks")
+        << u"yandex"_s << assets({u"Диваны"_s, letters + fifteen}, {u"Диваны."_s}) << QString();
+    QTest::addRow("yandex: title 2 with a 16th narrow mark")
+        << u"yandex"_s << assets({u"Диваны"_s, letters + fifteen + u","_s}, {u"Диваны."_s})
+        << u"Title 2 over its limit (31 of 30)"_s;
+    QTest::addRow("yandex: title 1 keeps the profile's limit")
+        << u"yandex"_s
+        << assets({u"Диваны и кресла от фабрики в Москве"_s, u"Диваны"_s}, {u"Диваны."_s})
+        << QString();
+}
+
+void tst_Checks::assetLimits()
+{
+    QFETCH(QString, rules);
+    QFETCH(AdFields, ad);
+    QFETCH(QString, reason);
+    QList<CatalogueEntry> catalogue(1);
+    catalogue[0].problem = EngineFileProblem::None;
+    catalogue[0].profile = engine(rules, rules == u"yandex"_s ? 56 : 30);
+    const AdCheck check = checkAd(catalogue[0].profile, ad);
+    QCOMPARE(verdictReason(check), reason);
+    QCOMPARE(check.verdict, reason.isEmpty() ? Verdict::Fits : Verdict::DoesNotFit);
+    QCOMPARE(summariseFit(catalogue, ad).fitting, reason.isEmpty() ? 1 : 0);
+    // The sheet, the copy deck and the checker name the same asset.
+    const QList<Finding> found = adFindings(check);
+    QCOMPARE(found.isEmpty(), reason.isEmpty());
+    if (!found.isEmpty())
+        QVERIFY(
+            reason.startsWith(fieldName(found.first().field, found.first().index) + u" over"_s));
 }
 
 void tst_Checks::verdicts_data()
@@ -254,20 +451,20 @@ void tst_Checks::verdicts_data()
 
     const QString japanese16 = u"東京で人気の花屋さん新鮮な花束を"_s;
     QTest::addRow("plain: 16 Japanese fit 30")
-        << u""_s << japanese16 << QString() << Verdict::Fits << 16 << 0;
+        << u""_s << japanese16 << u"ab"_s << Verdict::Fits << 16 << 2;
     QTest::addRow("google: 16 Japanese count 32")
-        << u"google"_s << japanese16 << QString() << Verdict::DoesNotFit << 32 << 0;
+        << u"google"_s << japanese16 << u"ab"_s << Verdict::DoesNotFit << 32 << 2;
     QTest::addRow("google: a warning")
-        << u"google"_s << u"FREE Shipping"_s << QString() << Verdict::Warnings << 13 << 0;
+        << u"google"_s << u"FREE Shipping"_s << u"ab"_s << Verdict::Warnings << 13 << 2;
     QTest::addRow("google: an error")
-        << u"google"_s << u"Shipping!!"_s << QString() << Verdict::DoesNotFit << 10 << 0;
+        << u"google"_s << u"Shipping!!"_s << u"ab"_s << Verdict::DoesNotFit << 10 << 2;
     QTest::addRow("google: keyword insertion fits")
-        << u"google"_s << u"Buy {KeyWord:Chocolate}"_s << QString() << Verdict::Fits << 13 << 0;
+        << u"google"_s << u"Buy {KeyWord:Chocolate}"_s << u"ab"_s << Verdict::Fits << 13 << 2;
     QTest::addRow("yandex: eight narrow marks leave 76 of 84")
-        << u"yandex"_s << QString()
+        << u"yandex"_s << u"Roses"_s
         << u"Fresh roses, tulips and lilies delivered to your door every single day"
            "a.b,c.d,e.f,g."_s
-        << Verdict::Fits << 0 << 76;
+        << Verdict::Fits << 5 << 76;
     QTest::addRow("unknown rules count as plain")
         << u"bing"_s << u"Shipping!!"_s << u"ab"_s << Verdict::Fits << 10 << 2;
 }
@@ -280,7 +477,10 @@ void tst_Checks::verdicts()
     QFETCH(Verdict, verdict);
     QFETCH(int, titleCount);
     QFETCH(int, textCount);
-    const AdCheck check = checkAd(engine(rules, 30, 81), AdFields{title, text, QString()});
+    // Made whole with clean assets, so that the verdict is the two fields'.
+    const AdCheck check
+        = checkAd(engine(rules, 30, 81),
+                  TestSupport::completeAd(rulesNamed(rules), AdFields{title, text, QString()}));
     QCOMPARE(check.title.count, titleCount);
     QCOMPARE(check.title.limit, 30);
     QCOMPARE(check.text.count, textCount);
@@ -305,14 +505,14 @@ void tst_Checks::summary()
     const QList<CatalogueEntry> &engines = catalogue;
 
     // 16 Japanese characters: Google counts 32, the others 16.
-    const AdFields japanese{u"東京で人気の花屋さん新鮮な花束を"_s, QString(), QString()};
+    const AdFields japanese{u"東京で人気の花屋さん新鮮な花束を"_s, u"Fresh."_s, QString()};
     FitSummary fit = summariseFit(engines, japanese);
     QCOMPARE(fit.engines, 3);
     QCOMPARE(fit.fitting, 2);
     QCOMPARE(fitSummaryText(fit), u"Fits 2 of 3 engines"_s);
 
     // An error in Google's eyes only; 22 characters pass the plain 20 for none.
-    const AdFields shouting{u"Great flowers today!!!"_s, QString(), QString()};
+    const AdFields shouting{u"Great flowers today!!!"_s, u"Fresh."_s, QString()};
     fit = summariseFit(engines, shouting);
     QCOMPARE(fit.fitting, 1);
 
@@ -327,20 +527,35 @@ void tst_Checks::summary()
     }
 }
 
+// The tool tip gives every reason of every engine, each title and text by its name.
 void tst_Checks::verdictLines()
 {
-    QList<CatalogueEntry> catalogue(3);
-    catalogue[0].problem = EngineFileProblem::None;
-    catalogue[0].profile = engine(u"google"_s, 10);
-    catalogue[0].profile.name = u"G"_s;
-    catalogue[1].problem = EngineFileProblem::None;
-    catalogue[1].profile = engine(u"yandex"_s, 56);
-    catalogue[1].profile.name = u"Y"_s;
-    catalogue[2].profile.name = u"X"_s;
-    const AdFields ad{u"FREE roses today"_s, QString(), QString()};
+    const auto entry = [](const QString &name, const QString &rules, int title, bool readable) {
+        CatalogueEntry e;
+        e.problem = readable ? EngineFileProblem::None : EngineFileProblem::NotWellFormed;
+        e.profile = engine(rules, title);
+        e.profile.name = name;
+        return e;
+    };
+    const QList<CatalogueEntry> catalogue{entry(u"G"_s, u"google"_s, 10, true),
+                                          entry(u"W"_s, u"google"_s, 30, true),
+                                          entry(u"Y"_s, u"yandex"_s, 56, true),
+                                          entry(u"P"_s, QString(), 30, true),
+                                          entry(u"X"_s, u"google"_s, 30, false)};
+    const AdFields ad = assets({u"FREE roses today"_s, u"Tulips"_s, u"Lilies for Sunday"_s},
+                               {u"Fresh flowers."_s, u"Order by noon."_s});
     QCOMPARE(engineVerdictsText(catalogue, ad),
-             u"G: does not fit: Title over its limit (16 of 10)\n"
-             "Y: fits, with warnings: Title: \"FREE\" is written in capitals.\n"
+             u"G: does not fit:\n"
+             "    Title over its limit (16 of 10)\n"
+             "    Title 3 over its limit (17 of 10)\n"
+             "    Title: \"FREE\" is written in capitals.\n"
+             "W: fits, with warnings:\n"
+             "    Title: \"FREE\" is written in capitals.\n"
+             "Y: does not fit:\n"
+             "    Ad: Has 3 titles; the engine takes 2 at most.\n"
+             "    Ad: Has 2 texts; the engine takes 1 at most.\n"
+             "    Title: \"FREE\" is written in capitals.\n"
+             "P: fits\n"
              "X: cannot be read"_s);
 }
 
@@ -361,6 +576,7 @@ void tst_Checks::languageChangeRetranslates()
     QCOMPARE(checkAdText(Rules::Google, ad).first().message,
              u"„FREE“ ist in Großbuchstaben geschrieben."_s);
     QCOMPARE(fitSummaryText({1, 2}), u"Passt für 1 von 2 Suchmaschinen"_s);
+    QCOMPARE(checkAdText(Rules::Google, ad).last().message, u"Braucht noch 1 Text."_s);
     QCoreApplication::removeTranslator(&german);
     QCOMPARE(fitSummaryText({1, 2}), u"Fits 1 of 2 engines"_s);
 }

@@ -14,6 +14,7 @@
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QTextBrowser>
+#include <QTextDocument>
 
 using namespace DialogDriver;
 using namespace Qt::StringLiterals;
@@ -189,7 +190,16 @@ void tst_EngineRules::checksFollowTypingWithoutPreview()
     const QString checks = form->labelChecks->text();
     QVERIFY(checks.contains(u"color:red;\">Title: &quot;!!&quot; repeats"_s));
     QVERIFY(checks.contains(u"color:orange;\">Title: &quot;FREE&quot; is written in capitals."_s));
+    form->lineEditText->setText(u"Fresh flowers."_s);
     form->lineEditTitle->setText(u"Free shipping"_s);
+    // Mended, only the ad as a whole is left: the form holds one title and one text.
+    QCOMPARE(form->labelChecks->text(),
+             u"<span style=\" color:orange;\">Final URL: No final URL yet: the engine needs the "
+             "page the ad leads to.</span><br><span style=\" color:red;\">Ad: Needs 2 more "
+             "titles.</span><br><span style=\" color:red;\">Ad: Needs 1 more text.</span>"_s);
+    // Emptied, the form says nothing.
+    form->lineEditText->clear();
+    form->lineEditTitle->clear();
     QCOMPARE(form->labelChecks->text(), QString());
     // Under the fields, across the form, in an area that scrolls.
     auto *area = form->findChild<QScrollArea *>(u"scrollAreaChecks"_s);
@@ -227,13 +237,32 @@ void tst_EngineRules::enginesAtAGlance()
     QCOMPARE(label->text(), u"Fits 3 of 3 engines"_s);
     // 16 Japanese characters: 32 for Google.
     window.mainForm->lineEditTitle->setText(u"東京で人気の花屋さん新鮮な花束を"_s);
+    window.mainForm->lineEditText->setText(u"Fresh flowers."_s);
     QCOMPARE(label->text(), u"Fits 2 of 3 engines"_s);
 
+    // Every reason of each engine, a line each.
     QHelpEvent help(QEvent::ToolTip, QPoint(1, 1), label->mapToGlobal(QPoint(1, 1)));
     QCoreApplication::sendEvent(label, &help);
-    QCOMPARE(label->toolTip(),
-             u"Broken: cannot be read\nGoogle: does not fit: Title over its limit (32 of 30)\n"
-             "Yandex: fits\nOld: fits"_s);
+    QTextDocument shown;
+    shown.setHtml(label->toolTip());
+    const QString noFinalURL
+        = u"Final URL: No final URL yet: the engine needs the page the ad leads to."_s;
+    QCOMPARE(shown.toPlainText(),
+             u"Broken: cannot be read\nGoogle: does not fit:\n"
+             "    Title over its limit (32 of 30)\n"
+             "    Ad: Needs 2 more titles.\n"
+             "    Ad: Needs 1 more text.\n"
+             "    %1\n"
+             "Yandex: fits, with warnings:\n"
+             "    %1\n"
+             "Old: fits"_s.arg(noFinalURL));
+    // A finding that quotes the ad's words never makes them markup.
+    window.mainForm->lineEditURL->setText(u"example.com/<b>abcdefghijklmno"_s);
+    QCoreApplication::sendEvent(label, &help);
+    shown.setHtml(label->toolTip());
+    QVERIFY2(shown.toPlainText().contains(
+                 u"\n    URL: The path \"<b>abcdefghijklmno\" is longer than 15 characters.\n"_s),
+             qPrintable(shown.toPlainText()));
 }
 
 void tst_EngineRules::shippedProfilesNameTheirRules()

@@ -63,11 +63,14 @@ void tst_Markup::problemsText()
     QCOMPARE(::problemsText({}), QString());
     const QString text = ::problemsText(
         {{AdField::Title, Severity::Warning, u"\"FREE\" is written in capitals."_s},
-         {AdField::URL, Severity::Error, u"\"<b>\" looks like markup."_s}});
+         {AdField::Title, Severity::Error, u"The same as title 1."_s, 6},
+         {AdField::URL, Severity::Error, u"\"<b>\" looks like markup."_s},
+         {AdField::Ad, Severity::Error, u"Needs 1 more text."_s}});
     QCOMPARE(text,
              u"<span style=\" color:orange;\">Title: &quot;FREE&quot; is written in "
-             "capitals.</span><br><span style=\" color:red;\">URL: &quot;&lt;b&gt;&quot; looks "
-             "like markup.</span>"_s);
+             "capitals.</span><br><span style=\" color:red;\">Title 7: The same as title "
+             "1.</span><br><span style=\" color:red;\">URL: &quot;&lt;b&gt;&quot; looks "
+             "like markup.</span><br><span style=\" color:red;\">Ad: Needs 1 more text.</span>"_s);
 }
 
 QTEST_GUILESS_MAIN(tst_Markup)

@@ -47,7 +47,7 @@ QStringList messages(const QList<Finding> &problems)
 {
     QStringList result;
     for (const Finding &p : problems)
-        result << fieldName(p.field) + u": "_s + p.message;
+        result << fieldName(p.field, p.index) + u": "_s + p.message;
     return result;
 }
 } // namespace
@@ -156,12 +156,19 @@ void tst_Spelling::problems()
     const AdFields ad{title, text, url};
     QCOMPARE(messages(spelling.problems(rulesNamed(rules), ad)), expected);
 
-    // Misspelt words are warnings: the ad still fits wherever it did.
+    // Misspelt words are warnings: the ad still fits wherever it did, and an ad that does not
+    // fit (these have too few titles for Google) still does not.
     EngineProfile engine;
     engine.limitTitle = engine.limitText = engine.limitURL = 99;
     engine.rules = rules;
     const AdCheck check = checkAd(engine, ad, &spelling);
-    QCOMPARE(check.verdict, expected.isEmpty() ? checkAd(engine, ad).verdict : Verdict::Warnings);
+    const Verdict without = checkAd(engine, ad).verdict;
+    QCOMPARE(check.verdict,
+             expected.isEmpty() || without == Verdict::DoesNotFit ? without : Verdict::Warnings);
+    // Either way the ad's findings keep their order: by field, then title or text.
+    for (qsizetype i = 1; i < check.problems.size(); ++i)
+        QVERIFY(std::pair(check.problems[i - 1].field, check.problems[i - 1].index)
+                <= std::pair(check.problems[i].field, check.problems[i].index));
 }
 
 void tst_Spelling::refused_data()
@@ -267,7 +274,8 @@ void tst_Spelling::capitalsAllowUserWords()
 {
     QFETCH(QString, rules);
     QFETCH(QString, title);
-    const AdFields ad{title, u"Fine leather."_s, QString()};
+    const AdFields ad = TestSupport::completeAd(rulesNamed(rules),
+                                                AdFields{title, u"Fine leather."_s, QString()});
     Spelling spelling;
     QString problem;
     QVERIFY(spelling.userWords().load(m_dir.filePath(u"brands-"_s + rules), {}, &problem));
@@ -303,6 +311,16 @@ void tst_Spelling::installedEnglish()
         spelling.problems(Rules::Google, {QString(), u"Tuaght"_s, QString()}, &typing).isEmpty());
     QCOMPARE(spelling.problems(Rules::Google, {u"Tuaght"_s, QString(), QString()}, &typing).size(),
              1);
+    // Every title and text is spelt, each named; the word typed is let through in its own
+    // asset only.
+    AdFields responsive{u"Tuaght"_s, QString(), QString()};
+    responsive.moreTitles = QStringList{QString(), u"Tuaght"_s};
+    responsive.moreTexts = QStringList{u"Tuaght"_s};
+    const WordInProgress typingTitle3{AdField::Title, u"Tuaght"_s, 2};
+    const QStringList found = messages(spelling.problems(Rules::Google, responsive, &typingTitle3));
+    QCOMPARE(found.size(), 2);
+    QVERIFY2(found.at(0).startsWith(u"Title: "_s), qPrintable(found.join(u'|')));
+    QVERIFY2(found.at(1).startsWith(u"Text 2: "_s), qPrintable(found.join(u'|')));
 }
 
 void tst_Spelling::localeChoice_data()

@@ -707,14 +707,6 @@ Trotzdem speichern?</translation>
         <translation>%1: passt</translation>
     </message>
     <message>
-        <source>%1: fits, with warnings: %2</source>
-        <translation>%1: passt, mit Warnungen: %2</translation>
-    </message>
-    <message>
-        <source>%1: does not fit: %2</source>
-        <translation>%1: passt nicht: %2</translation>
-    </message>
-    <message>
         <source>a quotation mark stands inside a field that is not quoted, or after the end of a quoted one</source>
         <translation>ein Anführungszeichen steht in einem Feld ohne Anführungszeichen oder nach dem Ende eines Felds in Anführungszeichen</translation>
     </message>
@@ -1089,7 +1081,7 @@ Sie ließ sich auch nicht beiseitelegen; die Liste wird daher nicht gespeichert,
     </message>
     <message>
         <source>Final URL</source>
-        <translation>Finale URL</translation>
+        <translation>Ziel-URL</translation>
     </message>
     <message>
         <source>Ad</source>
@@ -1133,6 +1125,74 @@ Sie ließ sich auch nicht beiseitelegen; die Liste wird daher nicht gespeichert,
     <message>
         <source>Write the sheet as a copy deck with every engine&apos;s counts, or for Google Ads Editor, Yandex Direct Commander or Microsoft Advertising</source>
         <translation>Die Liste als Anzeigentabelle mit den Zählungen jeder Suchmaschine oder für Google Ads Editor, Yandex Direct Commander oder Microsoft Advertising schreiben</translation>
+    </message>
+    <message>
+        <source>Needs 1 more title.</source>
+        <translation>Braucht noch 1 Titel.</translation>
+    </message>
+    <message>
+        <source>Needs %1 more titles.</source>
+        <translation>Braucht noch %1 Titel.</translation>
+    </message>
+    <message>
+        <source>Needs 1 more text.</source>
+        <translation>Braucht noch 1 Text.</translation>
+    </message>
+    <message>
+        <source>Needs %1 more texts.</source>
+        <translation>Braucht noch %1 Texte.</translation>
+    </message>
+    <message>
+        <source>Has %1 titles; the engine takes %2 at most.</source>
+        <translation>Hat %1 Titel; die Suchmaschine nimmt höchstens %2.</translation>
+    </message>
+    <message>
+        <source>Has %1 texts; the engine takes %2 at most.</source>
+        <translation>Hat %1 Texte; die Suchmaschine nimmt höchstens %2.</translation>
+    </message>
+    <message>
+        <source>The same as title %1.</source>
+        <translation>Gleich wie Titel %1.</translation>
+    </message>
+    <message>
+        <source>The same as text %1.</source>
+        <translation>Gleich wie Text %1.</translation>
+    </message>
+    <message>
+        <source>The first title is empty.</source>
+        <translation>Der erste Titel ist leer.</translation>
+    </message>
+    <message>
+        <source>The first text is empty.</source>
+        <translation>Der erste Text ist leer.</translation>
+    </message>
+    <message>
+        <source>Pinned to position %1, which the engine does not have.</source>
+        <translation>An Position %1 angeheftet, die die Suchmaschine nicht hat.</translation>
+    </message>
+    <message>
+        <source>No title can show in position %1: pin one there or leave one unpinned.</source>
+        <translation>Kein Titel kann an Position %1 erscheinen: heften Sie einen dort an oder lassen Sie einen frei.</translation>
+    </message>
+    <message>
+        <source>No text can show in position %1: pin one there or leave one unpinned.</source>
+        <translation>Kein Text kann an Position %1 erscheinen: heften Sie einen dort an oder lassen Sie einen frei.</translation>
+    </message>
+    <message>
+        <source>There is a path 2 but no path 1.</source>
+        <translation>Es gibt einen Pfad 2, aber keinen Pfad 1.</translation>
+    </message>
+    <message>
+        <source>No final URL yet: the engine needs the page the ad leads to.</source>
+        <translation>Noch keine Ziel-URL: die Suchmaschine braucht die Seite, zu der die Anzeige führt.</translation>
+    </message>
+    <message>
+        <source>%1: fits, with warnings:</source>
+        <translation>%1: passt, mit Warnungen:</translation>
+    </message>
+    <message>
+        <source>%1: does not fit:</source>
+        <translation>%1: passt nicht:</translation>
     </message>
 </context>
 <context>

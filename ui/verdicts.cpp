@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QStatusBar>
+#include <QTextDocument>
 
 #include <functional>
 
@@ -73,5 +74,8 @@ AdCheck MainWindow::checkCurrentAd()
 
 QString MainWindow::engineVerdictsToolTip() const
 {
-    return engineVerdictsText(m_catalogue, currentAd(), m_spelling.get());
+    // As rich text of our own: a finding that quotes "<b>" would otherwise make the tool tip
+    // take the ad's words for markup and run its lines together.
+    return Qt::convertFromPlainText(engineVerdictsText(m_catalogue, currentAd(), m_spelling.get()),
+                                    Qt::WhiteSpacePre);
 }

@@ -43,6 +43,19 @@ enum class Kind {
     RepeatedExclamation,
     LinkChanged,
     UnpairedHash,
+    FewTitles,
+    FewTexts,
+    ManyTitles,
+    ManyTexts,
+    SameTitle,
+    SameText,
+    EmptyFirstTitle,
+    EmptyFirstText,
+    PinNotOffered,
+    UnfillableTitlePosition,
+    UnfillableTextPosition,
+    SecondPathAlone,
+    NoFinalURL,
 };
 
 // The translated message of a finding of `kind` about `subject`.
@@ -50,6 +63,34 @@ QString message(Kind kind, const QString &subject = {}, int number = 0);
 
 // Adds a finding of `kind` to `out`, each word or mark once.
 void add(Findings &out, Kind kind, Severity severity, const QString &subject = {}, int number = 0);
+
+// Adds a finding of `kind` about title or text `index` (or another field, or the ad) to `out`.
+void addAt(Findings &out,
+           AdField field,
+           int index,
+           Kind kind,
+           Severity severity,
+           const QString &subject = {},
+           int number = 0);
+
+// Whether `text` holds nothing but spaces: such a title or text is no asset.
+inline bool isBlank(QStringView text)
+{
+    return text.trimmed().isEmpty();
+}
+
+// The ad's titles and texts against `format`: too few or too many (blank ones do not count), a
+// blank title 1 or text 1, pins to positions the engine does not have or that leave a position
+// always shown without an asset; with `errorsOnly` false, a missing final URL where `format`
+// wants one.
+void assetSet(const AssetFormat &format, const AdFields &ad, bool errorsOnly, Findings &out);
+
+// The same title or text twice, compared as shown without regard to case; the later one is
+// named.
+void repeatedAssets(const AdFields &ad,
+                    const AdMeasure &measured,
+                    Severity severity,
+                    Findings &out);
 
 // Emoji shown as emoji by default, and the pictographs of the emoji planes that a variation
 // selector usually turns into one (such as the couch and lamp).
@@ -154,7 +195,7 @@ void emojis(QStringView text, Findings &out);
 // Dynamic codes without a default text, and a "{" not closed.
 void dynamicText(const FieldMeasure &m, Findings &out);
 
-// A display URL's paths: dynamic text, a path over 15 characters as `set` counts them, a third
-// path.
+// A display URL's paths: dynamic text, a path over 15 characters as `set` counts them, path 2
+// without path 1, a third path.
 void displayPaths(const RuleSet &set, const FieldMeasure &m, Findings &out);
 } // namespace rulekit

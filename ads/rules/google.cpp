@@ -76,14 +76,20 @@ public:
     const AssetFormat &format() const override
     {
         // A responsive search ad: up to 3 headlines and 2 descriptions shown at once.
-        static const AssetFormat rsa{3, 15, 2, 4, 3, 2, 3, 2, 0, QStringLiteral(" | "),
-                                     QStringLiteral(" "), true};
+        static const AssetFormat rsa{
+            3, 15, 2, 4, 3, 2, 3, 2, 0, QStringLiteral(" | "), QStringLiteral(" "), true};
         return rsa;
     }
 
-    // An older rule: more than one "!" in the title and text as shown.
-    void checkWhole(const AdMeasure &measured, Findings &out) const override
+    // An older rule: more than one "!" in title 1 and text 1 as shown.
+    void checkWhole(const AdFields &ad,
+                    const AdMeasure &measured,
+                    bool errorsOnly,
+                    Findings &out) const override
     {
+        RuleSet::checkWhole(ad, measured, errorsOnly, out);
+        if (errorsOnly)
+            return;
         const qsizetype title = measured.title.shown.count(u'!');
         const qsizetype text = measured.text.shown.count(u'!');
         if (title + text > 1)

@@ -19,6 +19,9 @@ public:
     {
         measurer.addTyped(text);
     }
+
+    // Plain rules know no format to hold an ad to.
+    void checkWhole(const AdFields &, const AdMeasure &, bool, Findings &) const override {}
 };
 } // namespace
 

@@ -48,8 +48,14 @@ public:
     // How many titles and texts an ad takes and how they are shown; one of each by default.
     virtual const AssetFormat &format() const;
 
-    // Warnings about the whole ad, after those of its fields.
-    virtual void checkWhole(const AdMeasure &measured, rulekit::Findings &out) const;
+    // The findings about the ad as a whole, after those of its fields: its titles and texts
+    // against format() (counts, an empty first one, pins, the same one twice where the engine
+    // shows combinations) and a missing final URL, each naming its field and index. With
+    // `errorsOnly`, warnings may be left out. `ad` has something typed.
+    virtual void checkWhole(const AdFields &ad,
+                            const AdMeasure &measured,
+                            bool errorsOnly,
+                            rulekit::Findings &out) const;
 };
 
 // The one instance of a rule set's class, for its file's <identifier>Rules().

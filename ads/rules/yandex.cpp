@@ -101,9 +101,20 @@ public:
     const AssetFormat &format() const override
     {
         // Title 1 and an optional title 2 of 30, shown after it; one text.
-        static const AssetFormat titles{1, 2, 1, 1, 2, 1, 0, 0, 30, QStringLiteral(" — "),
-                                        QStringLiteral(" "), true};
+        static const AssetFormat titles{
+            1, 2, 1, 1, 2, 1, 0, 0, 30, QStringLiteral(" — "), QStringLiteral(" "), true};
         return titles;
+    }
+
+    // Title 2 repeating title 1 wastes the room, but Yandex takes it.
+    void checkWhole(const AdFields &ad,
+                    const AdMeasure &measured,
+                    bool errorsOnly,
+                    Findings &out) const override
+    {
+        RuleSet::checkWhole(ad, measured, errorsOnly, out);
+        if (!errorsOnly)
+            repeatedAssets(ad, measured, Severity::Warning, out);
     }
 
     void measure(AdField field, QStringView text, Measurer &measurer) const override
