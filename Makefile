@@ -56,7 +56,7 @@ fuzz-build:
 	@sh tools/install-deps.sh clang libclang-rt-14-dev
 	@CC=clang CXX=clang++ cmake -S . -B $(BUILD)-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 		-DVELLUMO_FUZZ=ON -DBUILD_TESTING=OFF $(if $(WERROR),-DVELLUMO_WERROR=$(WERROR)) >/dev/null
-	@cmake --build $(BUILD)-fuzz -j $(JOBS) --target fuzz_enginefile fuzz_preview fuzz_previewdocument fuzz_copydeck
+	@cmake --build $(BUILD)-fuzz -j $(JOBS) --target fuzz_enginefile fuzz_preview fuzz_previewdocument fuzz_copydeck fuzz_xlsx
 
 # The Debian package (CPack's DEB generator): $(BUILD_DIR)/vellumo_<version>_<arch>.deb.
 .PHONY: deb

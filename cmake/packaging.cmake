@@ -79,7 +79,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION text)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://vellumo.example.org/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Qt loads its platform plugins at run time, out of the shared libraries' sight.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# Qt loads its platform plugins at run time, out of the shared libraries' sight. QuaZip unzips
+# imported XLSX workbooks; it is named too, as a program that links none of its code yet would
+# leave it out.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libquazip1-qt6-1")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

@@ -21,7 +21,7 @@ deb=$1
 [ "$(dpkg-deb -f "$deb" Package)" = vellumo ] || fail "package name"
 [ "$(dpkg-deb -f "$deb" Version)" = 0.2 ] || fail "package version"
 depends=$(dpkg-deb -f "$deb" Depends)
-for lib in libqt6widgets6 libqt6xml6 libqt6core6 libc6 qt6-qpa-plugins; do
+for lib in libqt6widgets6 libqt6xml6 libqt6core6 libquazip1-qt6-1 libc6 qt6-qpa-plugins; do
     echo "$depends" | grep -q "$lib" || fail "Depends lacks $lib: $depends"
 done
 

@@ -5,7 +5,7 @@ set -eu
 
 packages="cmake make g++ pkg-config qt6-base-dev qt6-tools-dev qt6-tools-dev-tools \
 qt6-l10n-tools qt6-translations-l10n qt6-qpa-plugins libgl-dev fonts-dejavu-core \
-libicu-dev libcsv-dev $*"
+libicu-dev libcsv-dev libquazip1-qt6-dev $*"
 # Spelling: the library and Debian's dictionaries for English (US), Russian and German.
 packages="$packages libhunspell-dev hunspell-en-us hunspell-ru hunspell-de-de"
 # The Debian package and its checks: CPack's DEB generator (dpkg-shlibdeps, file), the

@@ -20,7 +20,7 @@ export TMPDIR
 trap 'rm -rf "$TMPDIR"' EXIT INT TERM
 
 status=0
-for name in enginefile preview previewdocument copydeck; do
+for name in enginefile preview previewdocument copydeck xlsx; do
     program="$build/fuzz/fuzz_$name"
     if [ ! -x "$program" ]; then
         echo "no fuzzer $program (build the fuzz targets first)"

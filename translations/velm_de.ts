@@ -1191,6 +1191,70 @@ Sie ließ sich auch nicht beiseitelegen; die Liste wird daher nicht gespeichert,
         <translation>%1: passt, mit Warnungen:</translation>
     </message>
     <message>
+        <source>The workbook is damaged or incomplete: save it again as XLSX or CSV and import it again.</source>
+        <translation>Die Arbeitsmappe ist beschädigt oder unvollständig: Speichern Sie sie erneut als XLSX oder CSV und importieren Sie sie noch einmal.</translation>
+    </message>
+    <message>
+        <source>The workbook is encrypted or an old Excel (XLS) file: save it as XLSX without a password, or as CSV, and import it again.</source>
+        <translation>Die Arbeitsmappe ist verschlüsselt oder eine alte Excel-Datei (XLS): Speichern Sie sie als XLSX ohne Kennwort oder als CSV und importieren Sie sie noch einmal.</translation>
+    </message>
+    <message>
+        <source>The workbook lacks its part %1: save it again as XLSX or CSV and import it again.</source>
+        <translation>Der Arbeitsmappe fehlt ihr Teil %1: Speichern Sie sie erneut als XLSX oder CSV und importieren Sie sie noch einmal.</translation>
+    </message>
+    <message>
+        <source>Cell %1 holds more than %2 KiB of text: shorten it and import the file again.</source>
+        <translation>Zelle %1 enthält mehr als %2 KiB Text: Kürzen Sie ihn und importieren Sie die Datei noch einmal.</translation>
+    </message>
+    <message>
+        <source>The workbook&apos;s part %1 unpacks to more than %2 MB: split the sheet into smaller files and import them one by one.</source>
+        <translation>Der Teil %1 der Arbeitsmappe wird entpackt größer als %2 MB: Teilen Sie das Blatt auf kleinere Dateien auf und importieren Sie diese einzeln.</translation>
+    </message>
+    <message>
+        <source>the part declares a document type</source>
+        <translation>der Teil deklariert einen Dokumenttyp</translation>
+    </message>
+    <message>
+        <source>The workbook&apos;s part %1 is not readable XML (line %2: %3): save it again as XLSX or CSV and import it again.</source>
+        <translation>Der Teil %1 der Arbeitsmappe ist kein lesbares XML (Zeile %2: %3): Speichern Sie sie erneut als XLSX oder CSV und importieren Sie sie noch einmal.</translation>
+    </message>
+    <message>
+        <source>The sheet&apos;s row numbers are not valid (row %1 after row %2): save the sheet again as XLSX or CSV and import it again.</source>
+        <translation>Die Zeilennummern des Blatts sind ungültig (Zeile %1 nach Zeile %2): Speichern Sie das Blatt erneut als XLSX oder CSV und importieren Sie es noch einmal.</translation>
+    </message>
+    <message>
+        <source>Row %1 holds a cell named %2: save the sheet again as XLSX or CSV and import it again.</source>
+        <translation>Zeile %1 enthält eine Zelle namens %2: Speichern Sie das Blatt erneut als XLSX oder CSV und importieren Sie es noch einmal.</translation>
+    </message>
+    <message>
+        <source>Row %1 has a cell beyond column XFD, the last a sheet can have: save the sheet again as XLSX or CSV and import it again.</source>
+        <translation>Zeile %1 hat eine Zelle hinter Spalte XFD, der letzten eines Blatts: Speichern Sie das Blatt erneut als XLSX oder CSV und importieren Sie es noch einmal.</translation>
+    </message>
+    <message>
+        <source>Cell %1 refers to text that the workbook lacks: save it again as XLSX or CSV and import it again.</source>
+        <translation>Zelle %1 verweist auf Text, der in der Arbeitsmappe fehlt: Speichern Sie sie erneut als XLSX oder CSV und importieren Sie sie noch einmal.</translation>
+    </message>
+    <message>
+        <source>The workbook has no worksheet: save a sheet of ads as XLSX or CSV and import it again.</source>
+        <translation>Die Arbeitsmappe hat kein Tabellenblatt: Speichern Sie ein Blatt mit Anzeigen als XLSX oder CSV und importieren Sie es noch einmal.</translation>
+    </message>
+    <message>
+        <source>The file is not an XLSX workbook: save it as XLSX or CSV and import it again.</source>
+        <translation>Die Datei ist keine XLSX-Arbeitsmappe: Speichern Sie sie als XLSX oder CSV und importieren Sie sie noch einmal.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MB: split the sheet into smaller files and import them one by one.</source>
+        <translation>Die Datei ist größer als %1 MB: Teilen Sie das Blatt auf kleinere Dateien auf und importieren Sie diese einzeln.</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened: check that it exists and that you may read it.</source>
+        <translation>Die Datei lässt sich nicht öffnen: Prüfen Sie, ob es sie gibt und ob Sie sie lesen dürfen.</translation>
+    </message>
+    <message>
+        <source>The workbook&apos;s part %1 holds a text of more than %2 KiB: shorten it and import the file again.</source>
+        <translation>Der Teil %1 der Arbeitsmappe enthält einen Text von mehr als %2 KiB: Kürzen Sie ihn und importieren Sie die Datei noch einmal.</translation>
+    </message>
+    <message>
         <source>%1: does not fit:</source>
         <translation>%1: passt nicht:</translation>
     </message>
