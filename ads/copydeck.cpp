@@ -646,7 +646,7 @@ QString pinHeader(AdField field, int index)
 
 // The columns a deck needs for its ads: of our own a title, a text and a URL at least, then
 // the ads' other columns.
-struct DeckColumns
+struct WrittenColumns
 {
     int titles = 1;
     int texts = 1;
@@ -758,13 +758,13 @@ QList<AdCheck> checksOf(const AdFields &ad, const QList<EngineProfile> &engines)
 }
 
 // Hands the next ad and its trailing cells; false when there are no more.
-using DeckRows = std::function<bool(AdFields &ad, QStringList &trailing)>;
+using NextDeckRow = std::function<bool(AdFields &ad, QStringList &trailing)>;
 
 // The whole deck, record by record to `out`: our columns as `columns` found the ads to need,
 // the ads' other columns, then the `trailing` columns of each ad.
-void writeDeck(const DeckColumns &columns,
+void writeDeck(const WrittenColumns &columns,
                const QStringList &trailingHeader,
-               const DeckRows &next,
+               const NextDeckRow &next,
                const std::function<void(const QByteArray &)> &out)
 {
     QStringList header = columns.header();
@@ -786,11 +786,11 @@ QByteArray deckBytes(const QList<AdFields> &ads,
                      const QStringList &trailingHeader,
                      const QList<QStringList> &trailing)
 {
-    DeckColumns columns;
+    WrittenColumns columns;
     for (const AdFields &ad : ads)
         columns.include(ad);
     qsizetype i = 0;
-    const DeckRows next = [&](AdFields &ad, QStringList &cells) {
+    const NextDeckRow next = [&](AdFields &ad, QStringList &cells) {
         if (i == ads.size())
             return false;
         ad = ads.at(i);
@@ -812,7 +812,7 @@ struct CopyDeckWriter::Private
     QList<EngineProfile> engines;
     QTemporaryFile spool;
     QDataStream stream;
-    DeckColumns columns;
+    WrittenColumns columns;
     bool usable = false;
 };
 
@@ -848,7 +848,7 @@ bool CopyDeckWriter::commit()
 {
     if (!d->usable || d->stream.status() != QDataStream::Ok || !d->spool.seek(0))
         return false;
-    const DeckRows next = [this](AdFields &ad, QStringList &cells) {
+    const NextDeckRow next = [this](AdFields &ad, QStringList &cells) {
         if (d->spool.atEnd())
             return false;
         d->stream >> ad.title >> ad.text >> ad.url >> ad.moreTitles >> ad.moreTexts >> ad.titlePins
