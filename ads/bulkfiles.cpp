@@ -204,6 +204,11 @@ QString displayUrl(const QString &finalUrl, const QString &path1, const QString 
 
 } // namespace
 
+QString headerKey(const QString &header)
+{
+    return normalised(header);
+}
+
 QString deckLayoutName(DeckLayout layout)
 {
     switch (layout) {

@@ -82,3 +82,6 @@ DeckRow readDeckRow(const DeckColumns &columns,
 
 // The translated list of the column names accepted for each field, one field a line.
 QString acceptedColumnsText();
+
+// A header as columns are told apart, read and written: without case and spaces.
+QString headerKey(const QString &header);

@@ -8,10 +8,13 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QDataStream>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QSet>
 #include <QStringConverter>
+#include <QTemporaryFile>
 
 #include <algorithm>
 #include <cstring>
@@ -709,19 +712,156 @@ QList<Finding> adFindings(const AdCheck &check)
     return findings;
 }
 
-struct CopyDeckWriter::Private
+QByteArray copyDeckRecord(const QStringList &cells, char separator)
 {
-    QSaveFile file;
-    QList<EngineProfile> engines;
-};
+    return line(cells, separator);
+}
+
+bool sameHeader(const QString &a, const QString &b)
+{
+    return headerKey(a) == headerKey(b);
+}
 
 namespace {
-// The byte order mark and the header row of a copy deck checked against `engines`.
-QByteArray copyDeckHeader(const QList<EngineProfile> &engines)
+// The other columns of ads met one by one, each once, in the order first met.
+class OtherColumnsMet
 {
-    QStringList header{fieldName(AdField::Title, FieldNaming::Untranslated),
-                       fieldName(AdField::Text, FieldNaming::Untranslated),
-                       fieldName(AdField::URL, FieldNaming::Untranslated)};
+public:
+    void include(const AdFields &ad)
+    {
+        m_occurrences.clear();
+        for (const auto &[header, cell] : ad.otherColumns) {
+            const QString key = headerKey(header);
+            const int occurrence = m_occurrences[key]++;
+            if (!m_seen.contains({key, occurrence})) {
+                m_seen.insert({key, occurrence});
+                m_columns.append({header, occurrence});
+            }
+        }
+    }
+
+    // Those whose header is not in `written`.
+    QList<OtherColumn> without(const QStringList &written) const
+    {
+        QSet<QString> taken;
+        for (const QString &header : written)
+            taken.insert(headerKey(header));
+        QList<OtherColumn> columns;
+        for (const OtherColumn &column : m_columns) {
+            if (!taken.contains(headerKey(column.header)))
+                columns.append(column);
+        }
+        return columns;
+    }
+
+private:
+    QList<OtherColumn> m_columns;
+    QSet<std::pair<QString, int>> m_seen;
+    QHash<QString, int> m_occurrences;
+};
+} // namespace
+
+QList<OtherColumn> otherColumnsOf(const QList<AdFields> &ads, const QStringList &written)
+{
+    OtherColumnsMet met;
+    for (const AdFields &ad : ads)
+        met.include(ad);
+    return met.without(written);
+}
+
+QString otherCell(const AdFields &ad, const OtherColumn &column)
+{
+    int occurrence = 0;
+    for (const auto &[header, cell] : ad.otherColumns) {
+        if (sameHeader(header, column.header) && occurrence++ == column.occurrence)
+            return cell;
+    }
+    return QString();
+}
+
+namespace {
+// "Title 1 pin", "Text 2 pin".
+QString pinHeader(AdField field, int index)
+{
+    return QStringLiteral("%1 %2 pin")
+        .arg(fieldName(field, FieldNaming::Untranslated))
+        .arg(index + 1);
+}
+
+// The columns a deck needs for its ads: of our own a title, a text and a URL at least, then
+// the ads' other columns.
+struct WrittenColumns
+{
+    int titles = 1;
+    int texts = 1;
+    bool finalUrl = false;
+    int titlePins = 0; // up to the last title pinned in any ad
+    int textPins = 0;
+
+    OtherColumnsMet others;
+
+    void include(const AdFields &ad)
+    {
+        titles = std::max(titles, ad.count(AdField::Title));
+        texts = std::max(texts, ad.count(AdField::Text));
+        finalUrl = finalUrl || !ad.finalUrl.isEmpty();
+        titlePins = std::max(titlePins, pinned(ad.titlePins));
+        textPins = std::max(textPins, pinned(ad.textPins));
+        others.include(ad);
+    }
+
+    static int pinned(const QList<int> &pins)
+    {
+        for (qsizetype i = pins.size(); i > 0; --i) {
+            if (pins.at(i - 1) != 0)
+                return int(i);
+        }
+        return 0;
+    }
+
+    QStringList header() const
+    {
+        QStringList header;
+        for (const AdField field : adFields)
+            header << fieldName(field, FieldNaming::Untranslated);
+        for (int i = 1; i < titles; ++i)
+            header << fieldName(AdField::Title, i, FieldNaming::Untranslated);
+        for (int i = 1; i < texts; ++i)
+            header << fieldName(AdField::Text, i, FieldNaming::Untranslated);
+        if (finalUrl)
+            header << fieldName(AdField::FinalURL, FieldNaming::Untranslated);
+        for (int i = 0; i < titlePins; ++i)
+            header << pinHeader(AdField::Title, i);
+        for (int i = 0; i < textPins; ++i)
+            header << pinHeader(AdField::Text, i);
+        return header;
+    }
+
+    QStringList cells(const AdFields &ad) const
+    {
+        QStringList cells{ad.title, ad.text, ad.url};
+        for (int i = 1; i < titles; ++i)
+            cells << ad.at(AdField::Title, i);
+        for (int i = 1; i < texts; ++i)
+            cells << ad.at(AdField::Text, i);
+        if (finalUrl)
+            cells << ad.finalUrl;
+        const auto pin = [&cells, &ad](AdField field, int index) {
+            const int position = ad.pin(field, index);
+            cells << (position == 0 ? QString() : QString::number(position));
+        };
+        for (int i = 0; i < titlePins; ++i)
+            pin(AdField::Title, i);
+        for (int i = 0; i < textPins; ++i)
+            pin(AdField::Text, i);
+        return cells;
+    }
+};
+
+// The header cells of each engine's counts, verdict and findings.
+QStringList engineHeader(const QList<EngineProfile> &engines)
+{
+    QStringList header;
     for (const EngineProfile &engine : engines) {
         const int limits[] = {engine.limitTitle, engine.limitText, engine.limitURL};
         for (const AdField field : adFields) {
@@ -732,13 +872,13 @@ QByteArray copyDeckHeader(const QList<EngineProfile> &engines)
         header << QCoreApplication::translate("MainWindow", "%1: verdict").arg(engine.name)
                << QCoreApplication::translate("MainWindow", "%1: findings").arg(engine.name);
     }
-    return "\xEF\xBB\xBF" + line(header, ',');
+    return header;
 }
 
-// The row of `ad` with its `checks`, in engine order.
-QByteArray copyDeckRow(const AdFields &ad, const QList<AdCheck> &checks)
+// The cells of an ad's `checks`, in engine order.
+QStringList engineCells(const QList<AdCheck> &checks)
 {
-    QStringList cells{ad.title, ad.text, ad.url};
+    QStringList cells;
     for (const AdCheck &check : checks) {
         QStringList said;
         const QList<Finding> findings = adFindings(check);
@@ -749,7 +889,7 @@ QByteArray copyDeckRow(const AdFields &ad, const QList<AdCheck> &checks)
               << QString::number(check.url.count) << verdictText(check.verdict)
               << said.join(QStringLiteral("; "));
     }
-    return line(cells, ',');
+    return cells;
 }
 
 QList<AdCheck> checksOf(const AdFields &ad, const QList<EngineProfile> &engines)
@@ -760,15 +900,73 @@ QList<AdCheck> checksOf(const AdFields &ad, const QList<EngineProfile> &engines)
         checks.append(checkAd(engine, ad));
     return checks;
 }
+
+// Hands the next ad and its trailing cells; false when there are no more.
+using NextDeckRow = std::function<bool(AdFields &ad, QStringList &trailing)>;
+
+// The whole deck, record by record to `out`: our columns as `columns` found the ads to need,
+// the ads' other columns, then the `trailing` columns of each ad.
+void writeDeck(const WrittenColumns &columns,
+               const QStringList &trailingHeader,
+               const NextDeckRow &next,
+               const std::function<void(const QByteArray &)> &out)
+{
+    QStringList header = columns.header();
+    const QList<OtherColumn> others = columns.others.without(header + trailingHeader);
+    for (const OtherColumn &column : others)
+        header << column.header;
+    out("\xEF\xBB\xBF" + copyDeckRecord(header + trailingHeader, ','));
+    AdFields ad;
+    QStringList trailing;
+    while (next(ad, trailing)) {
+        QStringList cells = columns.cells(ad);
+        for (const OtherColumn &column : others)
+            cells << otherCell(ad, column);
+        out(copyDeckRecord(cells + trailing, ','));
+    }
+}
+
+QByteArray deckBytes(const QList<AdFields> &ads,
+                     const QStringList &trailingHeader,
+                     const QList<QStringList> &trailing)
+{
+    WrittenColumns columns;
+    for (const AdFields &ad : ads)
+        columns.include(ad);
+    qsizetype i = 0;
+    const NextDeckRow next = [&](AdFields &ad, QStringList &cells) {
+        if (i == ads.size())
+            return false;
+        ad = ads.at(i);
+        cells = trailing.value(i++);
+        return true;
+    };
+    QByteArray bytes;
+    writeDeck(
+        columns, trailingHeader, next, [&bytes](const QByteArray &record) { bytes += record; });
+    return bytes;
+}
 } // namespace
+
+// The checker may write a deck of any size: its rows wait in a temporary file, not in memory,
+// until the columns they need are known.
+struct CopyDeckWriter::Private
+{
+    QSaveFile file;
+    QList<EngineProfile> engines;
+    QTemporaryFile spool;
+    QDataStream stream;
+    WrittenColumns columns;
+    bool usable = false;
+};
 
 CopyDeckWriter::CopyDeckWriter(const QString &path, const QList<EngineProfile> &engines)
     : d(new Private)
 {
     d->file.setFileName(path);
     d->engines = engines;
-    if (d->file.open(QIODevice::WriteOnly))
-        d->file.write(copyDeckHeader(engines));
+    d->usable = d->file.open(QIODevice::WriteOnly) && d->spool.open();
+    d->stream.setDevice(&d->spool);
 }
 
 CopyDeckWriter::~CopyDeckWriter()
@@ -783,13 +981,29 @@ void CopyDeckWriter::add(const AdFields &ad)
 
 void CopyDeckWriter::add(const AdFields &ad, const QList<AdCheck> &checks)
 {
-    if (d->file.isOpen())
-        d->file.write(copyDeckRow(ad, checks));
+    if (!d->usable)
+        return;
+    d->columns.include(ad);
+    d->stream << ad.title << ad.text << ad.url << ad.moreTitles << ad.moreTexts << ad.titlePins
+              << ad.textPins << ad.finalUrl << ad.otherColumns << engineCells(checks);
 }
 
 bool CopyDeckWriter::commit()
 {
-    return d->file.isOpen() && d->file.commit();
+    if (!d->usable || d->stream.status() != QDataStream::Ok || !d->spool.seek(0))
+        return false;
+    const NextDeckRow next = [this](AdFields &ad, QStringList &cells) {
+        if (d->spool.atEnd())
+            return false;
+        d->stream >> ad.title >> ad.text >> ad.url >> ad.moreTitles >> ad.moreTexts >> ad.titlePins
+            >> ad.textPins >> ad.finalUrl >> ad.otherColumns >> cells;
+        return d->stream.status() == QDataStream::Ok;
+    };
+    bool written = true;
+    writeDeck(d->columns, engineHeader(d->engines), next, [&](const QByteArray &record) {
+        written = written && d->file.write(record) == record.size();
+    });
+    return written && d->stream.status() == QDataStream::Ok && d->spool.atEnd() && d->file.commit();
 }
 
 bool writeCopyDeck(const QString &path,
@@ -797,10 +1011,11 @@ bool writeCopyDeck(const QString &path,
                    const QList<EngineProfile> &engines,
                    const FileWriter &write)
 {
-    QByteArray bytes = copyDeckHeader(engines);
+    QList<QStringList> cells;
+    cells.reserve(ads.size());
     for (const AdFields &ad : ads)
-        bytes += copyDeckRow(ad, checksOf(ad, engines));
-    return write(path, bytes);
+        cells.append(engineCells(checksOf(ad, engines)));
+    return write(path, deckBytes(ads, engineHeader(engines), cells));
 }
 
 bool writeKeyedCopyDeck(const QString &path,
@@ -809,26 +1024,9 @@ bool writeKeyedCopyDeck(const QString &path,
                         const QStringList &keys,
                         const FileWriter &write)
 {
-    QByteArray bytes = "\xEF\xBB\xBF"
-                       + line({fieldName(AdField::Title, FieldNaming::Untranslated),
-                               fieldName(AdField::Text, FieldNaming::Untranslated),
-                               fieldName(AdField::URL, FieldNaming::Untranslated),
-                               keyColumn},
-                              ',');
-    for (qsizetype i = 0; i < ads.size(); ++i) {
-        const AdFields &ad = ads.at(i);
-        bytes += line({ad.title, ad.text, ad.url, keys.value(i)}, ',');
-    }
-    return write(path, bytes);
-}
-
-bool writeCommanderFile(const QString &path, const QList<AdFields> &ads, const FileWriter &write)
-{
-    QByteArray bytes = line({QStringLiteral("Заголовок 1"),
-                             QStringLiteral("Текст"),
-                             QStringLiteral("Отображаемая ссылка")},
-                            '\t');
-    for (const AdFields &ad : ads)
-        bytes += line({ad.title, ad.text, ad.url}, '\t');
-    return write(path, bytes);
+    QList<QStringList> cells;
+    cells.reserve(ads.size());
+    for (qsizetype i = 0; i < ads.size(); ++i)
+        cells.append({keys.value(i)});
+    return write(path, deckBytes(ads, {keyColumn}, cells));
 }

@@ -147,10 +147,36 @@ QString verdictText(Verdict verdict);
 // gives them.
 QList<Finding> adFindings(const AdCheck &check);
 
-// Writes a copy deck row by row: UTF-8 with a byte order mark (spreadsheets then read it as
-// UTF-8), comma-separated, fields quoted where they hold a comma, a quote or a line break.
-// Columns Title, Text, URL, then per engine its three counts, its verdict and its findings.
-// Nothing reaches `path` before commit() succeeds.
+// One record of a CSV or TSV file: fields quoted where they hold the separator, a quote or a
+// line break; ends with "\r\n".
+QByteArray copyDeckRecord(const QStringList &cells, char separator);
+
+// One of the columns of imported files that the ads keep (AdFields::otherColumns): its header
+// and, for a header an ad holds more than once, which of them (from 0).
+struct OtherColumn
+{
+    QString header;
+    int occurrence = 0;
+};
+
+// The other columns of `ads`, each once, in the order first met, without those whose header is
+// in `written` (compared as headers are read: without case and spaces).
+QList<OtherColumn> otherColumnsOf(const QList<AdFields> &ads, const QStringList &written);
+
+// The cell of `ad` in `column`; empty when the ad has none.
+QString otherCell(const AdFields &ad, const OtherColumn &column);
+
+// Whether two headers name the same column (see headerKey).
+bool sameHeader(const QString &a, const QString &b);
+
+// Writes our copy deck: UTF-8 with a byte order mark (spreadsheets then read it as UTF-8),
+// comma-separated. Columns Title, Text, URL; then Title 2 to Title 15 and Text 2 to Text 4, as
+// many as the ads need; Final URL when an ad has one; "Title 1 pin" .. and "Text 1 pin" .. up
+// to the last asset pinned, when an ad has a pin (cells 1 to 3, empty when not pinned); the
+// ads' other columns; then per engine its three counts, its verdict and its findings. A deck of
+// ads that hold only a title, a text and a URL is the three-column deck of old. The file is
+// written when all ads are known, so that its columns fit them; nothing reaches `path` before
+// commit() succeeds.
 class CopyDeckWriter
 {
 public:
@@ -178,16 +204,10 @@ bool writeCopyDeck(const QString &path,
                    const QList<EngineProfile> &engines = {},
                    const FileWriter &write = writeFileAtomically);
 
-// Writes `ads` as writeCopyDeck does without engines, with one more column headed `keyColumn`
-// that holds `keys` (one for each ad, in order).
+// Writes `ads` as writeCopyDeck does without engines, with one more column, last, headed
+// `keyColumn` that holds `keys` (one for each ad, in order).
 bool writeKeyedCopyDeck(const QString &path,
                         const QList<AdFields> &ads,
                         const QString &keyColumn,
                         const QStringList &keys,
-                        const FileWriter &write = writeFileAtomically);
-
-// Writes `ads` for Yandex Direct Commander: UTF-8 without a byte order mark, tab-separated,
-// columns "Заголовок 1", "Текст", "Отображаемая ссылка". Atomic as writeCopyDeck.
-bool writeCommanderFile(const QString &path,
-                        const QList<AdFields> &ads,
                         const FileWriter &write = writeFileAtomically);

@@ -18,6 +18,30 @@
 
 namespace {
 const QString idColumn = QStringLiteral("ID");
+const QString renamedSuffix = QStringLiteral(" (imported)");
+
+// Whether `header`, less any number of renamedSuffix, names the ID column.
+bool namesIdColumn(QString header)
+{
+    while (header.endsWith(renamedSuffix))
+        header.chop(renamedSuffix.size());
+    return sameHeader(header, idColumn);
+}
+
+// An imported column named like the sheet's own ID (a Microsoft "Id") is kept in the file under
+// its name with one more renamedSuffix, which reading takes off again.
+AdFields withIdColumnsRenamed(AdFields ad, bool forFile)
+{
+    for (auto &[header, cell] : ad.otherColumns) {
+        if (!namesIdColumn(header))
+            continue;
+        if (forFile)
+            header += renamedSuffix;
+        else if (header.endsWith(renamedSuffix))
+            header.chop(renamedSuffix.size());
+    }
+    return ad;
+}
 
 // The place of row `id`, looked for first at `hint` (where the caller's last step was).
 qsizetype rowOf(const SheetRows &rows, const QString &id, qsizetype hint = -1)
@@ -43,6 +67,21 @@ qsizetype insertAfter(SheetRows &rows, const QString &afterId, const SheetRow &r
     return at;
 }
 
+// `ad` as the sheet file gives it back (see sameSheetAd).
+AdFields asReadBack(AdFields ad)
+{
+    const auto trim = [](QStringList &assets, QList<int> &pins) {
+        while (!assets.isEmpty() && assets.constLast().isEmpty())
+            assets.removeLast();
+        while (!pins.isEmpty() && pins.constLast() == 0)
+            pins.removeLast();
+    };
+    trim(ad.moreTitles, ad.titlePins);
+    trim(ad.moreTexts, ad.textPins);
+    ad.otherColumns.removeIf([](const auto &column) { return column.second.isEmpty(); });
+    return ad;
+}
+
 // Removes, in one pass, each row of `gone` that is still as this window had it.
 void removeRows(SheetRows &rows,
                 QSet<QString> &present,
@@ -53,7 +92,7 @@ void removeRows(SheetRows &rows,
         const auto it = gone.constFind(row.id);
         if (it == gone.cend())
             return false;
-        if (*it == row.ad) {
+        if (sameSheetAd(*it, row.ad)) {
             present.remove(row.id);
             return true;
         }
@@ -74,7 +113,7 @@ void replaceRow(SheetRows &rows,
 {
     const AdFields there = rows.at(at).ad;
     rows[at].ad = ad;
-    if (there == known || there == ad)
+    if (sameSheetAd(there, known) || sameSheetAd(there, ad))
         return;
     const QString id = newSheetRowId();
     rows.insert(at + 1, {id, there});
@@ -109,6 +148,11 @@ QString newSheetRowId()
     return QUuid::createUuid().toString(QUuid::WithoutBraces);
 }
 
+bool sameSheetAd(const AdFields &a, const AdFields &b)
+{
+    return a == b || asReadBack(a) == asReadBack(b);
+}
+
 Sheet sheetAds(const SheetRows &rows)
 {
     Sheet ads;
@@ -138,7 +182,7 @@ SheetLoad loadSheet(const QString &path)
             if (seen.contains(id))
                 id = newSheetRowId();
             seen.insert(id);
-            load.rows.append({id, ad});
+            load.rows.append({id, withIdColumnsRenamed(ad, false)});
         });
     load.ads = sheetAds(load.rows);
     if (!report.isReadable()) {
@@ -179,10 +223,14 @@ bool saveSheet(const QString &path, const SheetRows &rows, const FileWriter &wri
         return false;
     QDir().mkpath(QFileInfo(path).absolutePath());
     QStringList ids;
+    Sheet ads;
     ids.reserve(rows.size());
-    for (const SheetRow &row : rows)
+    ads.reserve(rows.size());
+    for (const SheetRow &row : rows) {
         ids.append(row.id);
-    return writeKeyedCopyDeck(path, sheetAds(rows), idColumn, ids, write);
+        ads.append(withIdColumnsRenamed(row.ad, true));
+    }
+    return writeKeyedCopyDeck(path, ads, idColumn, ids, write);
 }
 
 SheetChanges invertSheetChanges(const SheetChanges &changes)

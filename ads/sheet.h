@@ -53,11 +53,16 @@ struct SheetLoad
 // so that every window that reads the same file names them alike.
 SheetLoad loadSheet(const QString &path);
 
-// Writes `rows` to `path` atomically (see writeCopyDeck): the old file stays whole when any
-// step fails. Creates the folder when missing. True on success; false for an empty path.
+// Writes `rows` to `path` atomically (see writeCopyDeck), every title, text, pin, final URL
+// and other column of each ad with it; the old file stays whole when any step fails. Creates
+// the folder when missing. True on success; false for an empty path.
 bool saveSheet(const QString &path,
                const SheetRows &rows,
                const FileWriter &write = writeFileAtomically);
+
+// Whether `a` and `b` are the same ad once in the sheet file, which does not tell apart titles
+// and texts left empty at the end, pins of 0 at the end, and other columns without a cell.
+bool sameSheetAd(const AdFields &a, const AdFields &b);
 
 // One change a window made to its sheet, by row identity, with what the window knew of the
 // row: changes are applied to the file as another window may have left it.

@@ -65,6 +65,21 @@ QList<EngineProfile> chosenEngines(const QStringList &names, QString *error)
     return engines;
 }
 
+// The help's list of the engines that --engine can name.
+QString engineListText()
+{
+    QStringList names;
+    const QList<CatalogueEntry> catalogue = readCatalogue();
+    for (const CatalogueEntry &entry : catalogue)
+        names << entry.profile.name;
+    const QString folder = QDir::toNativeSeparators(enginesFolder());
+    return names.isEmpty()
+               ? QCoreApplication::translate("Checker", "There are no engine profiles in %1.")
+                     .arg(folder)
+               : QCoreApplication::translate("Checker", "Engines in %1 (names in any case): %2")
+                     .arg(folder, names.join(QStringLiteral(", ")));
+}
+
 // Loads the dictionaries of `languages` into `spelling` with the user's words, or says why not.
 bool loadSpelling(const QStringList &languages, Spelling &spelling, QString *error)
 {
@@ -105,7 +120,9 @@ int runChecker(const QStringList &arguments, QTextStream &out, QTextStream &err)
         "Checker",
         "Checks the ads of copy decks and the engines' bulk files (CSV, TSV or XLSX with a "
         "header row naming the ads' columns) against engine profiles.\n"
-        "Prints FILE:ROW: ENGINE: FIELD: message for every problem, then a summary.\n"
+        "Prints FILE:ROW: ENGINE: FIELD: message for every problem, then a summary; FIELD is "
+        "Title, Title 2 to Title 15, Text, Text 2 to Text 4, URL, Final URL, or Ad for the ad "
+        "as a whole.\n"
         "Exit status: 0 when every ad fits every engine, 1 when some do not (or a row "
         "cannot be read), 2 when a file (one without ads too), a profile or the command line "
         "cannot be used."));
@@ -129,7 +146,8 @@ int runChecker(const QStringList &arguments, QTextStream &out, QTextStream &err)
         QStringLiteral("csv"),
         QCoreApplication::translate(
             "Checker",
-            "Writes every ad with its counts and verdicts per engine to the copy deck OUT."),
+            "Writes every ad, with all its titles and texts and its counts, verdicts and findings "
+            "per engine, to the copy deck OUT."),
         QStringLiteral("OUT"));
     const QCommandLineOption spellingOption(
         QStringLiteral("spelling"),
@@ -163,7 +181,10 @@ int runChecker(const QStringList &arguments, QTextStream &out, QTextStream &err)
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
     if (parser.isSet(helpOption)) {
+        if (parser.isSet(enginesOption) && QFileInfo(parser.value(enginesOption)).isDir())
+            setEnginesFolder(QDir(parser.value(enginesOption)).absolutePath());
         out << parser.helpText() << Qt::endl
+            << engineListText() << Qt::endl
             << QCoreApplication::translate("Checker",
                                            "Columns read (case and spaces do not matter):")
             << Qt::endl

@@ -10,9 +10,10 @@ class QTextStream;
 //   vellumo-check [--engines DIR] [--engine NAME]... [--csv OUT] [--spelling LANG[,LANG...]]
 //                 FILE...
 // Prints "FILE:ROW: ENGINE: FIELD: message" for every count over its limit and every problem
-// an engine's rules find (misspelt words too, with --spelling), "FILE:ROW: message" for a row
-// that cannot be read, then a summary. The program runs it with --probe-dictionary DIC to load
-// a dictionary where a crash of Hunspell harms nothing (see SpellingLimits::probeProgram).
+// an engine's rules find (misspelt words too, with --spelling), FIELD naming the title or text
+// ("Title 7"), "FILE:ROW: message" for a row that cannot be read, then a summary. The program
+// runs it with --probe-dictionary DIC to load a dictionary where a crash of Hunspell harms
+// nothing (see SpellingLimits::probeProgram).
 
 enum CheckerStatus {
     CheckerAllFit = 0,       // every ad fits every chosen engine (warnings allowed)

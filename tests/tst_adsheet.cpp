@@ -380,16 +380,36 @@ void tst_AdSheet::unreadableSheetIsKeptAside()
 
 void tst_AdSheet::importAndExport_data()
 {
-    QTest::addColumn<QString>("fileName");
-    QTest::addColumn<QString>("filter");
-    QTest::addRow("copy deck") << u"out.csv"_s << u"Copy deck"_s;
-    QTest::addRow("Commander") << u"out.tsv"_s << u"Commander"_s;
+    QTest::addColumn<QString>("typed");   // the name given in the export dialog
+    QTest::addColumn<QString>("filter");  // a piece of the filter chosen
+    QTest::addColumn<QString>("written"); // the file that must hold the ads
+    QTest::addColumn<QByteArray>("start");
+    QTest::addColumn<QString>("replace"); // the answer to "replace?", empty when not asked
+    QTest::addRow("copy deck") << u"out.csv"_s << u"Copy deck"_s << u"out.csv"_s
+                               << "\xEF\xBB\xBFTitle,Text,URL,Narrow: Title"_ba << QString();
+    QTest::addRow("Commander") << u"out.tsv"_s << u"Commander"_s << u"out.tsv"_s
+                               << u"Заголовок 1\tЗаголовок 2\t"_s.toUtf8() << QString();
+    QTest::addRow("a name ending in .tsv under the copy deck's filter")
+        << u"typed.tsv"_s << u"Copy deck"_s << u"typed.tsv"_s
+        << u"Заголовок 1\tЗаголовок 2\t"_s.toUtf8() << QString();
+    QTest::addRow("Google Ads Editor, typed without an extension")
+        << u"google"_s << u"Google"_s << u"google.csv"_s
+        << "\xEF\xBB\xBF"
+           "Campaign,Ad group,Ad type,Headline 1,Headline 1 position,"_ba
+        << QString();
+    QTest::addRow("Microsoft bulk, typed without an extension, replacing the file there")
+        << u"bulk"_s << u"Microsoft"_s << u"bulk.csv"_s << "\xEF\xBB\xBFType,"_ba << u"&Yes"_s;
+    QTest::addRow("Commander, not replacing the file there")
+        << u"kept"_s << u"Commander"_s << u"kept.tsv"_s << "old"_ba << u"&No"_s;
 }
 
 void tst_AdSheet::importAndExport()
 {
-    QFETCH(QString, fileName);
+    QFETCH(QString, typed);
     QFETCH(QString, filter);
+    QFETCH(QString, written);
+    QFETCH(QByteArray, start);
+    QFETCH(QString, replace);
     const QString deck = m_dir.filePath(u"deck.csv"_s);
     {
         QFile file(deck);
@@ -406,22 +426,29 @@ void tst_AdSheet::importAndExport()
     QCOMPARE(model()->rowCount(), 2);
     QCOMPARE(sheetOnDisk().size(), 2);
 
-    const QString out = m_dir.filePath(fileName);
+    const QString out = m_dir.filePath(written);
     QFile::remove(out);
-    FileChooser::setNextAnswer(out, filter);
-    fileAction(u"&Export Ads..."_s)->trigger();
-    QVERIFY(QFile::exists(out));
-    const CopyDeck exported = readCopyDeck(out);
-    QCOMPARE(TestSupport::withoutOtherColumns(exported.ads),
-             m_window.get() ? sheetOnDisk() : Sheet());
-    QCOMPARE(exported.ads.at(0).text, u"Fresh; warm"_s);
-    const QByteArray bytes = fileBytes(out);
-    if (fileName.endsWith(u".tsv"_s)) {
-        QVERIFY(bytes.startsWith(u"Заголовок 1\t"_s.toUtf8()));
-    } else {
-        QVERIFY(bytes.startsWith("\xEF\xBB\xBFTitle,Text,URL,Narrow: Title"));
-        QVERIFY(bytes.contains("Wide: verdict"));
+    if (!replace.isEmpty()) {
+        TestSupport::writeFile(out, "old"_ba);
+        TestSupport::answerNextMessageBox(replace);
     }
+    // The export dialog starts where the import found its file.
+    QString shownFolder;
+    FileChooser::setNextAnswer(m_dir.filePath(typed), filter, &shownFolder);
+    fileAction(u"&Export Ads..."_s)->trigger();
+    QCOMPARE(shownFolder, m_dir.path());
+    const QByteArray bytes = fileBytes(out);
+    QVERIFY2(bytes.startsWith(start), bytes.left(80).constData());
+    if (typed != written)
+        QVERIFY(!QFile::exists(m_dir.filePath(typed)));
+    QCOMPARE(bytes.contains("Rolls"), replace != u"&No"_s);
+    if (!written.endsWith(u"out.csv"_s) && !written.endsWith(u"out.tsv"_s))
+        return;
+    const CopyDeck exported = readCopyDeck(out);
+    QCOMPARE(TestSupport::withoutOtherColumns(exported.ads), sheetOnDisk());
+    QCOMPARE(exported.ads.at(0).text, u"Fresh; warm"_s);
+    if (written.endsWith(u".csv"_s))
+        QVERIFY(bytes.contains("Wide: verdict"));
 }
 
 void tst_AdSheet::importDeck(const QString &path, QString *message)

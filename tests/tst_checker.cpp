@@ -26,6 +26,7 @@ private slots:
     void problemLines();
     void csvOutput();
     void noTitleColumnSaidOnce();
+    void assetLines();
     void helpAndVersion();
     void spellingLines();
 
@@ -98,6 +99,8 @@ void tst_Checker::exitStatus_data()
     QTest::addRow("a title over a limit") << QStringList{engines, u"long.csv"_s} << 1 << QString();
     QTest::addRow("only the engine it fits")
         << QStringList{engines, u"--engine"_s, u"Wide"_s, u"long.csv"_s} << 0 << QString();
+    QTest::addRow("an engine named in another case")
+        << QStringList{engines, u"--engine"_s, u"wIDE"_s, u"long.csv"_s} << 0 << QString();
     QTest::addRow("a row that cannot be read")
         << QStringList{engines, u"badrow.csv"_s} << 1 << QString();
     QTest::addRow("a file without a header")
@@ -196,6 +199,18 @@ void tst_Checker::noTitleColumnSaidOnce()
     QVERIFY(run.out.constLast().startsWith(u"2 ads checked"_s));
 }
 
+// A later title over its limit is named as the title it is, and the copy deck carries it.
+void tst_Checker::assetLines()
+{
+    TestSupport::writeFile(m_dir.filePath(u"assets.csv"_s),
+                           "Title,Text,URL,Title 2\nBread,Fresh,x.org,Sourdough\n"_ba);
+    const QString out = m_dir.filePath(u"assets-out.csv"_s);
+    const Run run = check(
+        {u"--engines"_s, m_engines, u"--engine=Narrow"_s, u"--csv"_s, out, u"assets.csv"_s});
+    QVERIFY(run.out.contains(u"assets.csv:2: Narrow: Title 2: error: counts 9 of 5, 4 too many"_s));
+    QCOMPARE(readCopyDeck(out).ads.value(0).moreTitles, QStringList{u"Sourdough"_s});
+}
+
 void tst_Checker::helpAndVersion()
 {
     const Run help = check({u"--help"_s});
@@ -204,6 +219,10 @@ void tst_Checker::helpAndVersion()
     for (const char *option : {"--engines", "--engine", "--csv", "--version", "FILE"})
         QVERIFY2(text.contains(QLatin1String(option)), option);
     QVERIFY2(text.contains(acceptedColumnsText()), qPrintable(text));
+    // The engines that --engine can name, from the folder given.
+    const Run engines = check({u"--engines"_s, m_engines, u"--help"_s});
+    QVERIFY2(engines.out.filter(u": Narrow, Wide"_s).size() == 1,
+             qPrintable(engines.out.join(u'\n')));
     const Run version = check({u"--version"_s});
     QCOMPARE(version.status, 0);
     QVERIFY(version.out.constFirst().startsWith(u"vellumo-check "_s));

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Vellumo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "ads/bulkexport.h"
 #include "ads/copydeck.h"
 #include "ads/sheet.h"
 #include "testsupport.h"
@@ -36,7 +37,12 @@ private slots:
     void hostileInputEndsAndKeepsGoodRows();
     void exportImportsBackUnchanged();
     void exportCountsAndVerdicts();
-    void commanderFile();
+    void deckColumns_data();
+    void deckColumns();
+    void findingsNameTheAsset();
+    void bulkFiles_data();
+    void bulkFiles();
+    void googleAdsEditorRoundTrip();
     void failedWriteKeepsTheOldFile();
     void sheetSurvives();
     void unreadableSheetIsKeptAside();
@@ -577,15 +583,195 @@ void tst_CopyDeck::exportCountsAndVerdicts()
     QVERIFY(lines.at(2).contains("Title: counts 9 of 5"));
 }
 
-void tst_CopyDeck::commanderFile()
+namespace {
+using Lines = QList<QByteArray>;
+using Others = QList<std::pair<QString, QString>>;
+
+AdFields fullAd(QStringList titles, QStringList texts, const QString &url)
 {
-    const QString path = m_dir.filePath(u"commander.tsv"_s);
-    QVERIFY(writeCommanderFile(path, awkward));
-    const QByteArray bytes = fileBytes(path);
-    QVERIFY(bytes.startsWith(u"Заголовок 1\tТекст\tОтображаемая ссылка\r\n"_s.toUtf8()));
+    AdFields ad(titles.takeFirst(), texts.takeFirst(), url);
+    ad.moreTitles = titles;
+    ad.moreTexts = texts;
+    return ad;
+}
+
+// The file's records; its byte order mark, when there is one, stays on the first.
+Lines records(const QByteArray &bytes)
+{
+    Lines lines = bytes.split('\n');
+    if (lines.constLast().isEmpty())
+        lines.removeLast();
+    for (QByteArray &line : lines)
+        line = line.chopped(line.endsWith('\r') ? 1 : 0);
+    return lines;
+}
+} // namespace
+
+void tst_CopyDeck::deckColumns_data()
+{
+    QTest::addColumn<Ads>("ads");
+    QTest::addColumn<Lines>("expected");
+
+    QTest::addRow("form-only ads: the three columns of old")
+        << Ads{{u"Bread"_s, u"Fresh, warm"_s, u"x.org"_s}, {}}
+        << Lines{"\xEF\xBB\xBFTitle,Text,URL", "Bread,\"Fresh, warm\",x.org", ",,"};
+    QTest::addRow("as many title and text columns as the longest ad needs")
+        << Ads{fullAd({u"a"_s, u"b"_s, u"c"_s}, {u"x"_s}, u"u"_s),
+               fullAd({u"d"_s}, {u"y"_s, QString(), u"z"_s}, QString())}
+        << Lines{"\xEF\xBB\xBFTitle,Text,URL,Title 2,Title 3,Text 2,Text 3",
+                 "a,x,u,b,c,,",
+                 "d,y,,,,,z"};
+    AdFields pinned = fullAd({u"a"_s, u"b"_s, u"c"_s}, {u"x"_s, u"y"_s}, u"u"_s);
+    pinned.titlePins = {0, 2, 0};
+    pinned.textPins = {1};
+    pinned.finalUrl = u"https://u.org/"_s;
+    QTest::addRow("final URL, then pins up to the last one pinned")
+        << Ads{pinned, {u"t"_s, u"x"_s, u"u"_s}}
+        << Lines{"\xEF\xBB\xBFTitle,Text,URL,Title 2,Title 3,Text 2,Final URL,Title 1 pin,"
+                 "Title 2 pin,Text 1 pin",
+                 "a,x,u,b,c,y,https://u.org/,,2,1",
+                 "t,x,u,,,,,,,"};
+    AdFields first(u"a"_s, u"x"_s, u"u"_s);
+    first.otherColumns = {{u"Campaign"_s, u"Spring"_s},
+                          {u"Label"_s, u"one"_s},
+                          {u"Label"_s, u"two"_s},
+                          {u"url"_s, u"stale"_s}};
+    AdFields second(u"b"_s, u"y"_s, u"v"_s);
+    second.otherColumns = {{u"Status"_s, u"Paused"_s}, {u"campaign"_s, u"Autumn"_s}};
+    QTest::addRow("other columns: each once, first met first, none the deck writes itself")
+        << Ads{first, second}
+        << Lines{"\xEF\xBB\xBFTitle,Text,URL,Campaign,Label,Label,Status",
+                 "a,x,u,Spring,one,two,",
+                 "b,y,v,Autumn,,,Paused"};
+}
+
+void tst_CopyDeck::deckColumns()
+{
+    QFETCH(Ads, ads);
+    QFETCH(Lines, expected);
+    const QString path = m_dir.filePath(u"columns.csv"_s);
+    QVERIFY(writeCopyDeck(path, ads));
+    QCOMPARE(records(fileBytes(path)), expected);
+    // The checker's streaming writer writes the same file.
+    const QString streamed = m_dir.filePath(u"streamed.csv"_s);
+    CopyDeckWriter writer(streamed, {});
+    for (const AdFields &ad : std::as_const(ads))
+        writer.add(ad);
+    QVERIFY(writer.commit());
+    QCOMPARE(fileBytes(streamed), fileBytes(path));
+}
+
+// A count over its limit in a later title or text is found, and named by it.
+void tst_CopyDeck::findingsNameTheAsset()
+{
+    QStringList titles{u"Bun 1"_s, u"Bun 2"_s, u"Bun 3"_s, u"Bun 4"_s, u"Bun 5"_s, u"Bun 6"_s};
+    const AdFields ad
+        = fullAd(titles << u"Sourdough"_s, {u"x"_s, u"Much too long for it all"_s}, {});
+    const QString path = m_dir.filePath(u"findings.csv"_s);
+    QVERIFY(writeCopyDeck(path, {ad}, {plainEngine(u"Short"_s, 5, 20, 10)}));
+    const QByteArray row = records(fileBytes(path)).at(1);
+    QVERIFY2(row.contains("Title 7: counts 9 of 5, 4 too many; Text 2: counts 24 of 20"),
+             row.constData());
+}
+
+void tst_CopyDeck::bulkFiles_data()
+{
+    QTest::addColumn<ExportFormat>("format");
+    QTest::addColumn<Ads>("ads");
+    QTest::addColumn<Lines>("expected");
+
+    AdFields rsa = fullAd({u"Bread"_s, u"Rolls, warm"_s, u"Buns"_s},
+                          {u"Baked \"daily\""_s, u"Open at 6"_s},
+                          u"https://bakery.org/bread/rye/in/tins/"_s);
+    rsa.titlePins = {1, 0, 3};
+    rsa.textPins = {0, 2};
+    rsa.finalUrl = u"https://bakery.org/rye"_s;
+    rsa.otherColumns = {{u"Campaign"_s, u"Spring"_s},
+                        {u"Ad Group"_s, u"Loaves"_s},
+                        {u"Status"_s, u"Paused"_s},
+                        {u"Id"_s, u"42"_s}};
+
+    QByteArray googleHeader = "\xEF\xBB\xBF"
+                              "Campaign,Ad group,Ad type";
+    QByteArray googleCells = "Spring,Loaves,Responsive search ad";
+    const QStringList titles{u"Bread"_s, u"\"Rolls, warm\""_s, u"Buns"_s};
+    for (int i = 1; i <= 15; ++i) {
+        googleHeader += ",Headline " + QByteArray::number(i) + ",Headline " + QByteArray::number(i)
+                        + " position";
+        googleCells += ',' + titles.value(i - 1).toUtf8() + ','
+                       + (i == 1   ? "1"
+                          : i == 3 ? "3"
+                                   : "");
+    }
+    googleHeader += ",Description 1,Description 1 position,Description 2,Description 2 "
+                    "position,Description 3,Description 3 position,Description 4,Description 4 "
+                    "position,Path 1,Path 2,Final URL,Status,Id";
+    googleCells
+        += ",\"Baked \"\"daily\"\"\",,Open at 6,2,,,,,bread,rye/in/tins,https://bakery.org/rye,"
+           "Paused,42";
+    QTest::addRow("Google Ads Editor: every headline and description with its position")
+        << ExportFormat::GoogleAdsEditor << Ads{rsa} << Lines{googleHeader, googleCells};
+
+    AdFields yandex
+        = fullAd({u"Диваны"_s, u"От фабрики"_s, u"left out"_s}, {u"Скидки"_s}, u"divan.ru/sale"_s);
+    yandex.finalUrl = u"https://divan.ru/"_s;
+    yandex.otherColumns = {{u"Регион"_s, u"Москва"_s}};
+    QTest::addRow("Yandex Direct Commander: two titles, the link and the display link")
+        << ExportFormat::YandexCommander << Ads{yandex}
+        << Lines{
+               u"Заголовок 1\tЗаголовок 2\tТекст\tСсылка\tОтображаемая ссылка\tРегион"_s.toUtf8(),
+               u"Диваны\tОт фабрики\tСкидки\thttps://divan.ru/\tdivan.ru/sale\tМосква"_s.toUtf8()};
+
+    QTest::addRow("Microsoft Advertising: format version first, assets as JSON lists")
+        << ExportFormat::MicrosoftBulk << Ads{rsa}
+        << Lines{"\xEF\xBB\xBFType,Status,Id,Parent Id,Campaign,Ad Group,Name,Headline,"
+                 "Description,Path 1,Path 2,Final Url",
+                 "Format Version,,,,,,6.0,,,,,",
+                 "Responsive Search Ad,Paused,42,,Spring,Loaves,,"
+                 "\"[{\"\"pinnedField\"\":\"\"Headline1\"\",\"\"text\"\":\"\"Bread\"\"},"
+                 "{\"\"text\"\":\"\"Rolls, warm\"\"},"
+                 "{\"\"pinnedField\"\":\"\"Headline3\"\",\"\"text\"\":\"\"Buns\"\"}]\","
+                 "\"[{\"\"text\"\":\"\"Baked \\\"\"daily\\\"\"\"\"},"
+                 "{\"\"pinnedField\"\":\"\"Description2\"\",\"\"text\"\":\"\"Open at 6\"\"}]\","
+                 "bread,rye/in/tins,https://bakery.org/rye"};
+}
+
+void tst_CopyDeck::bulkFiles()
+{
+    QFETCH(ExportFormat, format);
+    QFETCH(Ads, ads);
+    QFETCH(Lines, expected);
+    const QString path = m_dir.filePath(u"bulk."_s + ::exportExtension(format));
+    QVERIFY(writeAds(format, path, ads));
+    QCOMPARE(records(fileBytes(path)), expected);
+}
+
+// An ad of Google Ads Editor's own export, mended and written back, reads as the mended ad,
+// its campaign, ad group and status with it.
+void tst_CopyDeck::googleAdsEditorRoundTrip()
+{
+    const QString editor = u"Campaign\tAd group\tAd type\tHeadline 1\tHeadline 1 position\t"
+                           "Headline 2\tHeadline 2 position\tHeadline 3\tHeadline 3 position\t"
+                           "Description 1\tDescription 1 position\tDescription 2\t"
+                           "Description 2 position\tPath 1\tPath 2\tFinal URL\tStatus\r\n"
+                           "Spring\tLoaves\tResponsive search ad\tFresh bread baked every single "
+                           "morning\t1\tRye\t -\tBuns\t -\tBaked daily\t -\tOpen at 6\t2\tbread\t"
+                           "rye\thttps://www.bakery.org/rye\tEnabled\r\n"_s;
+    const QString path = m_dir.filePath(u"editor.csv"_s);
+    writeBytes(path, utf16(editor, QStringConverter::Utf16LE));
     const CopyDeck deck = readCopyDeck(path);
-    QCOMPARE(deck.report.separator, '\t');
-    QCOMPARE(deck.ads, awkward);
+    QVERIFY(deck.report.isReadable());
+    QCOMPARE(deck.ads.size(), 1);
+    AdFields mended = deck.ads.constFirst();
+    mended.title = u"Fresh bread"_s;
+    const QString out = m_dir.filePath(u"mended.csv"_s);
+    QVERIFY(writeGoogleAdsEditorFile(out, {mended}));
+    const CopyDeck back = readCopyDeck(out);
+    QCOMPARE(back.ads, QList<AdFields>{mended});
+    QCOMPARE(mended.otherColumns,
+             (Others{{u"Campaign"_s, u"Spring"_s},
+                     {u"Ad group"_s, u"Loaves"_s},
+                     {u"Status"_s, u"Enabled"_s}}));
 }
 
 void tst_CopyDeck::failedWriteKeepsTheOldFile()

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ads/copydeck.h"
 #include "ads/sheet.h"
+#include "testsupport.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -19,6 +20,9 @@ private slots:
     void merge_data();
     void merge();
     void olderSheetsKeepEveryAd();
+    void todaysSheetFileLosesNothing();
+    void fullAdsRoundTrip_data();
+    void fullAdsRoundTrip();
     void staleLockIsTaken();
 };
 
@@ -95,6 +99,19 @@ void tst_Sheet::merge_data()
     QTest::addRow("remove of a row changed elsewhere keeps it")
         << abc << SheetChanges{remove("b", "old B")} << QStringList{"A", "B", "C"}
         << QList<int>{0, 1, 0};
+    // What the file does not tell apart is no change made elsewhere.
+    SheetChange written = remove("b", "B");
+    written.before.moreTitles = {u"B2"_s, QString()};
+    written.before.titlePins = {0, 0, 0};
+    SheetRows read = abc;
+    read[1].ad.moreTitles = {u"B2"_s};
+    read[1].ad.otherColumns = {{u"Campaign"_s, QString()}};
+    QTest::addRow("remove of a row as the file gives it back")
+        << read << SheetChanges{written} << QStringList{"A", "C"} << QList<int>{0, 0, 0};
+    written.kind = SheetChange::Edit;
+    written.after = ad("B3");
+    QTest::addRow("edit of a row as the file gives it back")
+        << read << SheetChanges{written} << QStringList{"A", "B3", "C"} << QList<int>{0, 0, 0};
     QTest::addRow("edit in place") << abc << SheetChanges{edit("b", "B", "B2")}
                                    << QStringList{"A", "B2", "C"} << QList<int>{0, 0, 0};
     QTest::addRow("edit of a row changed elsewhere keeps both, this one in place")
@@ -144,6 +161,63 @@ void tst_Sheet::olderSheetsKeepEveryAd()
     QVERIFY(save.saved);
     QCOMPARE(loadSheet(path).ads, (Sheet{ad("A"), ad("A")}));
     QCOMPARE(loadSheet(path).rows.at(1), first.rows.at(2));
+}
+
+namespace {
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+} // namespace
+
+// The sheet file as the program wrote it before ads had more than three fields opens whole,
+// and is written back byte for byte.
+void tst_Sheet::todaysSheetFileLosesNothing()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"sheet.csv"_s);
+    const QByteArray bytes = "\xEF\xBB\xBFTitle,Text,URL,ID\r\n"
+                             "Bread,\"Fresh, warm\",x.org,id-1\r\n"
+                             "\"Say \"\"hi\"\"\",\"two\nlines\",,id-2\r\n"
+                             ",,only a URL,id-3\r\n"_ba;
+    TestSupport::writeFile(path, bytes);
+    const SheetLoad load = loadSheet(path);
+    QVERIFY(load.problem.isEmpty());
+    const SheetRows expected{{u"id-1"_s, {u"Bread"_s, u"Fresh, warm"_s, u"x.org"_s}},
+                             {u"id-2"_s, {u"Say \"hi\""_s, u"two\nlines"_s, QString()}},
+                             {u"id-3"_s, {QString(), QString(), u"only a URL"_s}}};
+    QCOMPARE(load.rows, expected);
+    QVERIFY(saveSheet(path, load.rows));
+    QCOMPARE(fileBytes(path), bytes);
+}
+
+void tst_Sheet::fullAdsRoundTrip_data()
+{
+    QTest::addColumn<SheetRows>("rows");
+    AdFields full(u"Title one"_s, u"Text one"_s, u"shop.org/bread"_s);
+    for (int i = 2; i <= maxAdTitles; ++i)
+        full.moreTitles << u"Title %1"_s.arg(i);
+    full.moreTexts = {u"Text 2"_s, QString(), u"Text, four"_s};
+    full.titlePins = {1, 0, 3};
+    full.textPins = {0, 2};
+    full.finalUrl = u"https://shop.org/bread?from=ad"_s;
+    QTest::addRow("every title, text and pin, a final URL")
+        << SheetRows{{u"a"_s, full}, {u"b"_s, ad("B")}};
+    AdFields imported(u"t"_s, u"x"_s, u"u"_s);
+    imported.otherColumns = {{u"Id"_s, u"42"_s}, {u"Id (imported)"_s, u"odd"_s}};
+    QTest::addRow("other columns named like the sheet's own ID") << SheetRows{{u"a"_s, imported}};
+}
+
+void tst_Sheet::fullAdsRoundTrip()
+{
+    QFETCH(SheetRows, rows);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"sheet.csv"_s);
+    QVERIFY(saveSheet(path, rows));
+    const SheetLoad load = loadSheet(path);
+    QVERIFY(load.problem.isEmpty());
+    QCOMPARE(load.rows, rows);
 }
 
 // A lock left by a process that still runs but has not let go for longer than the stale time

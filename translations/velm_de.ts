@@ -32,10 +32,6 @@
         <translation>Prüft nur gegen die Suchmaschine NAME; darf mehrfach angegeben werden.</translation>
     </message>
     <message>
-        <source>Writes every ad with its counts and verdicts per engine to the copy deck OUT.</source>
-        <translation>Schreibt jede Anzeige mit ihren Zählungen und Urteilen je Suchmaschine in die Anzeigentabelle OUT.</translation>
-    </message>
-    <message>
         <source>Try &quot;%1 --help&quot;.</source>
         <translation>Siehe „%1 --help“.</translation>
     </message>
@@ -80,14 +76,6 @@
         <translation>Prüft die Rechtschreibung mit den Wörterbüchern LANG (etwa en_US,ru_RU); falsch geschriebene Wörter sind Warnungen.</translation>
     </message>
     <message>
-        <source>Checks the ads of copy decks and the engines&apos; bulk files (CSV, TSV or XLSX with a header row naming the ads&apos; columns) against engine profiles.
-Prints FILE:ROW: ENGINE: FIELD: message for every problem, then a summary.
-Exit status: 0 when every ad fits every engine, 1 when some do not (or a row cannot be read), 2 when a file (one without ads too), a profile or the command line cannot be used.</source>
-        <translation>Prüft die Anzeigen von Anzeigentabellen und den Massendateien der Suchmaschinen (CSV, TSV oder XLSX mit einer Kopfzeile, die die Spalten der Anzeigen benennt) gegen Suchmaschinen-Profile.
-Gibt DATEI:ZEILE: SUCHMASCHINE: FELD: Meldung für jedes Problem aus, dann eine Zusammenfassung.
-Exit-Status: 0, wenn jede Anzeige zu jeder Suchmaschine passt, 1, wenn einige nicht passen (oder eine Zeile nicht gelesen werden kann), 2, wenn eine Datei (auch eine ohne Anzeigen), ein Profil oder die Befehlszeile nicht verwendet werden kann.</translation>
-    </message>
-    <message>
         <source>A copy deck or bulk file to check.</source>
         <translation>Eine zu prüfende Anzeigentabelle oder Massendatei.</translation>
     </message>
@@ -101,6 +89,26 @@ Exit-Status: 0, wenn jede Anzeige zu jeder Suchmaschine passt, 1, wenn einige ni
             <numerusform>%n Zeile der %1 ist keine Anzeige und wurde übersprungen.</numerusform>
             <numerusform>%n Zeilen der %1 sind keine Anzeigen und wurden übersprungen.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>There are no engine profiles in %1.</source>
+        <translation>In %1 gibt es keine Suchmaschinen-Profile.</translation>
+    </message>
+    <message>
+        <source>Engines in %1 (names in any case): %2</source>
+        <translation>Suchmaschinen in %1 (Namen in beliebiger Schreibung): %2</translation>
+    </message>
+    <message>
+        <source>Writes every ad, with all its titles and texts and its counts, verdicts and findings per engine, to the copy deck OUT.</source>
+        <translation>Schreibt jede Anzeige mit allen ihren Titeln und Texten und ihren Zählungen, Urteilen und Befunden je Suchmaschine in die Anzeigentabelle OUT.</translation>
+    </message>
+    <message>
+        <source>Checks the ads of copy decks and the engines&apos; bulk files (CSV, TSV or XLSX with a header row naming the ads&apos; columns) against engine profiles.
+Prints FILE:ROW: ENGINE: FIELD: message for every problem, then a summary; FIELD is Title, Title 2 to Title 15, Text, Text 2 to Text 4, URL, Final URL, or Ad for the ad as a whole.
+Exit status: 0 when every ad fits every engine, 1 when some do not (or a row cannot be read), 2 when a file (one without ads too), a profile or the command line cannot be used.</source>
+        <translation>Prüft die Anzeigen von Anzeigentabellen und den Massendateien der Suchmaschinen (CSV, TSV oder XLSX mit einer Kopfzeile, die die Spalten der Anzeigen benennt) gegen Suchmaschinen-Profile.
+Gibt DATEI:ZEILE: SUCHMASCHINE: FELD: Meldung für jedes Problem aus, dann eine Zusammenfassung; FELD ist Title, Title 2 bis Title 15, Text, Text 2 bis Text 4, URL, Final URL oder Ad für die Anzeige als Ganzes.
+Exit-Status: 0, wenn jede Anzeige zu jeder Suchmaschine passt, 1, wenn einige nicht passen (oder eine Zeile nicht gelesen werden kann), 2, wenn eine Datei (auch eine ohne Anzeigen), ein Profil oder die Befehlszeile nicht verwendet werden kann.</translation>
     </message>
 </context>
 <context>
@@ -805,10 +813,6 @@ Trotzdem speichern?</translation>
         <translation>Anzeigen e&amp;xportieren...</translation>
     </message>
     <message>
-        <source>Write the sheet as a copy deck with every engine&apos;s counts, or for Yandex Direct Commander</source>
-        <translation>Die Liste als Anzeigentabelle mit den Zählungen jeder Suchmaschine oder für Yandex Direct Commander schreiben</translation>
-    </message>
-    <message>
         <source>&amp;Ad Sheet</source>
         <translation>&amp;Anzeigenliste</translation>
     </message>
@@ -855,10 +859,6 @@ Sie ließ sich auch nicht beiseitelegen; die Liste wird daher nicht gespeichert,
     <message>
         <source>Import Ads</source>
         <translation>Anzeigen importieren</translation>
-    </message>
-    <message>
-        <source>Copy decks (*.csv *.tsv *.txt);;All files (*)</source>
-        <translation>Anzeigentabellen (*.csv *.tsv *.txt);;Alle Dateien (*)</translation>
     </message>
     <message numerus="yes">
         <source>%n ad(s) imported.</source>
@@ -1101,6 +1101,37 @@ Sie ließ sich auch nicht beiseitelegen; die Liste wird daher nicht gespeichert,
     <message>
         <source>Text %1</source>
         <translation>Text %1</translation>
+    </message>
+    <message>
+        <source>Copy decks and bulk files (*.csv *.tsv *.txt *.xlsx);;All files (*)</source>
+        <translation>Anzeigentabellen und Bulk-Dateien (*.csv *.tsv *.txt *.xlsx);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Google Ads Editor (*.csv)</source>
+        <translation>Google Ads Editor (*.csv)</translation>
+    </message>
+    <message>
+        <source>Microsoft Advertising bulk file (*.csv)</source>
+        <translation>Microsoft Advertising Bulk-Datei (*.csv)</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Frage</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 gibt es schon. Soll die Datei ersetzt werden?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n title(s) or text(s) had no place in this format and were left out.</source>
+        <translation>
+            <numerusform>%n Titel oder Text hatte in diesem Format keinen Platz und wurde weggelassen.</numerusform>
+            <numerusform>%n Titel oder Texte hatten in diesem Format keinen Platz und wurden weggelassen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Write the sheet as a copy deck with every engine&apos;s counts, or for Google Ads Editor, Yandex Direct Commander or Microsoft Advertising</source>
+        <translation>Die Liste als Anzeigentabelle mit den Zählungen jeder Suchmaschine oder für Google Ads Editor, Yandex Direct Commander oder Microsoft Advertising schreiben</translation>
     </message>
     <message>
         <source>Needs 1 more title.</source>

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // MainWindow's ad sheet: the dock with the kept ads, Keep, Remove and loading a row, and the
 // copy-deck import and export.
+#include "ads/bulkexport.h"
 #include "ads/copydeck.h"
 #include "ads/sheet.h"
 #include "ui/adsheetdelegate.h"
@@ -14,6 +15,7 @@
 #include <QAction>
 #include <QDir>
 #include <QDockWidget>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -130,8 +132,8 @@ void MainWindow::createAdSheet()
     m_exportAction
         = new QAction(QIcon(QStringLiteral(":/img/filesave.png")), tr("&Export Ads..."), this);
     m_exportAction->setStatusTip(
-        tr("Write the sheet as a copy deck with every engine's counts, or for Yandex Direct "
-           "Commander"));
+        tr("Write the sheet as a copy deck with every engine's counts, or for Google Ads "
+           "Editor, Yandex Direct Commander or Microsoft Advertising"));
     connect(m_exportAction, &QAction::triggered, this, &MainWindow::exportAds);
     fileMenu->insertAction(exitAction, m_importAction);
     fileMenu->insertAction(exitAction, m_exportAction);
@@ -317,11 +319,10 @@ void MainWindow::tableViewSheet_doubleClicked(const QModelIndex &index)
 
 void MainWindow::importAds()
 {
-    const QString path
-        = FileChooser::openFileName(this,
-                                    tr("Import Ads"),
-                                    QDir::homePath(),
-                                    tr("Copy decks (*.csv *.tsv *.txt);;All files (*)"));
+    const QString path = FileChooser::openFileName(
+        this,
+        tr("Import Ads"),
+        tr("Copy decks and bulk files (*.csv *.tsv *.txt *.xlsx);;All files (*)"));
     if (path.isEmpty())
         return;
     CopyDeck deck;
@@ -383,25 +384,43 @@ void MainWindow::importAds()
 
 void MainWindow::exportAds()
 {
-    const QString copyDeck = tr("Copy deck with counts (*.csv)");
-    const QString commander = tr("Yandex Direct Commander (*.tsv)");
-    QString filter = copyDeck;
-    QString path = FileChooser::saveFileName(this,
-                                             tr("Export Ads"),
-                                             QDir::homePath(),
-                                             copyDeck + QStringLiteral(";;") + commander,
-                                             &filter);
+    const std::pair<ExportFormat, QString> formats[]
+        = {{ExportFormat::CopyDeck, tr("Copy deck with counts (*.csv)")},
+           {ExportFormat::GoogleAdsEditor, tr("Google Ads Editor (*.csv)")},
+           {ExportFormat::YandexCommander, tr("Yandex Direct Commander (*.tsv)")},
+           {ExportFormat::MicrosoftBulk, tr("Microsoft Advertising bulk file (*.csv)")}};
+    QStringList filters;
+    for (const auto &[format, filter] : formats)
+        filters << filter;
+    QString chosen = filters.constFirst();
+    QString path = FileChooser::saveFileName(
+        this, tr("Export Ads"), filters.join(QStringLiteral(";;")), &chosen);
     if (path.isEmpty())
         return;
-    const bool forCommander
-        = filter == commander || path.endsWith(QStringLiteral(".tsv"), Qt::CaseInsensitive);
+    ExportFormat format = ExportFormat::CopyDeck;
+    for (const auto &[candidate, filter] : formats) {
+        if (filter == chosen)
+            format = candidate;
+    }
+    // A name ending in .tsv is for Commander whatever the filter, as it always was.
+    if (QFileInfo(path).suffix().compare(QStringLiteral("tsv"), Qt::CaseInsensitive) == 0)
+        format = ExportFormat::YandexCommander;
+    const QString typed = path;
+    path = withExportExtension(path, format);
+    // The dialog asked about the name typed, not about the one with its extension.
+    if (path != typed && QFileInfo::exists(path)
+        && QMessageBox::question(this,
+                                 tr("Question"),
+                                 tr("%1 already exists. Do you want to replace it?")
+                                     .arg(QDir::toNativeSeparators(path)))
+               != QMessageBox::Yes) {
+        return;
+    }
+    const Sheet ads = m_sheetModel->sheet();
     bool written = false;
     {
         WaitCursor wait;
-        written
-            = forCommander
-                  ? writeCommanderFile(path, m_sheetModel->sheet(), m_seams.writeFile)
-                  : writeCopyDeck(path, m_sheetModel->sheet(), sheetEngines(), m_seams.writeFile);
+        written = writeAds(format, path, ads, sheetEngines(), m_seams.writeFile);
     }
     if (!written) {
         QMessageBox::warning(
@@ -410,5 +429,11 @@ void MainWindow::exportAds()
             tr("The ads could not be written to %1.").arg(QDir::toNativeSeparators(path)));
         return;
     }
-    statusBar()->showMessage(tr("%n ad(s) exported.", nullptr, int(m_sheetModel->sheet().size())));
+    QString message = tr("%n ad(s) exported.", nullptr, int(ads.size()));
+    if (const int left = assetsLeftOut(format, ads))
+        message += QLatin1Char(' ')
+                   + tr("%n title(s) or text(s) had no place in this format and were left out.",
+                        nullptr,
+                        left);
+    statusBar()->showMessage(message);
 }
