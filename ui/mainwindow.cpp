@@ -5,10 +5,12 @@
 #include "ads/spelling.h"
 #include "app/globals.h"
 #include "app/startup.h"
+#include "ui/asseteditor.h"
 #include "ui/enginechoicemodel.h"
 #include "ui/mainform.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -35,6 +37,7 @@ MainWindow::MainWindow(const WindowSeams &seams)
     mainForm->labelURL->setAlignment(Qt::AlignVCenter);
     createEngineDialog();
     setCentralWidget(mainForm);
+    createAssetEditor();
 
     createActions();
     createMenus();
@@ -66,6 +69,17 @@ MainWindow::MainWindow(const WindowSeams &seams)
             this,
             &MainWindow::comboBoxEngine_activated);
     connect(mainForm->pushButtonPreview, &QPushButton::clicked, this, &MainWindow::updatePreview);
+    connect(m_assetEditor, &AssetEditor::assetEdited, this, &MainWindow::assetEditor_assetEdited);
+    connect(
+        m_assetEditor, &AssetEditor::assetsChanged, this, &MainWindow::assetEditor_assetsChanged);
+    connect(m_assetEditor->pushButtonPreviousCombination,
+            &QPushButton::clicked,
+            this,
+            &MainWindow::pushButtonPreviousCombination_clicked);
+    connect(m_assetEditor->pushButtonNextCombination,
+            &QPushButton::clicked,
+            this,
+            &MainWindow::pushButtonNextCombination_clicked);
     connectEngineDialog();
     createSpelling();
 
@@ -216,32 +230,30 @@ void MainWindow::about()
             .arg(App::versionString, 0, QLatin1Char(' ')));
 }
 
-// Cut, copy and paste serve the ad field that has the focus, and nothing else.
+// Cut, copy and paste serve the ad field (the form's or a title's or text's) that has the
+// focus, and nothing else.
 namespace {
-QLineEdit *focusedAdField(const MainForm *form)
+QLineEdit *focusedAdField(const QWidget *form, const QWidget *assets)
 {
-    for (QLineEdit *field : {form->lineEditTitle, form->lineEditText, form->lineEditURL}) {
-        if (field->hasFocus())
-            return field;
-    }
-    return nullptr;
+    auto *field = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    return field && (form->isAncestorOf(field) || assets->isAncestorOf(field)) ? field : nullptr;
 }
 } // namespace
 
 void MainWindow::paste()
 {
-    if (QLineEdit *field = focusedAdField(mainForm))
+    if (QLineEdit *field = focusedAdField(mainForm, m_assetEditor))
         field->paste();
 }
 
 void MainWindow::copy()
 {
-    if (QLineEdit *field = focusedAdField(mainForm))
+    if (QLineEdit *field = focusedAdField(mainForm, m_assetEditor))
         field->copy();
 }
 
 void MainWindow::cut()
 {
-    if (QLineEdit *field = focusedAdField(mainForm))
+    if (QLineEdit *field = focusedAdField(mainForm, m_assetEditor))
         field->cut();
 }

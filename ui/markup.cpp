@@ -59,7 +59,7 @@ QString problemsText(const QList<Finding> &problems)
         lines.append(u"<span style=\" color:%1;\">%2</span>"_s.arg(
             colourName(colour),
             QCoreApplication::translate("MainWindow", "%1: %2")
-                .arg(fieldName(p.field), p.message)
+                .arg(fieldName(p.field, p.index), p.message)
                 .toHtmlEscaped()));
     }
     return lines.join("<br>"_L1);
