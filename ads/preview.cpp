@@ -218,9 +218,10 @@ QString render(const QString &templateText,
             line = line.toHtmlEscaped();
         return lines.join(lineBreak);
     };
-    if (shown.titles.isEmpty() || !showsMoreAssets(templateText))
+    const bool more = showsMoreAssets(templateText);
+    if (shown.titles.isEmpty() || !more)
         shown.titles = {0};
-    if (shown.texts.isEmpty() || !showsMoreAssets(templateText))
+    if (shown.texts.isEmpty() || !more)
         shown.texts = {0};
     const AssetFormat &format = assetFormat(rules);
     QStringList values(placeholderCount);

@@ -196,18 +196,24 @@ QLabel *AssetEditor::counter(AdField field, int index) const
 
 AdFields AssetEditor::ad() const
 {
+    // Read on every keystroke: the lists are built in one go.
     AdFields ad(m_titles.at(0).edit->text(), m_texts.at(0).edit->text(), m_url->text());
     for (const AdField field : {AdField::Title, AdField::Text}) {
         const QList<Row> &rows = rowsOf(field);
-        for (int i = 0; i < this->rows(field); ++i) {
+        QStringList &more = field == AdField::Title ? ad.moreTitles : ad.moreTexts;
+        QList<int> &pins = field == AdField::Title ? ad.titlePins : ad.textPins;
+        const int count = this->rows(field);
+        more.reserve(count - 1);
+        pins.reserve(count);
+        for (int i = 0; i < count; ++i) {
             if (i > 0)
-                ad.set(field, i, rows.at(i).edit->text());
-            ad.setPin(field, i, rows.at(i).pin->currentIndex());
+                more.append(rows.at(i).edit->text());
+            pins.append(rows.at(i).pin->currentIndex());
         }
     }
     ad.finalUrl = lineEditFinalURL->text();
     ad.otherColumns = m_otherColumns;
-    return withoutTrailingBlanks(ad);
+    return withoutTrailingBlanks(std::move(ad));
 }
 
 void AssetEditor::setAd(const AdFields &ad)

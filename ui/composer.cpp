@@ -149,10 +149,12 @@ void MainWindow::showCombinationCount(const AdFields &ad)
                              : 1;
     if (m_combination >= count)
         m_combination = 0;
-    m_assetEditor->labelCombination->setText(
-        tr("Combination %1 of %2").arg(m_combination + 1).arg(count));
+    // The label is only written when it shows.
+    QLabel *label = m_assetEditor->labelCombination;
+    if (count > 1)
+        label->setText(tr("Combination %1 of %2").arg(m_combination + 1).arg(count));
     for (QWidget *step : {static_cast<QWidget *>(m_assetEditor->pushButtonPreviousCombination),
-                          static_cast<QWidget *>(m_assetEditor->labelCombination),
+                          static_cast<QWidget *>(label),
                           static_cast<QWidget *>(m_assetEditor->pushButtonNextCombination)})
         step->setVisible(count > 1);
 }
