@@ -37,6 +37,7 @@ private slots:
     void keepAndLoadEveryAsset();
     void engineSwitchKeepsAssets();
     void stepsThroughCombinations();
+    void survivesARestart();
 
 private:
     AssetEditor *editor() const { return m_window->findChild<AssetEditor *>(u"assetEditor"_s); }
@@ -291,6 +292,17 @@ void tst_AssetEditor::stepsThroughCombinations()
     // One title left: nothing to step through.
     editor()->setAd(AdFields(u"A"_s, u"x"_s, QString()));
     QVERIFY(!label->isVisible());
+}
+
+void tst_AssetEditor::survivesARestart()
+{
+    choose(Google);
+    editor()->setAd(fullAd());
+    m_window->close();
+    m_window = std::make_unique<MainWindow>();
+    QCOMPARE(editor()->ad(), fullAd());
+    editor()->setAd(AdFields());
+    m_window->close();
 }
 
 QTEST_MAIN(tst_AssetEditor)

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -124,6 +125,9 @@ AssetEditor::AssetEditor(QLineEdit *title, QLineEdit *text, QLineEdit *url, QWid
     setTabOrder(pushButtonPreviousCombination, pushButtonNextCombination);
 
     retranslateUi();
+    // The scroll area scrolls up and down only: it is as wide as its rows need.
+    scroll->setMinimumWidth(inner->minimumSizeHint().width()
+                            + scroll->verticalScrollBar()->sizeHint().width());
     showRows();
 }
 
@@ -153,11 +157,16 @@ void AssetEditor::addRows(AdField field, int count, int positions, int firstGrid
             row.edit = new QLineEdit(inner);
             row.edit->setObjectName(assetName("lineEdit", field, i));
             row.edit->setMaxLength(2300);
+            row.edit->setMinimumWidth(row.edit->fontMetrics().averageCharWidth() * 24);
             row.counter = new QLabel(inner);
             row.counter->setObjectName(assetName("label", field, i));
             row.counter->setFrameShape(QFrame::Panel);
             row.counter->setFrameShadow(QFrame::Sunken);
             row.counter->setAlignment(Qt::AlignVCenter);
+            // Wide enough for any count, so the rows never clip it.
+            row.counter->setMinimumWidth(
+                row.counter->fontMetrics().horizontalAdvance(QStringLiteral("9999 of 999 chars"))
+                + 2 * row.counter->frameWidth() + 4);
             row.caption->setBuddy(row.edit);
             gridLayoutAssets->addWidget(row.edit, firstGridRow + i, 1);
             gridLayoutAssets->addWidget(row.counter, firstGridRow + i, 3);
@@ -387,7 +396,6 @@ bool AssetEditor::eventFilter(QObject *watched, QEvent *event)
 
 void AssetEditor::retranslateUi()
 {
-    groupBoxAssets->setTitle(tr("Titles and Texts"));
     const QString pinNames[]
         = {tr("Not pinned"), tr("Position 1"), tr("Position 2"), tr("Position 3")};
     for (const AdField field : {AdField::Title, AdField::Text}) {
@@ -408,10 +416,10 @@ void AssetEditor::retranslateUi()
     pushButtonAddText->setToolTip(tr("Add a text (Ctrl+Shift+T). In a text, Alt+Up and Alt+Down "
                                      "move it, Alt+Delete removes it."));
     labelFinalURL->setText(tr("Final URL"));
-    pushButtonPreviousCombination->setText(tr("&<"));
+    pushButtonPreviousCombination->setText(tr("<"));
     pushButtonPreviousCombination->setShortcut(tr("Alt+PgUp"));
     pushButtonPreviousCombination->setToolTip(tr("The previous combination (Alt+PgUp)"));
-    pushButtonNextCombination->setText(tr("&>"));
+    pushButtonNextCombination->setText(tr(">"));
     pushButtonNextCombination->setShortcut(tr("Alt+PgDown"));
     pushButtonNextCombination->setToolTip(tr("The next combination (Alt+PgDown)"));
 }

@@ -192,10 +192,25 @@ void MainWindow::readSettings()
     resize(size);
     move(usableWindowPosition(pos, size, screens, defaultPosition));
     mainForm->checkBoxPreview->setChecked(preview);
-    // The ad being written, as the program was closed.
-    mainForm->lineEditTitle->setText(settings.value(QStringLiteral("adTitle")).toString());
-    mainForm->lineEditText->setText(settings.value(QStringLiteral("adText")).toString());
-    mainForm->lineEditURL->setText(settings.value(QStringLiteral("adURL")).toString());
+    // The ad being written, every asset of it, as the program was closed.
+    AdFields ad(settings.value(QStringLiteral("adTitle")).toString(),
+                settings.value(QStringLiteral("adText")).toString(),
+                settings.value(QStringLiteral("adURL")).toString());
+    ad.moreTitles
+        = settings.value(QStringLiteral("adMoreTitles")).toStringList().mid(0, maxAdTitles - 1);
+    ad.moreTexts
+        = settings.value(QStringLiteral("adMoreTexts")).toStringList().mid(0, maxAdTexts - 1);
+    const auto pins = [&](const QString &key) {
+        QList<int> pins;
+        const QStringList stored = settings.value(key).toStringList();
+        for (const QString &pin : stored)
+            pins.append(pin.toInt());
+        return pins;
+    };
+    ad.titlePins = pins(QStringLiteral("adTitlePins"));
+    ad.textPins = pins(QStringLiteral("adTextPins"));
+    ad.finalUrl = settings.value(QStringLiteral("adFinalURL")).toString();
+    m_assetEditor->setAd(ad);
     const EnginesFolderChoice engines = App::setApplicationDirectory(
         QCoreApplication::applicationDirPath(), m_seams.isWritableFolder);
     if (!engines.problem.isEmpty())
@@ -216,6 +231,18 @@ void MainWindow::writeSettings()
     settings.setValue(QStringLiteral("adTitle"), mainForm->lineEditTitle->text());
     settings.setValue(QStringLiteral("adText"), mainForm->lineEditText->text());
     settings.setValue(QStringLiteral("adURL"), mainForm->lineEditURL->text());
+    const AdFields ad = currentAd();
+    settings.setValue(QStringLiteral("adMoreTitles"), ad.moreTitles);
+    settings.setValue(QStringLiteral("adMoreTexts"), ad.moreTexts);
+    const auto pins = [](const QList<int> &pins) {
+        QStringList stored;
+        for (const int pin : pins)
+            stored.append(QString::number(pin));
+        return stored;
+    };
+    settings.setValue(QStringLiteral("adTitlePins"), pins(ad.titlePins));
+    settings.setValue(QStringLiteral("adTextPins"), pins(ad.textPins));
+    settings.setValue(QStringLiteral("adFinalURL"), ad.finalUrl);
     // Whether the sheet's dock is open, and its size and place.
     settings.setValue(QStringLiteral("windowState"), saveState());
 }
