@@ -38,6 +38,8 @@ private slots:
     void engineSwitchKeepsAssets();
     void stepsThroughCombinations();
     void survivesARestart();
+    void pinByKeyboard();
+    void plainEngineKeepsTheKeys();
 
 private:
     AssetEditor *editor() const { return m_window->findChild<AssetEditor *>(u"assetEditor"_s); }
@@ -303,6 +305,38 @@ void tst_AssetEditor::survivesARestart()
     QCOMPARE(editor()->ad(), fullAd());
     editor()->setAd(AdFields());
     m_window->close();
+}
+
+void tst_AssetEditor::pinByKeyboard()
+{
+    choose(Google);
+    QLineEdit *title2 = child<QLineEdit>(u"lineEditTitle2"_s);
+    title2->setText(u"B"_s);
+    title2->setFocus();
+    QTRY_VERIFY(title2->hasFocus());
+    QTest::keyClick(title2, Qt::Key_Tab);
+    auto *pin = child<QComboBox>(u"comboBoxPinTitle2"_s);
+    QTRY_COMPARE(QApplication::focusWidget(), pin);
+    QTest::keyClick(pin, Qt::Key_Down);
+    QTest::keyClick(pin, Qt::Key_Down);
+    QCOMPARE(pin->currentIndex(), 2);
+    QCOMPARE(editor()->ad().titlePins, (QList<int>{0, 2}));
+    // The pin goes with its title when the title moves.
+    title2->setFocus();
+    QTest::keyClick(title2, Qt::Key_Up, Qt::AltModifier);
+    QCOMPARE(child<QComboBox>(u"comboBoxPinTitle1"_s)->currentIndex(), 2);
+    QCOMPARE(m_window->mainForm->lineEditTitle->text(), u"B"_s);
+}
+
+void tst_AssetEditor::plainEngineKeepsTheKeys()
+{
+    choose(Plain);
+    QLineEdit *title = m_window->mainForm->lineEditTitle;
+    title->setText(u"Only"_s);
+    title->setFocus();
+    QTRY_VERIFY(title->hasFocus());
+    QTest::keyClick(title, Qt::Key_Delete, Qt::AltModifier);
+    QCOMPARE(title->text(), u"Only"_s);
 }
 
 QTEST_MAIN(tst_AssetEditor)

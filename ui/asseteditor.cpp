@@ -369,7 +369,8 @@ bool AssetEditor::eventFilter(QObject *watched, QEvent *event)
     if (event->type() != QEvent::KeyPress)
         return QWidget::eventFilter(watched, event);
     const auto *key = static_cast<QKeyEvent *>(event);
-    if (key->modifiers() != Qt::AltModifier)
+    // While hidden (an engine of one title and one text) the form's fields keep their keys.
+    if (key->modifiers() != Qt::AltModifier || isHidden())
         return QWidget::eventFilter(watched, event);
     for (const AdField field : {AdField::Title, AdField::Text}) {
         const QList<Row> &rows = rowsOf(field);
