@@ -1,6 +1,5 @@
 // SPDX-FileCopyrightText: 2026 The Vellumo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ads/assetedits.h"
 #include "ads/combinations.h"
 
 #include <QSet>
@@ -15,182 +14,97 @@ class tst_Combinations : public QObject
 private slots:
     void combinations_data();
     void combinations();
-    void assetEdits_data();
-    void assetEdits();
 };
 
 namespace {
-AdFields adOf(const QStringList &titles,
-              const QList<int> &titlePins,
-              const QStringList &texts,
-              const QList<int> &textPins)
+// Assets written "A:1 _ C": text and pin of each, "_" for an empty one; "" for none at all.
+void setAssets(AdFields &ad, AdField field, const QString &assets)
 {
-    AdFields ad;
-    for (qsizetype i = 0; i < titles.size(); ++i)
-        ad.set(AdField::Title, int(i), titles.at(i));
-    for (qsizetype i = 0; i < texts.size(); ++i)
-        ad.set(AdField::Text, int(i), texts.at(i));
-    ad.titlePins = titlePins;
-    ad.textPins = textPins;
-    return ad;
+    const QStringList words = assets.split(u' ', Qt::SkipEmptyParts);
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        const QStringList parts = words.at(i).split(u':');
+        ad.set(field, int(i), parts.at(0) == "_"_L1 ? QString() : parts.at(0));
+        ad.setPin(field, int(i), parts.value(1).toInt());
+    }
 }
 
-QStringList letters(int n)
+// A combination written "0 2 1/0 1": the titles' indexes, then the texts'.
+QString written(const Combination &c)
 {
-    QStringList list;
-    for (int i = 0; i < n; ++i)
-        list.append(QString(QChar(u'A' + i)));
-    return list;
+    const auto indexes = [](const QList<int> &list) {
+        QStringList words;
+        for (const int i : list)
+            words.append(QString::number(i));
+        return words.join(u' ');
+    };
+    return indexes(c.titles) + u'/' + indexes(c.texts);
 }
 } // namespace
 
 void tst_Combinations::combinations_data()
 {
     QTest::addColumn<Rules>("rules");
-    QTest::addColumn<QStringList>("titles");
-    QTest::addColumn<QList<int>>("titlePins");
-    QTest::addColumn<QStringList>("texts");
-    QTest::addColumn<QList<int>>("textPins");
+    QTest::addColumn<QString>("titles");
+    QTest::addColumn<QString>("texts");
     QTest::addColumn<qint64>("count");
     QTest::addColumn<qint64>("n");
-    QTest::addColumn<QList<int>>("shownTitles");
-    QTest::addColumn<QList<int>>("shownTexts");
+    QTest::addColumn<QString>("expected");
 
-    const QList<int> none;
+    const QString fifteen = u"A B C D E F G H I J K L M N O"_s;
     QTest::addRow("plain shows title 1 and text 1 only")
-        << Rules::Plain << letters(3) << none << letters(2) << none << 1LL << 0LL << QList<int>{0}
-        << QList<int>{0};
+        << Rules::Plain << u"A B C"_s << u"x y"_s << 1LL << 0LL << u"0/0"_s;
     QTest::addRow("nothing typed: title 1 and text 1 stand in")
-        << Rules::Google << QStringList{} << none << QStringList{} << none << 1LL << 0LL
-        << QList<int>{0} << QList<int>{0};
-    QTest::addRow("google, 3 titles and 2 texts: first in order")
-        << Rules::Google << letters(3) << none << letters(2) << none << 12LL << 0LL
-        << QList<int>{0, 1, 2} << QList<int>{0, 1};
-    QTest::addRow("google, titles change first")
-        << Rules::Google << letters(3) << none << letters(2) << none << 12LL << 1LL
-        << QList<int>{0, 2, 1} << QList<int>{0, 1};
-    QTest::addRow("google, the last") << Rules::Google << letters(3) << none << letters(2) << none
-                                      << 12LL << 11LL << QList<int>{2, 1, 0} << QList<int>{1, 0};
-    QTest::addRow("google, full ad: 15*14*13 times 4*3")
-        << Rules::Google << letters(15) << none << letters(4) << none << 32760LL << 32759LL
-        << QList<int>{14, 13, 12} << QList<int>{3, 2};
-    QTest::addRow("out of range gives the first")
-        << Rules::Google << letters(3) << none << letters(2) << none << 12LL << 12LL
-        << QList<int>{0, 1, 2} << QList<int>{0, 1};
+        << Rules::Google << QString() << QString() << 1LL << 0LL << u"0/0"_s;
+    QTest::addRow("google, 3 titles and 2 texts: the first in order")
+        << Rules::Google << u"A B C"_s << u"x y"_s << 12LL << 0LL << u"0 1 2/0 1"_s;
+    QTest::addRow("google, full ad: 15*14*13 times 4*3, the last")
+        << Rules::Google << fifteen << u"w x y z"_s << 32760LL << 32759LL << u"14 13 12/3 2"_s;
     QTest::addRow("title 1 pinned to 1: the others rotate behind it")
-        << Rules::Google << letters(3) << QList<int>{1} << letters(1) << none << 2LL << 1LL
-        << QList<int>{0, 2, 1} << QList<int>{0};
+        << Rules::Google << u"A:1 B C"_s << u"x"_s << 2LL << 1LL << u"0 2 1/0"_s;
     QTest::addRow("two pinned to one position take turns")
-        << Rules::Google << letters(4) << QList<int>{1, 1} << letters(1) << none << 4LL << 3LL
-        << QList<int>{1, 3, 2} << QList<int>{0};
+        << Rules::Google << u"A:1 B:1 C D"_s << u"x"_s << 4LL << 3LL << u"1 3 2/0"_s;
     QTest::addRow("pin to 3 leaves position 2 empty")
-        << Rules::Google << letters(2) << QList<int>{3} << letters(1) << none << 1LL << 0LL
-        << QList<int>{1, 0} << QList<int>{0};
+        << Rules::Google << u"A:3 B"_s << u"x"_s << 1LL << 0LL << u"1 0/0"_s;
     QTest::addRow("text pinned to 2 shows second")
-        << Rules::Microsoft << letters(1) << none << letters(3) << QList<int>{2} << 2LL << 1LL
-        << QList<int>{0} << QList<int>{2, 0};
+        << Rules::Microsoft << u"A"_s << u"x y:2 z"_s << 2LL << 1LL << u"0/2 1"_s;
     QTest::addRow("text pin past the engine's positions is no pin")
-        << Rules::Google << letters(1) << none << letters(2) << QList<int>{3} << 2LL << 0LL
-        << QList<int>{0} << QList<int>{0, 1};
+        << Rules::Google << u"A"_s << u"x:3 y"_s << 2LL << 0LL << u"0/0 1"_s;
     QTest::addRow("empty titles are never shown")
-        << Rules::Google << QStringList{u"A"_s, QString(), u"C"_s} << none << letters(1) << none
-        << 2LL << 1LL << QList<int>{2, 0} << QList<int>{0};
+        << Rules::Google << u"A _ C"_s << u"x"_s << 2LL << 1LL << u"2 0/0"_s;
     QTest::addRow("yandex shows titles 1 and 2 in order, never title 3")
-        << Rules::Yandex << letters(3) << QList<int>{2, 1} << letters(2) << none << 1LL << 0LL
-        << QList<int>{0, 1} << QList<int>{0};
+        << Rules::Yandex << u"A:2 B:1 C"_s << u"x y"_s << 1LL << 0LL << u"0 1/0"_s;
 }
 
 void tst_Combinations::combinations()
 {
     QFETCH(Rules, rules);
-    QFETCH(QStringList, titles);
-    QFETCH(QList<int>, titlePins);
-    QFETCH(QStringList, texts);
-    QFETCH(QList<int>, textPins);
+    QFETCH(QString, titles);
+    QFETCH(QString, texts);
     QFETCH(qint64, count);
     QFETCH(qint64, n);
-    QFETCH(QList<int>, shownTitles);
-    QFETCH(QList<int>, shownTexts);
+    QFETCH(QString, expected);
 
-    const AdFields ad = adOf(titles, titlePins, texts, textPins);
+    AdFields ad;
+    setAssets(ad, AdField::Title, titles);
+    setAssets(ad, AdField::Text, texts);
     const AssetFormat &format = assetFormat(rules);
     QCOMPARE(combinationCount(ad, format), count);
-    const Combination expected{shownTitles, shownTexts};
-    QCOMPARE(combinationAt(ad, format, n), expected);
+    QCOMPARE(written(combinationAt(ad, format, n)), expected);
+    // Out of range gives the first.
+    QCOMPARE(combinationAt(ad, format, count), combinationAt(ad, format, 0));
 
-    // Every combination differs from every other, and a pinned asset never shows after its
+    // Every combination differs from every other, and a pinned title never shows after its
     // position (only positions nothing fills are left out before it).
     QSet<QString> seen;
     for (qint64 i = 0; i < count; ++i) {
         const Combination c = combinationAt(ad, format, i);
-        QString key;
-        for (const int t : c.titles)
-            key += QString::number(t) + u',';
-        key += u'/';
-        for (const int t : c.texts)
-            key += QString::number(t) + u',';
-        QVERIFY2(!seen.contains(key), qPrintable(key));
-        seen.insert(key);
-        if (format.titlePins == 0)
-            continue;
-        for (qsizetype p = 0; p < c.titles.size(); ++p) {
+        QVERIFY2(!seen.contains(written(c)), qPrintable(written(c)));
+        seen.insert(written(c));
+        for (qsizetype p = 0; p < c.titles.size() && format.titlePins > 0; ++p) {
             const int pin = ad.pin(AdField::Title, c.titles.at(p));
             QVERIFY(pin == 0 || pin > format.titlePins || p < pin);
         }
     }
-}
-
-void tst_Combinations::assetEdits_data()
-{
-    QTest::addColumn<QString>("edit"); // "move from to", "remove index" or "trim"
-    QTest::addColumn<QStringList>("titles");
-    QTest::addColumn<QList<int>>("pins");
-    QTest::addColumn<QStringList>("expectedTitles");
-    QTest::addColumn<QList<int>>("expectedPins");
-
-    QTest::addRow("title 2 above title 1 swaps them, pins too")
-        << u"move 1 0"_s << letters(3) << QList<int>{0, 2} << QStringList{u"B"_s, u"A"_s, u"C"_s}
-        << QList<int>{2};
-    QTest::addRow("title 1 to the end")
-        << u"move 0 2"_s << letters(3) << QList<int>{1} << QStringList{u"B"_s, u"C"_s, u"A"_s}
-        << QList<int>{0, 0, 1};
-    QTest::addRow("move past the end does nothing")
-        << u"move 2 3"_s << letters(3) << QList<int>{} << letters(3) << QList<int>{};
-    QTest::addRow("remove title 1: title 2 becomes title 1")
-        << u"remove 0"_s << letters(3) << QList<int>{3, 1} << QStringList{u"B"_s, u"C"_s}
-        << QList<int>{1};
-    QTest::addRow("remove the only title empties it")
-        << u"remove 0"_s << letters(1) << QList<int>{2} << QStringList{QString()} << QList<int>{};
-    QTest::addRow("remove the last")
-        << u"remove 2"_s << letters(3) << QList<int>{0, 0, 3} << letters(2) << QList<int>{};
-    QTest::addRow("trim blank ends, keep a blank inside and a pinned blank")
-        << u"trim"_s << QStringList{u"A"_s, QString(), u"C"_s, QString(), QString(), QString()}
-        << QList<int>{0, 0, 0, 2, 0, 0} << QStringList{u"A"_s, QString(), u"C"_s, QString()}
-        << QList<int>{0, 0, 0, 2};
-}
-
-void tst_Combinations::assetEdits()
-{
-    QFETCH(QString, edit);
-    QFETCH(QStringList, titles);
-    QFETCH(QList<int>, pins);
-    QFETCH(QStringList, expectedTitles);
-    QFETCH(QList<int>, expectedPins);
-
-    AdFields ad = adOf(titles, pins, {u"x"_s}, {});
-    const QStringList words = edit.split(u' ');
-    if (words.at(0) == "move"_L1)
-        moveAsset(ad, AdField::Title, words.at(1).toInt(), words.at(2).toInt());
-    else if (words.at(0) == "remove"_L1)
-        removeAsset(ad, AdField::Title, words.at(1).toInt());
-    else
-        ad = withoutTrailingBlanks(ad);
-    const AdFields expected = adOf(expectedTitles, expectedPins, {u"x"_s}, {});
-    QCOMPARE(ad.title, expected.title);
-    QCOMPARE(ad.moreTitles, expected.moreTitles);
-    QCOMPARE(withoutTrailingBlanks(ad).titlePins, expectedPins);
-    // Texts are not touched by an edit of the titles.
-    QCOMPARE(ad.text, u"x"_s);
 }
 
 QTEST_GUILESS_MAIN(tst_Combinations)
