@@ -251,8 +251,11 @@ void AssetEditor::showAd(const AdFields &ad, int titleRows, int textRows)
     for (const AdField field : {AdField::Title, AdField::Text}) {
         const QList<Row> &rows = rowsOf(field);
         for (int i = 0; i < rows.size(); ++i) {
-            if (i > 0)
+            if (i > 0) {
                 rows.at(i).edit->setText(ad.at(field, i));
+                // Shown from its start, as the form's fields are.
+                rows.at(i).edit->setCursorPosition(0);
+            }
             const int pin = ad.pin(field, i);
             rows.at(i).pin->setCurrentIndex(pin < rows.at(i).pin->count() ? pin : 0);
         }
