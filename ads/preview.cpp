@@ -5,8 +5,6 @@
 #include "ads/adcheck.h"
 #include "ads/templatelayout.h"
 
-#include <functional>
-
 const QString exampleTitle = QStringLiteral("My Title here");
 const QString exampleText = QStringLiteral("My Advertisment Here");
 const QString exampleURL = QStringLiteral("www.example.com");
@@ -190,10 +188,9 @@ QStringList breakIntoLines(const QString &text, const QList<ShownPiece> &pieces,
 }
 
 namespace {
-using LimitOf = std::function<int(AdField field, int index)>;
-
 // The document of combination `shown`; the template's placeholders beyond %TITLE% and %TEXT%
-// stay empty unless it showsMoreAssets.
+// stay empty unless it showsMoreAssets. `limitOf(field, index)` gives each asset's limit.
+template<typename LimitOf>
 QString render(const QString &templateText,
                const AdFields &fields,
                const LimitOf &limitOf,

@@ -141,12 +141,13 @@ void MainWindow::showAssetCounter(const AdCheck &check, AdField field, int index
 }
 
 // "Combination 2 of 36" and its two steps, shown only when the template can show more than one
-// title and text and the engine may combine them in more than one way.
-void MainWindow::showCombinationCount(const AdFields &ad)
+// title and text and the engine may combine them in more than one way. Returns whether the
+// template can.
+bool MainWindow::showCombinationCount(const AdFields &ad)
 {
-    const qint64 count = showsMoreAssets(currentEngine.templateText)
-                             ? combinationCount(ad, assetFormat(rulesNamed(currentEngine.rules)))
-                             : 1;
+    const bool more = showsMoreAssets(currentEngine.templateText);
+    const qint64 count
+        = more ? combinationCount(ad, assetFormat(rulesNamed(currentEngine.rules))) : 1;
     if (m_combination >= count)
         m_combination = 0;
     // The label is only written when it shows.
@@ -157,6 +158,7 @@ void MainWindow::showCombinationCount(const AdFields &ad)
                           static_cast<QWidget *>(label),
                           static_cast<QWidget *>(m_assetEditor->pushButtonNextCombination)})
         step->setVisible(count > 1);
+    return more;
 }
 
 void MainWindow::pushButtonPreviousCombination_clicked()
@@ -181,11 +183,12 @@ void MainWindow::stepCombination(int step)
 void MainWindow::updatePreview()
 {
     const AdFields ad = currentAd();
-    showCombinationCount(ad);
-    const QString document = renderPreview(
-        currentEngine,
-        ad,
-        combinationAt(ad, assetFormat(rulesNamed(currentEngine.rules)), m_combination));
+    // A template that shows title 1 and text 1 alone needs no combination worked out.
+    const Combination shown
+        = showCombinationCount(ad)
+              ? combinationAt(ad, assetFormat(rulesNamed(currentEngine.rules)), m_combination)
+              : Combination();
+    const QString document = renderPreview(currentEngine, ad, shown);
     // A document that Qt cannot lay out in bounded time is not rendered at all. The fields are
     // escaped, but a template may put a placeholder where a tag's name goes, so the document
     // is measured as it will be shown.

@@ -164,7 +164,7 @@ private:
     // composer.cpp
     void createAssetEditor();
     void showAssetCounter(const AdCheck &check, AdField field, int index);
-    void showCombinationCount(const AdFields &ad);
+    bool showCombinationCount(const AdFields &ad);
     void stepCombination(int step);
 
     // verdicts.cpp
