@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ads/preview.h"
 
+#include "ads/adcheck.h"
 #include "ads/templatelayout.h"
 
 const QString exampleTitle = QStringLiteral("My Title here");
@@ -27,8 +28,13 @@ QStringList breakIntoLines(const QString &text, int width)
 }
 
 namespace {
-const QString placeholders[]
-    = {QStringLiteral("%URL%"), QStringLiteral("%TITLE%"), QStringLiteral("%TEXT%")};
+// In Placeholder's order. None is a prefix of another.
+const QString placeholders[placeholderCount] = {QStringLiteral("%URL%"),
+                                                QStringLiteral("%TITLE%"),
+                                                QStringLiteral("%TEXT%"),
+                                                QStringLiteral("%TITLE2%"),
+                                                QStringLiteral("%TITLE3%"),
+                                                QStringLiteral("%TEXT2%")};
 
 // Calls `replace(at, which)` for each placeholder in `templateText`, in one pass from the start.
 template<typename Replace>
@@ -37,7 +43,7 @@ void forEachPlaceholder(const QString &templateText, Replace replace)
     qsizetype at = templateText.indexOf(QLatin1Char('%'));
     while (at >= 0) {
         qsizetype next = at + 1;
-        for (int i = 0; i < 3; ++i) {
+        for (int i = 0; i < placeholderCount; ++i) {
             if (QStringView(templateText).mid(at).startsWith(placeholders[i])) {
                 replace(at, i);
                 next = at + placeholders[i].size();
@@ -54,17 +60,34 @@ QString substitutePlaceholders(const QString &templateText,
                                const QString &title,
                                const QString &text)
 {
-    const QString *values[] = {&url, &title, &text};
+    return substitutePlaceholders(templateText, {url, title, text});
+}
+
+QString substitutePlaceholders(const QString &templateText, const QStringList &values)
+{
+    qsizetype size = templateText.size();
+    for (const QString &value : values)
+        size += value.size();
     QString document;
-    document.reserve(templateText.size() + url.size() + title.size() + text.size());
+    document.reserve(size);
     qsizetype copied = 0;
     forEachPlaceholder(templateText, [&](qsizetype at, int which) {
         document.append(QStringView(templateText).mid(copied, at - copied));
-        document.append(*values[which]);
+        if (which < values.size())
+            document.append(values.at(which));
         copied = at + placeholders[which].size();
     });
     document.append(QStringView(templateText).mid(copied));
     return document;
+}
+
+bool showsMoreAssets(const QString &templateText)
+{
+    bool more = false;
+    forEachPlaceholder(templateText, [&](qsizetype, int which) {
+        more = more || which >= int(Placeholder::Title2);
+    });
+    return more;
 }
 
 bool isPreviewWithinLayoutBounds(const QString &templateText, const QString &document)
@@ -112,7 +135,8 @@ QString prepareField(Rules rules,
                      const QString &text,
                      int limit,
                      const QString &emptyValue,
-                     QList<ShownPiece> *pieces)
+                     QList<ShownPiece> *pieces,
+                     int index)
 {
     pieces->clear();
     QString shown;
@@ -120,7 +144,7 @@ QString prepareField(Rules rules,
         appendLiteral(rules, emptyValue, &shown, pieces);
         return shown;
     }
-    const FieldMeasure m = measureFieldPieces(rules, field, text);
+    const FieldMeasure m = measureFieldPieces(rules, field, text, index);
     if (m.count <= limit) {
         *pieces = m.pieces;
         return m.shown;
@@ -163,6 +187,57 @@ QStringList breakIntoLines(const QString &text, const QList<ShownPiece> &pieces,
     return lines;
 }
 
+namespace {
+// The document of combination `shown`; the template's placeholders beyond %TITLE% and %TEXT%
+// stay empty unless it showsMoreAssets. `limitOf(field, index)` gives each asset's limit.
+template<typename LimitOf>
+QString render(const QString &templateText,
+               const AdFields &fields,
+               const LimitOf &limitOf,
+               int textLineBreak,
+               Rules rules,
+               Combination shown)
+{
+    // A field is measured once when it is shown whole; the pieces are worked out only for one
+    // that is cut or broken into lines. Returns the field as HTML.
+    const auto prepared = [&](AdField field, int index, int width, const QString &emptyValue) {
+        const QString &value = fields.at(field, index);
+        const int limit = limitOf(field, index);
+        if (!value.isEmpty()) {
+            const FieldMeasure m = measureFieldUnexplained(rules, field, value, index);
+            if (m.count <= limit && (width <= 5 || m.count <= width))
+                return m.shown.toHtmlEscaped();
+        }
+        QList<ShownPiece> pieces;
+        const QString text = prepareField(rules, field, value, limit, emptyValue, &pieces, index);
+        QStringList lines = breakIntoLines(text, pieces, width);
+        for (QString &line : lines)
+            line = line.toHtmlEscaped();
+        return lines.join(lineBreak);
+    };
+    const bool more = showsMoreAssets(templateText);
+    if (shown.titles.isEmpty() || !more)
+        shown.titles = {0};
+    if (shown.texts.isEmpty() || !more)
+        shown.texts = {0};
+    const AssetFormat &format = assetFormat(rules);
+    QStringList values(placeholderCount);
+    values[int(Placeholder::URL)] = prepared(AdField::URL, 0, 0, exampleURL);
+    const Placeholder titles[] = {Placeholder::Title, Placeholder::Title2, Placeholder::Title3};
+    for (qsizetype i = 0; i < std::min<qsizetype>(shown.titles.size(), 3); ++i) {
+        values[int(titles[i])] = (i > 0 ? format.titleJoin.toHtmlEscaped() : QString())
+                                 + prepared(AdField::Title, shown.titles.at(i), 0, exampleTitle);
+    }
+    const Placeholder texts[] = {Placeholder::Text, Placeholder::Text2};
+    for (qsizetype i = 0; i < std::min<qsizetype>(shown.texts.size(), 2); ++i) {
+        values[int(texts[i])]
+            = (i > 0 ? format.textJoin.toHtmlEscaped() : QString())
+              + prepared(AdField::Text, shown.texts.at(i), textLineBreak, exampleText);
+    }
+    return substitutePlaceholders(templateText, values);
+}
+} // namespace
+
 QString renderPreview(const QString &templateText,
                       const AdFields &fields,
                       int limitTitle,
@@ -171,29 +246,16 @@ QString renderPreview(const QString &templateText,
                       int textLineBreak,
                       Rules rules)
 {
-    // The pieces are worked out only for a field that is cut or broken into lines.
-    QList<ShownPiece> pieces;
-    bool whole = false;
-    const auto prepared =
-        [&](AdField field, const QString &value, int limit, int width, const QString &emptyValue) {
-            if (!value.isEmpty()) {
-                const FieldMeasure m = measureFieldUnexplained(rules, field, value);
-                whole = m.count <= limit && (width <= 5 || m.count <= width);
-                if (whole)
-                    return m.shown;
-            }
-            whole = false;
-            return prepareField(rules, field, value, limit, emptyValue, &pieces);
-        };
-    const QString url = prepared(AdField::URL, fields.url, limitURL, 0, exampleURL).toHtmlEscaped();
-    const QString title
-        = prepared(AdField::Title, fields.title, limitTitle, 0, exampleTitle).toHtmlEscaped();
-    const QString text
-        = prepared(AdField::Text, fields.text, limitText, textLineBreak, exampleText);
-    if (whole)
-        return substitutePlaceholders(templateText, url, title, text.toHtmlEscaped());
-    QStringList lines = breakIntoLines(text, pieces, textLineBreak);
-    for (QString &line : lines)
-        line = line.toHtmlEscaped();
-    return substitutePlaceholders(templateText, url, title, lines.join(lineBreak));
+    const auto limitOf = [&](AdField field, int) {
+        return field == AdField::Title ? limitTitle : field == AdField::Text ? limitText : limitURL;
+    };
+    return render(templateText, fields, limitOf, textLineBreak, rules, {{0}, {0}});
+}
+
+QString renderPreview(const EngineProfile &engine, const AdFields &fields, const Combination &shown)
+{
+    const Rules rules = rulesNamed(engine.rules);
+    const auto limitOf
+        = [&](AdField field, int index) { return assetLimit(engine, rules, field, index); };
+    return render(engine.templateText, fields, limitOf, engine.textLineBreak, rules, shown);
 }

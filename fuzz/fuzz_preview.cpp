@@ -48,9 +48,14 @@ QString naiveSubstitute(const QString &templateText,
                         const QString &title,
                         const QString &text)
 {
+    // Titles 2 and 3 and text 2 show nothing when only title 1 and text 1 are given.
+    const QString none;
     const std::pair<QString, const QString *> placeholders[] = {{QStringLiteral("%URL%"), &url},
                                                                 {QStringLiteral("%TITLE%"), &title},
-                                                                {QStringLiteral("%TEXT%"), &text}};
+                                                                {QStringLiteral("%TEXT%"), &text},
+                                                                {QStringLiteral("%TITLE2%"), &none},
+                                                                {QStringLiteral("%TITLE3%"), &none},
+                                                                {QStringLiteral("%TEXT2%"), &none}};
     QString result;
     qsizetype i = 0;
     while (i < templateText.size()) {

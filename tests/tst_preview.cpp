@@ -24,6 +24,10 @@ private slots:
     void substitutePlaceholders();
     void renderEscapesFields();
     void defaultTemplate();
+    void morePlaceholders_data();
+    void morePlaceholders();
+    void showsMoreAssets_data();
+    void showsMoreAssets();
 };
 
 namespace {
@@ -232,6 +236,92 @@ void tst_Preview::defaultTemplate()
     QVERIFY(page.contains(u"<a href=\"#\">My Advertisment Here</a><br>"_s));
     QVERIFY(page.contains(u"<a href=\"#\">"_s + exampleURL + u"</a></body></html>"_s));
     QVERIFY(!page.contains(u'%'));
+}
+
+void tst_Preview::morePlaceholders_data()
+{
+    QTest::addColumn<QString>("rules");
+    QTest::addColumn<QString>("templateText");
+    QTest::addColumn<QStringList>("titles");
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<QList<int>>("shownTitles");
+    QTest::addColumn<QList<int>>("shownTexts");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QString>("expected");
+
+    const QString all = u"[%TITLE%][%TITLE2%][%TITLE3%][%TEXT%][%TEXT2%]"_s;
+    const QStringList abc{u"A"_s, u"B"_s, u"C"_s};
+    const QStringList xy{u"x"_s, u"y"_s};
+    QTest::addRow("three titles joined, two texts joined")
+        << u"google"_s << all << abc << xy << QList<int>{0, 1, 2} << QList<int>{0, 1} << 0
+        << u"[A][ | B][ | C][x][ y]"_s;
+    QTest::addRow("in the combination's order")
+        << u"google"_s << all << abc << xy << QList<int>{2, 0} << QList<int>{1} << 0
+        << u"[C][ | A][][y][]"_s;
+    QTest::addRow("nothing typed: the examples, no joins")
+        << u"google"_s << all << QStringList{} << QStringList{} << QList<int>{0} << QList<int>{0}
+        << 0 << u"[My Title here][][][My Advertisment Here][]"_s;
+    QTest::addRow("each title cut to its limit of 10")
+        << u"google"_s << all << QStringList{u"A"_s, u"0123456789AB"_s} << xy << QList<int>{0, 1}
+        << QList<int>{0} << 0 << u"[A][ | 0123456789...][][x][]"_s;
+    QTest::addRow("yandex title 2: its own limit of 30 and its dash")
+        << u"yandex"_s << all << QStringList{u"A"_s, sample(31)} << xy << QList<int>{0, 1}
+        << QList<int>{0} << 0 << u"[A][ — "_s + sample(30) + u"...][][x][]"_s;
+    QTest::addRow("text 2 broken into lines as text 1")
+        << u"google"_s << all << abc << QStringList{u"x"_s, sample(14)} << QList<int>{0}
+        << QList<int>{0, 1} << 6
+        << u"[A][][][x][ "_s + sample(6) + u"<BR>"_s + sample(12).mid(6) + u"<BR>"_s
+               + sample(14).mid(12) + u"]"_s;
+    QTest::addRow("an older template shows title 1 and text 1 whatever is combined")
+        << u"google"_s << u"%TITLE%|%TEXT%"_s << abc << xy << QList<int>{2, 1} << QList<int>{1} << 0
+        << u"A|x"_s;
+    QTest::addRow("a placeholder typed is escaped text")
+        << u"google"_s << all << QStringList{u"%TITLE3%"_s, u"<%TEXT2%>"_s} << xy
+        << QList<int>{0, 1} << QList<int>{0} << 0 << u"[%TITLE3%][ | &lt;%TEXT2%&gt;][][x][]"_s;
+}
+
+void tst_Preview::morePlaceholders()
+{
+    QFETCH(QString, rules);
+    QFETCH(QString, templateText);
+    QFETCH(QStringList, titles);
+    QFETCH(QStringList, texts);
+    QFETCH(QList<int>, shownTitles);
+    QFETCH(QList<int>, shownTexts);
+    QFETCH(int, width);
+    QFETCH(QString, expected);
+
+    EngineProfile engine;
+    engine.limitTitle = 10;
+    engine.limitText = 100;
+    engine.limitURL = 100;
+    engine.textLineBreak = width;
+    engine.templateText = templateText;
+    engine.rules = rules;
+    AdFields ad;
+    for (qsizetype i = 0; i < titles.size(); ++i)
+        ad.set(AdField::Title, int(i), titles.at(i));
+    for (qsizetype i = 0; i < texts.size(); ++i)
+        ad.set(AdField::Text, int(i), texts.at(i));
+    QCOMPARE(renderPreview(engine, ad, Combination{shownTitles, shownTexts}), expected);
+}
+
+void tst_Preview::showsMoreAssets_data()
+{
+    QTest::addColumn<QString>("templateText");
+    QTest::addColumn<bool>("more");
+    QTest::addRow("default template") << ::defaultTemplate << false;
+    QTest::addRow("title 2") << u"%TITLE%%TITLE2%"_s << true;
+    QTest::addRow("text 2") << u"<p>%TEXT2%</p>"_s << true;
+    QTest::addRow("title 4 is no placeholder") << u"%TITLE4%"_s << false;
+    QTest::addRow("inside another") << u"%TITLE%TEXT2%"_s << false;
+}
+
+void tst_Preview::showsMoreAssets()
+{
+    QFETCH(QString, templateText);
+    QFETCH(bool, more);
+    QCOMPARE(::showsMoreAssets(templateText), more);
 }
 
 QTEST_GUILESS_MAIN(tst_Preview)

@@ -1,6 +1,7 @@
 #!/bin/sh
 # Takes the README's screenshots from the real program on a virtual X display:
-# docs/main-window.png, docs/engine-dialog.png, docs/ad-sheet.png and docs/spelling.png.
+# docs/main-window.png, docs/engine-dialog.png, docs/ad-sheet.png, docs/spelling.png and
+# docs/asset-editor.png.
 # Usage: tools/screenshots.sh [build dir]   (after "make build")
 set -eu
 cd "$(dirname "$0")/.."
@@ -82,7 +83,32 @@ start_and_type "$1" "Weekly Subcriptions for {KeyWord:bread lovers}. Order onlin
 sleep 2
 import -window "$main" "$1/spelling.png"
 kill "$pid"
+wait "$pid" || true
+
+# A responsive search ad of five titles, one pinned, and three texts in the asset editor, and
+# the preview stepped on to its second combination.
+cat >"$1/config/Vellumo/VELM.conf" <<'CONF'
+[General]
+pos=@Point(0 0)
+size=@Size(1000 640)
+preview=true
+adTitle=Fresh Bread Every Morning
+adMoreTitles=Rye From the Wood Oven, Baked Before Six, Order Online Today, Free Delivery Over 20
+adTitlePins=1
+adText="Sourdough, rye and spelt, baked before six."
+adMoreTexts=Order online and pick up on your way to work., Free delivery across town over 20 euros.
+adURL=example-bakery.com/bread
+adFinalURL=https://example-bakery.com/bread?src=ads
+CONF
+XDG_CONFIG_HOME="$1/config" XDG_DATA_HOME="$1/data" LANG=C.UTF-8 ./vellumo &
+pid=$!
+main=$(window_of Vellumo)
+xdotool mousemove 260 97 click 1
+xdotool key alt+Next
+sleep 1
+import -window "$main" "$1/asset-editor.png"
+kill "$pid"
 SHOT
 xvfb-run -a -s "-screen 0 1024x768x24" sh "$work/shoot.sh" "$work"
-mkdir -p "${SHOTS_OUT:-docs}" && cp "$work/main-window.png" "$work/engine-dialog.png" "$work/ad-sheet.png" "$work/spelling.png" "${SHOTS_OUT:-docs}/"
-echo "docs/main-window.png, docs/engine-dialog.png, docs/ad-sheet.png and docs/spelling.png written"
+mkdir -p "${SHOTS_OUT:-docs}" && cp "$work/main-window.png" "$work/engine-dialog.png" "$work/ad-sheet.png" "$work/spelling.png" "$work/asset-editor.png" "${SHOTS_OUT:-docs}/"
+echo "docs/main-window.png, docs/engine-dialog.png, docs/ad-sheet.png, docs/spelling.png and docs/asset-editor.png written"

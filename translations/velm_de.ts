@@ -2,6 +2,109 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AssetEditor</name>
+    <message>
+        <source>Title %1</source>
+        <translation>Titel %1</translation>
+    </message>
+    <message>
+        <source>Title %1 (not used)</source>
+        <translation>Titel %1 (nicht verwendet)</translation>
+    </message>
+    <message>
+        <source>Text %1</source>
+        <translation>Text %1</translation>
+    </message>
+    <message>
+        <source>Text %1 (not used)</source>
+        <translation>Text %1 (nicht verwendet)</translation>
+    </message>
+    <message>
+        <source>The chosen engine does not take it.</source>
+        <translation>Die gewählte Suchmaschine nimmt ihn nicht an.</translation>
+    </message>
+    <message>
+        <source>Not pinned</source>
+        <translation>Nicht fixiert</translation>
+    </message>
+    <message>
+        <source>Position 1</source>
+        <translation>Position 1</translation>
+    </message>
+    <message>
+        <source>Position 2</source>
+        <translation>Position 2</translation>
+    </message>
+    <message>
+        <source>Position 3</source>
+        <translation>Position 3</translation>
+    </message>
+    <message>
+        <source>Shown only in this position</source>
+        <translation>Nur an dieser Position gezeigt</translation>
+    </message>
+    <message>
+        <source>the form&apos;s Title</source>
+        <translation>der Titel im Formular</translation>
+    </message>
+    <message>
+        <source>the form&apos;s Text</source>
+        <translation>der Text im Formular</translation>
+    </message>
+    <message>
+        <source>Add T&amp;itle</source>
+        <translation>T&amp;itel hinzufügen</translation>
+    </message>
+    <message>
+        <source>Ctrl+T</source>
+        <translation>Ctrl+T</translation>
+    </message>
+    <message>
+        <source>Add a title (Ctrl+T). In a title, Alt+Up and Alt+Down move it, Alt+Delete removes it.</source>
+        <translation>Einen Titel hinzufügen (Strg+T). In einem Titel verschieben Alt+Hoch und Alt+Runter ihn, Alt+Entf entfernt ihn.</translation>
+    </message>
+    <message>
+        <source>Add Te&amp;xt</source>
+        <translation>Te&amp;xt hinzufügen</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+T</source>
+        <translation>Ctrl+Shift+T</translation>
+    </message>
+    <message>
+        <source>Add a text (Ctrl+Shift+T). In a text, Alt+Up and Alt+Down move it, Alt+Delete removes it.</source>
+        <translation>Einen Text hinzufügen (Strg+Umschalt+T). In einem Text verschieben Alt+Hoch und Alt+Runter ihn, Alt+Entf entfernt ihn.</translation>
+    </message>
+    <message>
+        <source>Final URL</source>
+        <translation>Ziel-URL</translation>
+    </message>
+    <message>
+        <source>&lt;</source>
+        <translation>&lt;</translation>
+    </message>
+    <message>
+        <source>Alt+PgUp</source>
+        <translation>Alt+PgUp</translation>
+    </message>
+    <message>
+        <source>The previous combination (Alt+PgUp)</source>
+        <translation>Die vorige Kombination (Alt+Bild auf)</translation>
+    </message>
+    <message>
+        <source>&gt;</source>
+        <translation>&gt;</translation>
+    </message>
+    <message>
+        <source>Alt+PgDown</source>
+        <translation>Alt+PgDown</translation>
+    </message>
+    <message>
+        <source>The next combination (Alt+PgDown)</source>
+        <translation>Die nächste Kombination (Alt+Bild ab)</translation>
+    </message>
+</context>
+<context>
     <name>Checker</name>
     <message>
         <source>there is no engine &quot;%1&quot; in %2</source>
@@ -1369,6 +1472,14 @@ Open it in a spreadsheet and save it again as XLSX or CSV, then try again.</sour
             <numerusform>%n Zeile der %1 ist keine Anzeige und wurde übersprungen.</numerusform>
             <numerusform>%n Zeilen der %1 sind keine Anzeigen und wurden übersprungen.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Titles and Texts</source>
+        <translation>Titel und Texte</translation>
+    </message>
+    <message>
+        <source>Combination %1 of %2</source>
+        <translation>Kombination %1 von %2</translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,7 @@
 #include "ui/adsheetdelegate.h"
 #include "ui/adsheetmodel.h"
 #include "ui/adsheetview.h"
+#include "ui/asseteditor.h"
 #include "ui/filechooser.h"
 #include "ui/mainform.h"
 #include "ui/mainwindow.h"
@@ -310,9 +311,7 @@ void MainWindow::tableViewSheet_doubleClicked(const QModelIndex &index)
     if (!index.isValid())
         return;
     const SheetRow &row = m_sheetModel->rows().at(m_sheetProxy->mapToSource(index).row());
-    mainForm->lineEditTitle->setText(row.ad.title);
-    mainForm->lineEditText->setText(row.ad.text);
-    mainForm->lineEditURL->setText(row.ad.url);
+    m_assetEditor->setAd(row.ad);
     m_formRowId = row.id;
     m_sheetModel->setFormRowId(row.id);
 }

@@ -5,10 +5,12 @@
 #include "ads/spelling.h"
 #include "app/globals.h"
 #include "app/startup.h"
+#include "ui/asseteditor.h"
 #include "ui/enginechoicemodel.h"
 #include "ui/mainform.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -35,6 +37,7 @@ MainWindow::MainWindow(const WindowSeams &seams)
     mainForm->labelURL->setAlignment(Qt::AlignVCenter);
     createEngineDialog();
     setCentralWidget(mainForm);
+    createAssetEditor();
 
     createActions();
     createMenus();
@@ -66,6 +69,17 @@ MainWindow::MainWindow(const WindowSeams &seams)
             this,
             &MainWindow::comboBoxEngine_activated);
     connect(mainForm->pushButtonPreview, &QPushButton::clicked, this, &MainWindow::updatePreview);
+    connect(m_assetEditor, &AssetEditor::assetEdited, this, &MainWindow::assetEditor_assetEdited);
+    connect(
+        m_assetEditor, &AssetEditor::assetsChanged, this, &MainWindow::assetEditor_assetsChanged);
+    connect(m_assetEditor->pushButtonPreviousCombination,
+            &QPushButton::clicked,
+            this,
+            &MainWindow::pushButtonPreviousCombination_clicked);
+    connect(m_assetEditor->pushButtonNextCombination,
+            &QPushButton::clicked,
+            this,
+            &MainWindow::pushButtonNextCombination_clicked);
     connectEngineDialog();
     createSpelling();
 
@@ -178,10 +192,25 @@ void MainWindow::readSettings()
     resize(size);
     move(usableWindowPosition(pos, size, screens, defaultPosition));
     mainForm->checkBoxPreview->setChecked(preview);
-    // The ad being written, as the program was closed.
-    mainForm->lineEditTitle->setText(settings.value(QStringLiteral("adTitle")).toString());
-    mainForm->lineEditText->setText(settings.value(QStringLiteral("adText")).toString());
-    mainForm->lineEditURL->setText(settings.value(QStringLiteral("adURL")).toString());
+    // The ad being written, every asset of it, as the program was closed.
+    AdFields ad(settings.value(QStringLiteral("adTitle")).toString(),
+                settings.value(QStringLiteral("adText")).toString(),
+                settings.value(QStringLiteral("adURL")).toString());
+    ad.moreTitles
+        = settings.value(QStringLiteral("adMoreTitles")).toStringList().mid(0, maxAdTitles - 1);
+    ad.moreTexts
+        = settings.value(QStringLiteral("adMoreTexts")).toStringList().mid(0, maxAdTexts - 1);
+    const auto pins = [&](const QString &key) {
+        QList<int> pins;
+        const QStringList stored = settings.value(key).toStringList();
+        for (const QString &pin : stored)
+            pins.append(pin.toInt());
+        return pins;
+    };
+    ad.titlePins = pins(QStringLiteral("adTitlePins"));
+    ad.textPins = pins(QStringLiteral("adTextPins"));
+    ad.finalUrl = settings.value(QStringLiteral("adFinalURL")).toString();
+    m_assetEditor->setAd(ad);
     const EnginesFolderChoice engines = App::setApplicationDirectory(
         QCoreApplication::applicationDirPath(), m_seams.isWritableFolder);
     if (!engines.problem.isEmpty())
@@ -202,6 +231,18 @@ void MainWindow::writeSettings()
     settings.setValue(QStringLiteral("adTitle"), mainForm->lineEditTitle->text());
     settings.setValue(QStringLiteral("adText"), mainForm->lineEditText->text());
     settings.setValue(QStringLiteral("adURL"), mainForm->lineEditURL->text());
+    const AdFields ad = currentAd();
+    settings.setValue(QStringLiteral("adMoreTitles"), ad.moreTitles);
+    settings.setValue(QStringLiteral("adMoreTexts"), ad.moreTexts);
+    const auto pins = [](const QList<int> &pins) {
+        QStringList stored;
+        for (const int pin : pins)
+            stored.append(QString::number(pin));
+        return stored;
+    };
+    settings.setValue(QStringLiteral("adTitlePins"), pins(ad.titlePins));
+    settings.setValue(QStringLiteral("adTextPins"), pins(ad.textPins));
+    settings.setValue(QStringLiteral("adFinalURL"), ad.finalUrl);
     // Whether the sheet's dock is open, and its size and place.
     settings.setValue(QStringLiteral("windowState"), saveState());
 }
@@ -216,32 +257,30 @@ void MainWindow::about()
             .arg(App::versionString, 0, QLatin1Char(' ')));
 }
 
-// Cut, copy and paste serve the ad field that has the focus, and nothing else.
+// Cut, copy and paste serve the ad field (the form's or a title's or text's) that has the
+// focus, and nothing else.
 namespace {
-QLineEdit *focusedAdField(const MainForm *form)
+QLineEdit *focusedAdField(const QWidget *form, const QWidget *assets)
 {
-    for (QLineEdit *field : {form->lineEditTitle, form->lineEditText, form->lineEditURL}) {
-        if (field->hasFocus())
-            return field;
-    }
-    return nullptr;
+    auto *field = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    return field && (form->isAncestorOf(field) || assets->isAncestorOf(field)) ? field : nullptr;
 }
 } // namespace
 
 void MainWindow::paste()
 {
-    if (QLineEdit *field = focusedAdField(mainForm))
+    if (QLineEdit *field = focusedAdField(mainForm, m_assetEditor))
         field->paste();
 }
 
 void MainWindow::copy()
 {
-    if (QLineEdit *field = focusedAdField(mainForm))
+    if (QLineEdit *field = focusedAdField(mainForm, m_assetEditor))
         field->copy();
 }
 
 void MainWindow::cut()
 {
-    if (QLineEdit *field = focusedAdField(mainForm))
+    if (QLineEdit *field = focusedAdField(mainForm, m_assetEditor))
         field->cut();
 }

@@ -15,6 +15,7 @@
 #include <memory>
 
 class AdSheetModel;
+class AssetEditor;
 class EngineChoiceModel;
 class QFileSystemWatcher;
 class QLineEdit;
@@ -80,6 +81,10 @@ public slots:
     void lineEditURL_textChanged(const QString &);
     void comboBoxEngine_activated(int index);
     void updatePreview();
+    void assetEditor_assetEdited(AdField field, int index);
+    void assetEditor_assetsChanged();
+    void pushButtonPreviousCombination_clicked();
+    void pushButtonNextCombination_clicked();
 
     // symbol.cpp
     void pushButtonSymbol_clicked();
@@ -156,6 +161,12 @@ private:
     // reordering.cpp
     void moveEngine(int step);
 
+    // composer.cpp
+    void createAssetEditor();
+    void showAssetCounter(const AdCheck &check, AdField field, int index);
+    bool showCombinationCount(const AdFields &ad);
+    void stepCombination(int step);
+
     // verdicts.cpp
     void createVerdictsLabel();
     AdFields currentAd() const;
@@ -219,8 +230,13 @@ private:
     // How files are written and the install folder judged (see WindowSeams).
     WindowSeams m_seams;
 
-    // composer.cpp: the engine last chosen, named when its template cannot be shown.
+    // composer.cpp: the engine last chosen, named when its template cannot be shown, and the
+    // combination of the ad's assets the preview shows, from 0.
     QString m_previewEngine;
+    qint64 m_combination = 0;
+    // The ad's titles and texts beyond the form's, in a dock beside it.
+    AssetEditor *m_assetEditor = nullptr;
+    QDockWidget *m_assetDock = nullptr;
 
     // Every listed engine as the last rebuild read it, in list order.
     QList<CatalogueEntry> m_catalogue;

@@ -6,6 +6,7 @@
 #include "ads/checks.h"
 #include "ads/enginestate.h"
 #include "ads/spelling.h"
+#include "ui/asseteditor.h"
 #include "ui/mainform.h"
 #include "ui/mainwindow.h"
 #include "ui/markup.h"
@@ -51,9 +52,7 @@ void MainWindow::createVerdictsLabel()
 
 AdFields MainWindow::currentAd() const
 {
-    return {mainForm->lineEditTitle->text(),
-            mainForm->lineEditText->text(),
-            mainForm->lineEditURL->text()};
+    return m_assetEditor->ad();
 }
 
 // Counts and checks the ad for the chosen engine, lists what its rules find under the fields,
