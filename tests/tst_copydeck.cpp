@@ -668,7 +668,10 @@ void tst_CopyDeck::findingsNameTheAsset()
     const AdFields ad
         = fullAd(titles << u"Sourdough"_s, {u"x"_s, u"Much too long for it all"_s}, {});
     const QString path = m_dir.filePath(u"findings.csv"_s);
-    QVERIFY(writeCopyDeck(path, {ad}, {plainEngine(u"Short"_s, 5, 20, 10)}));
+    // Google's rules take every title and text of the ad; a plain engine only the first.
+    EngineProfile responsive = plainEngine(u"Short"_s, 5, 20, 10);
+    responsive.rules = u"google"_s;
+    QVERIFY(writeCopyDeck(path, {ad}, {responsive}));
     const QByteArray row = records(fileBytes(path)).at(1);
     QVERIFY2(row.contains("Title 7: counts 9 of 5, 4 too many; Text 2: counts 24 of 20"),
              row.constData());
