@@ -123,22 +123,24 @@ void assetSet(const AssetFormat &format, const AdFields &ad, bool errorsOnly, Fi
 void repeatedAssets(const AdFields &ad, const AdMeasure &measured, Severity severity, Findings &out)
 {
     for (const AdField field : {AdField::Title, AdField::Text}) {
-        for (int i = 1; i < measured.assets(field); ++i) {
-            if (isBlank(ad.at(field, i)))
+        // Each asset as shown, trimmed once; a blank one is no asset and repeats nothing.
+        QVarLengthArray<QStringView, maxAdTitles> shown;
+        for (int i = 0; i < measured.assets(field); ++i)
+            shown.append(isBlank(ad.at(field, i))
+                             ? QStringView()
+                             : QStringView(measured.at(field, i).shown).trimmed());
+        for (qsizetype i = 1; i < shown.size(); ++i) {
+            if (shown[i].isNull())
                 continue;
-            const QStringView shown = QStringView(measured.at(field, i).shown).trimmed();
-            for (int j = 0; j < i; ++j) {
-                if (!isBlank(ad.at(field, j))
-                    && shown.compare(QStringView(measured.at(field, j).shown).trimmed(),
-                                     Qt::CaseInsensitive)
-                           == 0) {
+            for (qsizetype j = 0; j < i; ++j) {
+                if (!shown[j].isNull() && shown[i].compare(shown[j], Qt::CaseInsensitive) == 0) {
                     addAt(out,
                           field,
-                          i,
+                          int(i),
                           field == AdField::Title ? Kind::SameTitle : Kind::SameText,
                           severity,
                           {},
-                          j + 1);
+                          int(j + 1));
                     break;
                 }
             }
