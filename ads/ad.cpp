@@ -83,3 +83,18 @@ bool AdFields::hasMoreThanForm() const
     return !moreTitles.isEmpty() || !moreTexts.isEmpty() || pinned(titlePins) || pinned(textPins)
            || !finalUrl.isEmpty();
 }
+
+namespace {
+bool samePins(const QList<int> &a, const QList<int> &b)
+{
+    return std::equal(a.cbegin(), a.cend(), b.cbegin(), b.cend());
+}
+} // namespace
+
+bool operator==(const AdFields &a, const AdFields &b)
+{
+    return a.title == b.title && a.text == b.text && a.url == b.url && a.moreTitles == b.moreTitles
+           && a.moreTexts == b.moreTexts && samePins(a.titlePins, b.titlePins)
+           && samePins(a.textPins, b.textPins) && a.finalUrl == b.finalUrl
+           && a.otherColumns == b.otherColumns;
+}

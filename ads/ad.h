@@ -64,5 +64,7 @@ struct AdFields
     // final URL.
     bool hasMoreThanForm() const;
 
-    friend bool operator==(const AdFields &, const AdFields &) = default;
+    // Field by field; written out because Qt 6.4 compares two empty lists of ints with memcmp
+    // on a null pointer when only one of them was ever allocated.
+    friend bool operator==(const AdFields &a, const AdFields &b);
 };
