@@ -10,19 +10,9 @@ const QString none;
 
 const QString &AdFields::at(AdField field, int index) const
 {
-    switch (field) {
-    case AdField::Title:
-        return index == 0 ? title : index - 1 < moreTitles.size() ? moreTitles.at(index - 1) : none;
-    case AdField::Text:
-        return index == 0 ? text : index - 1 < moreTexts.size() ? moreTexts.at(index - 1) : none;
-    case AdField::URL:
-        return index == 0 ? url : none;
-    case AdField::FinalURL:
+    if (field == AdField::FinalURL)
         return index == 0 ? finalUrl : none;
-    case AdField::Ad:
-        break;
-    }
-    return none;
+    return assetAt(field, index, title, moreTitles, text, moreTexts, url, none);
 }
 
 void AdFields::set(AdField field, int index, const QString &value)

@@ -16,6 +16,33 @@ enum class AdField { Title, Text, URL, FinalURL, Ad };
 constexpr int maxAdTitles = 15;
 constexpr int maxAdTexts = 4;
 
+// Title or text `index` (from 0) of a record that keeps the first of each beside a list of the
+// rest, as the ad, its measure and its check do; the URL at index 0; `none` past the end.
+template<typename T>
+const T &assetAt(AdField field,
+                 int index,
+                 const T &title,
+                 const QList<T> &moreTitles,
+                 const T &text,
+                 const QList<T> &moreTexts,
+                 const T &url,
+                 const T &none)
+{
+    const auto pick = [&](const T &first, const QList<T> &more) -> const T & {
+        return index == 0 ? first : index - 1 < more.size() ? more.at(index - 1) : none;
+    };
+    switch (field) {
+    case AdField::Title:
+        return pick(title, moreTitles);
+    case AdField::Text:
+        return pick(text, moreTexts);
+    case AdField::URL:
+        return index == 0 ? url : none;
+    default:
+        return none;
+    }
+}
+
 struct AdFields
 {
     // The form's three fields; everything else starts empty.

@@ -34,16 +34,7 @@ QString fieldName(AdField field, int index, FieldNaming naming)
 const FieldCount &AdCheck::count(AdField field, int index) const
 {
     static const FieldCount none;
-    switch (field) {
-    case AdField::Title:
-        return index == 0 ? title : index - 1 < moreTitles.size() ? moreTitles.at(index - 1) : none;
-    case AdField::Text:
-        return index == 0 ? text : index - 1 < moreTexts.size() ? moreTexts.at(index - 1) : none;
-    case AdField::URL:
-        return index == 0 ? url : none;
-    default:
-        return none;
-    }
+    return assetAt(field, index, title, moreTitles, text, moreTexts, url, none);
 }
 
 int assetLimit(const EngineProfile &engine, Rules rules, AdField field, int index)

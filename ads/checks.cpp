@@ -120,6 +120,13 @@ void assetSet(const AssetFormat &format, const AdFields &ad, bool errorsOnly, Fi
         addAt(out, AdField::FinalURL, 0, Kind::NoFinalURL, Severity::Warning);
 }
 
+const AssetFormat &responsiveSearchAd()
+{
+    static const AssetFormat rsa{
+        3, 15, 2, 4, 3, 2, 3, 2, 0, QStringLiteral(" | "), QStringLiteral(" "), true};
+    return rsa;
+}
+
 void repeatedAssets(const AdFields &ad, const AdMeasure &measured, Severity severity, Findings &out)
 {
     for (const AdField field : {AdField::Title, AdField::Text}) {

@@ -138,16 +138,7 @@ AdMeasure measureAd(Rules rules, const AdFields &ad)
 const FieldMeasure &AdMeasure::at(AdField field, int index) const
 {
     static const FieldMeasure none;
-    switch (field) {
-    case AdField::Title:
-        return index == 0 ? title : index - 1 < moreTitles.size() ? moreTitles.at(index - 1) : none;
-    case AdField::Text:
-        return index == 0 ? text : index - 1 < moreTexts.size() ? moreTexts.at(index - 1) : none;
-    case AdField::URL:
-        return index == 0 ? url : none;
-    default:
-        return none;
-    }
+    return assetAt(field, index, title, moreTitles, text, moreTexts, url, none);
 }
 
 const AssetFormat &assetFormat(Rules rules)

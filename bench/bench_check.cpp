@@ -94,6 +94,15 @@ QStringList bakeryWords()
         .split(QLatin1Char(' '));
 }
 
+// `count` words picked from `words`.
+QString randomPhrase(QRandomGenerator &random, const QStringList &words, int count)
+{
+    QStringList picked;
+    for (int i = 0; i < count; ++i)
+        picked << words.at(int(random.bounded(int(words.size()))));
+    return picked.join(u' ');
+}
+
 // A copy deck as an agency keeps one: a few columns of its own, quoted text with commas,
 // Cyrillic and Japanese rows, and one ad in ten too long for some engine. Written line by
 // line: a child's peak memory counts its parent's too (the exec happens in the parent's
@@ -102,12 +111,7 @@ bool writeCopyDeck(QFile &file)
 {
     QRandomGenerator random(11);
     const QStringList words = bakeryWords();
-    const auto phrase = [&](int count) {
-        QStringList picked;
-        for (int i = 0; i < count; ++i)
-            picked << words.at(int(random.bounded(int(words.size()))));
-        return picked.join(u' ');
-    };
+    const auto phrase = [&](int count) { return randomPhrase(random, words, count); };
     bool ok = file.write("\xEF\xBB\xBF"
                          "Campaign,Ad group,Headline,Description,Display URL\r\n")
               > 0;
@@ -130,12 +134,7 @@ bool writeResponsiveDeck(QFile &file)
 {
     QRandomGenerator random(17);
     const QStringList words = bakeryWords();
-    const auto phrase = [&](int count) {
-        QStringList picked;
-        for (int i = 0; i < count; ++i)
-            picked << words.at(int(random.bounded(int(words.size()))));
-        return picked.join(u' ');
-    };
+    const auto phrase = [&](int count) { return randomPhrase(random, words, count); };
     QStringList header{QStringLiteral("Title"), QStringLiteral("Text"), QStringLiteral("URL")};
     for (int title = 2; title <= 15; ++title)
         header << QStringLiteral("Title %1").arg(title);

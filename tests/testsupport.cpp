@@ -62,6 +62,25 @@ EngineProfile engineProfile(const QString &rules, int title, int text, int url)
     return profile;
 }
 
+AdFields adOf(const QStringList &titles,
+              const QStringList &texts,
+              const QString &url,
+              const QString &finalUrl,
+              const QList<int> &titlePins,
+              const QList<int> &textPins)
+{
+    AdFields ad;
+    for (int i = 0; i < titles.size(); ++i)
+        ad.set(AdField::Title, i, titles.at(i));
+    for (int i = 0; i < texts.size(); ++i)
+        ad.set(AdField::Text, i, texts.at(i));
+    ad.url = url;
+    ad.finalUrl = finalUrl;
+    ad.titlePins = titlePins;
+    ad.textPins = textPins;
+    return ad;
+}
+
 AdFields completeAd(Rules rules, AdFields ad)
 {
     static const QStringList titles{QStringLiteral("Roses by the stem"),

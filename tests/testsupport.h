@@ -70,6 +70,14 @@ EngineProfile engineProfile(const QString &rules, int title = 30, int text = 90,
 // wants one. The ad's own fields then carry its only findings.
 AdFields completeAd(Rules rules, AdFields ad);
 
+// An ad of these titles and texts (an empty one keeps its place), URL, final URL and pins.
+AdFields adOf(const QStringList &titles,
+              const QStringList &texts,
+              const QString &url,
+              const QString &finalUrl,
+              const QList<int> &titlePins = {},
+              const QList<int> &textPins = {});
+
 // A file writer that fails, touching nothing, for every file whose base name `fails` accepts
 // ("E1" for the engine file E1.xml), and writes the others as the program does.
 FileWriter failingWriter(std::function<bool(const QString &baseName)> fails);

@@ -65,16 +65,7 @@ AdFields assets(const QStringList &titles,
                 const QList<int> &titlePins = {},
                 const QList<int> &textPins = {})
 {
-    AdFields ad;
-    for (int i = 0; i < titles.size(); ++i)
-        ad.set(AdField::Title, i, titles.at(i));
-    for (int i = 0; i < texts.size(); ++i)
-        ad.set(AdField::Text, i, texts.at(i));
-    ad.url = url;
-    ad.finalUrl = finalUrl;
-    ad.titlePins = titlePins;
-    ad.textPins = textPins;
-    return ad;
+    return TestSupport::adOf(titles, texts, url, finalUrl, titlePins, textPins);
 }
 
 // `count` distinct titles: "Roses 1", "Roses 2" ...

@@ -73,6 +73,11 @@ void addAt(Findings &out,
            const QString &subject = {},
            int number = 0);
 
+// The format of a responsive search ad, Google's and Microsoft's alike: 3 to 15 titles and 2 to 4
+// texts, up to 3 titles (joined by " | ") and 2 texts shown at once, pins to titles 1 to 3 and
+// texts 1 to 2.
+const AssetFormat &responsiveSearchAd();
+
 // Whether `text` holds nothing but spaces: such a title or text is no asset.
 inline bool isBlank(QStringView text)
 {

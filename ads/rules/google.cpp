@@ -73,13 +73,7 @@ public:
         return out;
     }
 
-    const AssetFormat &format() const override
-    {
-        // A responsive search ad: up to 3 headlines and 2 descriptions shown at once.
-        static const AssetFormat rsa{
-            3, 15, 2, 4, 3, 2, 3, 2, 0, QStringLiteral(" | "), QStringLiteral(" "), true};
-        return rsa;
-    }
+    const AssetFormat &format() const override { return responsiveSearchAd(); }
 
     // An older rule: more than one "!" in title 1 and text 1 as shown.
     void checkWhole(const AdFields &ad,

@@ -38,13 +38,7 @@ public:
                                                  "Spaces in a path are shown as \"_\"");
     }
 
-    const AssetFormat &format() const override
-    {
-        // A responsive search ad: up to 3 headlines and 2 descriptions shown at once.
-        static const AssetFormat rsa{
-            3, 15, 2, 4, 3, 2, 3, 2, 0, QStringLiteral(" | "), QStringLiteral(" "), true};
-        return rsa;
-    }
+    const AssetFormat &format() const override { return responsiveSearchAd(); }
 
     Findings check(AdField field,
                    const QString &text,
